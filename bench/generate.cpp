@@ -1,0 +1,63 @@
+#include "generate.h"
+
+#include "data/database.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace bench {
+
+namespace {
+const QStringList months{"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
+}
+
+void generateDatabase(const QString& path, int units, int trainees)
+{
+    QFile::remove(path);
+    data::Database::prepare(path);
+    const QString name = data::Database::uniqueName(QStringLiteral("generate"));
+    {
+        QSqlDatabase db = data::Database::connect(name);
+        db.transaction();
+        QSqlQuery unit(db), kursan(db), surat(db), kegiatan(db);
+        unit.prepare("INSERT INTO TUnit VALUES (?, ?, ?)");
+        kursan.prepare("INSERT INTO TKursan VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        surat.prepare("INSERT INTO TSurat VALUES (?, ?, ?)");
+        kegiatan.prepare("INSERT INTO TKegiatan VALUES (?, ?, ?)");
+        for (int u = 1; u <= units; ++u) {
+            unit.addBindValue(QStringLiteral("U%1").arg(u, 3, 10, QChar('0')));
+            unit.addBindValue(QStringLiteral("Unit %1").arg(u));
+            unit.addBindValue(QStringLiteral("0274-%1").arg(u));
+            unit.exec();
+        }
+        for (int t = 1; t <= trainees; ++t) {
+            const int month = (t % 12) + 1;
+            const QString ns = QStringLiteral("B/%1/%2/PKL/2005")
+                                   .arg(t, 3, 10, QChar('0'))
+                                   .arg(months[month - 1]);
+            const QString np = QStringLiteral("%1").arg(t, 3, 10, QChar('0'));
+            const QVariantList values{ns, np, QString::number(100000 + t % 900000),
+                                      QStringLiteral("Kursan %1").arg(t), "Yogyakarta",
+                                      "05/01/85", QStringLiteral("Jl. Mawar %1").arg(t),
+                                      "0812345678", "UGM", "Teknik", "PKL"};
+            for (const QVariant& v : values)
+                kursan.addBindValue(v);
+            kursan.exec();
+            surat.addBindValue(ns);
+            surat.addBindValue(QStringLiteral("Dapat"));
+            surat.addBindValue(1);
+            surat.exec();
+            kegiatan.addBindValue(np);
+            kegiatan.addBindValue(QStringLiteral("01/%1/2005s/d01/%2/2005")
+                                      .arg(month, 2, 10, QChar('0'))
+                                      .arg(month % 12 + 1, 2, 10, QChar('0')));
+            kegiatan.addBindValue(QStringLiteral("U%1").arg(t % units + 1, 3, 10, QChar('0')));
+            kegiatan.exec();
+        }
+        db.commit();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+} // namespace bench

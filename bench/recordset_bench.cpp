@@ -1,0 +1,72 @@
+#include "data/database.h"
+#include "data/datacontrol.h"
+#include "generate.h"
+
+#include <QDir>
+#include <QProcess>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Trainees = 100000;
+
+const QString& bigDatabase()
+{
+    static const QString path = [] {
+        const QString p = QDir::temp().filePath(QStringLiteral("kursan-bench-100k.mdb"));
+        bench::generateDatabase(p, 50, Trainees);
+        return p;
+    }();
+    data::Database::setPath(path);
+    return path;
+}
+
+// The baseline: the sqlite3 shell reading the same rows.
+void BM_Sqlite3ShellReadsTrainees(benchmark::State& state)
+{
+    const QString path = bigDatabase();
+    for (auto _ : state) {
+        QProcess p;
+        p.start(QStringLiteral("sqlite3"), {path, QStringLiteral("SELECT rowid, * FROM TKursan")});
+        p.waitForFinished(-1);
+        benchmark::DoNotOptimize(p.readAllStandardOutput().size());
+    }
+}
+BENCHMARK(BM_Sqlite3ShellReadsTrainees)->Unit(benchmark::kMillisecond);
+
+void BM_OpenTrainees(benchmark::State& state)
+{
+    bigDatabase();
+    for (auto _ : state) {
+        data::DataControl control(nullptr, QStringLiteral("bench"), QStringLiteral("TKursan"));
+        benchmark::DoNotOptimize(control->recordCount());
+    }
+}
+BENCHMARK(BM_OpenTrainees)->Unit(benchmark::kMillisecond);
+
+void BM_FindLastTrainee(benchmark::State& state)
+{
+    bigDatabase();
+    data::DataControl control(nullptr, QStringLiteral("bench"), QStringLiteral("TKursan"));
+    const auto criterion = data::Criterion::equals(QStringLiteral("Nama_Kursan"),
+                                                   QStringLiteral("Kursan %1").arg(Trainees));
+    for (auto _ : state) {
+        control->moveFirst();
+        benchmark::DoNotOptimize(control->find(criterion));
+    }
+}
+BENCHMARK(BM_FindLastTrainee)->Unit(benchmark::kMillisecond);
+
+void BM_FilterTrainees(benchmark::State& state)
+{
+    bigDatabase();
+    data::DataControl control(nullptr, QStringLiteral("bench"), QStringLiteral("TKursan"));
+    const auto criterion = data::Criterion::equals(QStringLiteral("Instansi"), QStringLiteral("UGM"));
+    for (auto _ : state) {
+        control->setFilter(criterion);
+        benchmark::DoNotOptimize(control->recordCount());
+    }
+}
+BENCHMARK(BM_FilterTrainees)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,393 @@
+#include "data/recordset.h"
+
+#include "data/error.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace data {
+
+namespace {
+QString quoted(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
+
+QString text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
+
+// Turns a refusal of the database into a sentence the user can act on.
+QString refusal(const QSqlError& error, const QStringList& columns,
+                const QVector<QVariant>& values)
+{
+    const QString db = error.databaseText();
+    const QString prefix = QStringLiteral("UNIQUE constraint failed: ");
+    int at = db.indexOf(prefix);
+    if (at >= 0) {
+        QString column = db.mid(at + prefix.size()).section(',', 0, 0).section('.', 1).trimmed();
+        int c = columns.indexOf(column);
+        QString value = c >= 0 ? text(values[c]) : QString();
+        return QStringLiteral("Data tidak dapat disimpan: %1 \"%2\" sudah ada dalam DataBase.")
+            .arg(column, value);
+    }
+    return QStringLiteral("Data tidak dapat disimpan: %1").arg(error.text());
+}
+} // namespace
+
+RecordSet::RecordSet(QObject* parent) : QObject(parent) {}
+
+void RecordSet::open(const QSqlDatabase& db, const QString& source)
+{
+    m_db = db;
+    m_source = source;
+    m_filter = Criterion();
+    QSqlQuery kind(m_db);
+    kind.prepare(QStringLiteral("SELECT type FROM sqlite_master WHERE name = ?"));
+    kind.addBindValue(source);
+    if (!kind.exec() || !kind.next())
+        throw Error(QStringLiteral("Tabel atau query %1 tidak ada dalam DataBase.").arg(source));
+    m_isTable = kind.value(0).toString() == QLatin1String("table");
+    read();
+}
+
+void RecordSet::read()
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    const QString sql = m_isTable ? "SELECT rowid, * FROM " + quoted(m_source)
+                                  : "SELECT * FROM " + quoted(m_source);
+    if (!q.exec(sql))
+        throw Error(QStringLiteral("Data %1 tidak dapat dibaca: %2")
+                        .arg(m_source, q.lastError().text()));
+    const QSqlRecord rec = q.record();
+    const int first = m_isTable ? 1 : 0;
+    m_columns.clear();
+    for (int i = first; i < rec.count(); ++i)
+        m_columns << rec.fieldName(i);
+    const int n = m_columns.size();
+    m_rows.clear();
+    while (q.next()) {
+        Row row;
+        row.rowid = m_isTable ? q.value(0).toLongLong() : -1;
+        row.values.resize(n);
+        for (int i = 0; i < n; ++i)
+            row.values[i] = q.value(first + i);
+        m_rows.push_back(std::move(row));
+    }
+    m_dirty = false;
+    applyFilter();
+    m_pos = 0;
+    emit rowsReset();
+    emit currentChanged();
+}
+
+void RecordSet::refresh()
+{
+    leaveRow();
+    read();
+}
+
+int RecordSet::columnIndex(const QString& name) const
+{
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int RecordSet::checkedColumn(const QString& name) const
+{
+    int c = columnIndex(name);
+    if (c < 0)
+        throw Error(QStringLiteral("Kolom %1 tidak ada pada %2.").arg(name, m_source));
+    return c;
+}
+
+bool RecordSet::isNewRow() const { return hasCurrent() && current().rowid < 0 && m_isTable; }
+
+RecordSet::Row& RecordSet::current() { return m_rows[m_visible[m_pos]]; }
+const RecordSet::Row& RecordSet::current() const { return m_rows[m_visible[m_pos]]; }
+
+void RecordSet::requireCurrent() const
+{
+    if (!hasCurrent())
+        throw Error(QStringLiteral("Tidak ada data yang dipilih."));
+}
+
+void RecordSet::requireTable() const
+{
+    if (!m_isTable)
+        throw Error(QStringLiteral("Data %1 hanya dapat dibaca.").arg(m_source));
+}
+
+void RecordSet::setPosition(int pos)
+{
+    m_pos = pos;
+    emit currentChanged();
+}
+
+void RecordSet::leaveRow()
+{
+    if (!hasCurrent())
+        return;
+    if (isNewRow() && !m_dirty) {
+        cancelUpdate(); // an untouched new row is dropped, not stored empty
+        return;
+    }
+    if (m_dirty)
+        update();
+}
+
+void RecordSet::moveFirst()
+{
+    leaveRow();
+    setPosition(0);
+}
+
+void RecordSet::moveLast()
+{
+    leaveRow();
+    setPosition(m_visible.isEmpty() ? 0 : m_visible.size() - 1);
+}
+
+void RecordSet::moveNext()
+{
+    leaveRow();
+    setPosition(std::min<int>(m_pos + 1, m_visible.size()));
+}
+
+void RecordSet::moveTo(int visibleRow)
+{
+    if (visibleRow == m_pos)
+        return;
+    leaveRow();
+    setPosition(std::clamp<int>(visibleRow, 0, m_visible.size()));
+}
+
+void RecordSet::addNew()
+{
+    requireTable();
+    leaveRow();
+    Row row;
+    row.values.resize(m_columns.size());
+    m_rows.push_back(std::move(row));
+    m_visible.push_back(int(m_rows.size()) - 1);
+    m_dirty = false;
+    m_original = m_rows.back().values;
+    m_changed = QVector<bool>(m_columns.size(), false);
+    emit rowsReset();
+    setPosition(m_visible.size() - 1);
+}
+
+qint64 RecordSet::writeCurrent(QSqlDatabase& db)
+{
+    requireCurrent();
+    requireTable();
+    const Row& row = current();
+    QSqlQuery q(db);
+    if (row.rowid < 0) {
+        QStringList cols, marks;
+        for (const QString& c : m_columns) {
+            cols << quoted(c);
+            marks << "?";
+        }
+        q.prepare("INSERT INTO " + quoted(m_source) + " (" + cols.join(',') + ") VALUES (" +
+                  marks.join(',') + ")");
+        for (const QVariant& v : row.values)
+            q.addBindValue(v);
+        if (!q.exec())
+            throw Error(refusal(q.lastError(), m_columns, row.values));
+        return q.lastInsertId().toLongLong();
+    }
+    if (!m_dirty)
+        return row.rowid;
+    QStringList sets;
+    QVector<int> changed;
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (m_changed.value(i)) {
+            sets << quoted(m_columns[i]) + "=?";
+            changed << i;
+        }
+    if (sets.isEmpty())
+        return row.rowid;
+    q.prepare("UPDATE " + quoted(m_source) + " SET " + sets.join(',') + " WHERE rowid=?");
+    for (int i : changed)
+        q.addBindValue(row.values[i]);
+    q.addBindValue(row.rowid);
+    if (!q.exec())
+        throw Error(refusal(q.lastError(), m_columns, row.values));
+    return row.rowid;
+}
+
+void RecordSet::acceptWrite(qint64 rowid)
+{
+    current().rowid = rowid;
+    m_dirty = false;
+}
+
+void RecordSet::update()
+{
+    acceptWrite(writeCurrent(m_db));
+}
+
+void RecordSet::cancelUpdate()
+{
+    if (!hasCurrent())
+        return;
+    if (isNewRow()) {
+        const int index = m_visible[m_pos];
+        m_rows.erase(m_rows.begin() + index);
+        m_dirty = false;
+        applyFilter();
+        emit rowsReset();
+        setPosition(std::min<int>(m_pos, m_visible.size()));
+        return;
+    }
+    if (m_dirty) {
+        current().values = m_original;
+        m_dirty = false;
+        for (int i = 0; i < m_columns.size(); ++i)
+            emit fieldChanged(i);
+    }
+}
+
+void RecordSet::deleteCurrent()
+{
+    requireCurrent();
+    requireTable();
+    if (isNewRow()) {
+        cancelUpdate();
+        return;
+    }
+    QSqlQuery q(m_db);
+    q.prepare("DELETE FROM " + quoted(m_source) + " WHERE rowid=?");
+    q.addBindValue(current().rowid);
+    if (!q.exec())
+        throw Error(QStringLiteral("Data tidak dapat dihapus: %1").arg(q.lastError().text()));
+    m_rows.erase(m_rows.begin() + m_visible[m_pos]);
+    m_dirty = false;
+    const int pos = m_pos;
+    applyFilter();
+    emit rowsReset();
+    setPosition(std::min<int>(pos, m_visible.size()));
+}
+
+QVector<RecordSet::Test> RecordSet::resolve(const Criterion& c) const
+{
+    QVector<Test> tests;
+    for (const Criterion::Term& t : c.terms())
+        tests.push_back({checkedColumn(t.column), t.value});
+    return tests;
+}
+
+bool RecordSet::matches(const Row& row, const QVector<Test>& tests)
+{
+    for (const Test& t : tests) {
+        const QVariant& v = row.values[t.column];
+        if (v.isNull() ? !t.value.isEmpty()
+                       : v.toString().compare(t.value, Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}
+
+bool RecordSet::find(const Criterion& criterion)
+{
+    const QVector<Test> tests = resolve(criterion);
+    leaveRow();
+    for (int i = std::max(m_pos, 0); i < m_visible.size(); ++i)
+        if (matches(m_rows[m_visible[i]], tests)) {
+            setPosition(i);
+            return true;
+        }
+    setPosition(m_visible.size());
+    return false;
+}
+
+void RecordSet::applyFilter()
+{
+    const QVector<Test> tests = resolve(m_filter);
+    m_visible.clear();
+    m_visible.reserve(int(m_rows.size()));
+    for (int i = 0; i < int(m_rows.size()); ++i)
+        if (tests.isEmpty() || matches(m_rows[i], tests))
+            m_visible.push_back(i);
+}
+
+void RecordSet::setFilter(const Criterion& criterion)
+{
+    resolve(criterion); // an unknown column is refused before anything moves
+    leaveRow();
+    m_filter = criterion;
+    applyFilter();
+    emit rowsReset();
+    setPosition(0);
+}
+
+void RecordSet::clearFilter() { setFilter(Criterion()); }
+
+QVariant RecordSet::field(int column) const
+{
+    requireCurrent();
+    if (column < 0 || column >= m_columns.size())
+        throw Error(QStringLiteral("Kolom %1 tidak ada pada %2.").arg(column).arg(m_source));
+    return current().values[column];
+}
+
+QVariant RecordSet::field(const QString& column) const { return field(checkedColumn(column)); }
+
+void RecordSet::setField(int column, const QVariant& value)
+{
+    requireCurrent();
+    requireTable();
+    if (column < 0 || column >= m_columns.size())
+        throw Error(QStringLiteral("Kolom %1 tidak ada pada %2.").arg(column).arg(m_source));
+    Row& row = current();
+    if (row.values[column] == value && row.values[column].isNull() == value.isNull())
+        return;
+    if (!m_dirty) {
+        m_original = row.values;
+        m_changed = QVector<bool>(m_columns.size(), false);
+        m_dirty = true;
+    }
+    row.values[column] = value;
+    m_changed[column] = true;
+    emit fieldChanged(column);
+}
+
+void RecordSet::setField(const QString& column, const QVariant& value)
+{
+    setField(checkedColumn(column), value);
+}
+
+QVariant RecordSet::value(int visibleRow, int column) const
+{
+    if (visibleRow < 0 || visibleRow >= m_visible.size() || column < 0 ||
+        column >= m_columns.size())
+        return {};
+    return m_rows[m_visible[visibleRow]].values[column];
+}
+
+void saveTogether(std::initializer_list<RecordSet*> sets)
+{
+    if (sets.size() == 0)
+        return;
+    QSqlDatabase db = (*sets.begin())->database();
+    if (!db.transaction())
+        throw Error(QStringLiteral("Transaksi tidak dapat dimulai: %1").arg(db.lastError().text()));
+    std::vector<qint64> ids;
+    try {
+        for (RecordSet* rs : sets)
+            ids.push_back(rs->writeCurrent(db));
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    if (!db.commit()) {
+        const QString why = db.lastError().text();
+        db.rollback();
+        throw Error(QStringLiteral("Data tidak dapat disimpan: %1").arg(why));
+    }
+    size_t i = 0;
+    for (RecordSet* rs : sets)
+        rs->acceptWrite(ids[i++]);
+}
+
+} // namespace data

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "data/criterion.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <initializer_list>
+#include <vector>
+
+namespace data {
+
+// A client-side snapshot of one table or view: every row is read at open/refresh, then the
+// form moves through them, edits the current row and stores it. Tables are read with their
+// rowid so that storing and deleting act on exactly one row; views are read-only.
+class RecordSet : public QObject {
+    Q_OBJECT
+public:
+    explicit RecordSet(QObject* parent = nullptr);
+
+    // Reads every row of `source` (a table or view of `db`); the first row becomes current.
+    void open(const QSqlDatabase& db, const QString& source);
+    // Lets go of the connection (the rows stay readable).
+    void close() { m_db = QSqlDatabase(); }
+    // Stores a changed row, then reads the rows anew; the filter stays, the first row current.
+    void refresh();
+
+    const QString& source() const { return m_source; }
+    bool isTable() const { return m_isTable; }
+    QSqlDatabase database() const { return m_db; }
+
+    int columnCount() const { return m_columns.size(); }
+    const QStringList& columnNames() const { return m_columns; }
+    int columnIndex(const QString& name) const; // -1 when there is no such column
+
+    // Visible rows (through the filter) and the current one.
+    int recordCount() const { return m_visible.size(); }
+    int position() const { return m_pos; } // index among the visible rows
+    bool eof() const { return m_pos >= m_visible.size(); }
+    bool hasCurrent() const { return m_pos >= 0 && m_pos < m_visible.size(); }
+    bool isNewRow() const;
+    bool isDirty() const { return m_dirty; }
+
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void moveTo(int visibleRow);
+
+    void addNew();
+    void update();
+    // Forgets the current row's changes (a new row is dropped).
+    void cancelUpdate();
+    void deleteCurrent();
+
+    // From the current row forward, the first match becomes current; none: EOF.
+    bool find(const Criterion& criterion);
+    bool find(const QString& criterion) { return find(Criterion::parse(criterion)); }
+    // Only matching rows stay visible, the first current, until another filter is set.
+    void setFilter(const Criterion& criterion);
+    void setFilter(const QString& criterion) { setFilter(Criterion::parse(criterion)); }
+    void clearFilter();
+    const Criterion& filter() const { return m_filter; }
+
+    QVariant field(int column) const;
+    QVariant field(const QString& column) const;
+    void setField(int column, const QVariant& value);
+    void setField(const QString& column, const QVariant& value);
+
+    // Any visible row, for grids.
+    QVariant value(int visibleRow, int column) const;
+
+    // Two-step storing, for saving several rows in one transaction (see saveTogether).
+    qint64 writeCurrent(QSqlDatabase& db); // runs the SQL; the snapshot is not touched
+    void acceptWrite(qint64 rowid);        // the write was committed
+
+signals:
+    void currentChanged();
+    void fieldChanged(int column);
+    void rowsReset();
+
+private:
+    struct Row {
+        qint64 rowid = -1; // -1: added, not stored yet
+        QVector<QVariant> values;
+    };
+
+    struct Test {
+        int column;
+        QString value;
+    };
+
+    void read();
+    void applyFilter();
+    QVector<Test> resolve(const Criterion& c) const;
+    static bool matches(const Row& row, const QVector<Test>& tests);
+    void leaveRow(); // stores a changed row before the cursor moves away
+    void requireCurrent() const;
+    void requireTable() const;
+    int checkedColumn(const QString& name) const;
+    Row& current();
+    const Row& current() const;
+    void setPosition(int pos);
+
+    QSqlDatabase m_db;
+    QString m_source;
+    bool m_isTable = false;
+    QStringList m_columns;
+    std::vector<Row> m_rows;
+    QVector<int> m_visible;
+    int m_pos = 0;
+    Criterion m_filter;
+    bool m_dirty = false;
+    QVector<QVariant> m_original; // the current row before its changes
+    QVector<bool> m_changed;      // which columns the user changed
+};
+
+// Stores the current row of every record set in one transaction: all or none.
+void saveTogether(std::initializer_list<RecordSet*> sets);
+
+} // namespace data

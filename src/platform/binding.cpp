@@ -1,0 +1,70 @@
+#include "platform/binding.h"
+
+#include "data/error.h"
+#include "data/gridmodel.h"
+#include "data/recordset.h"
+#include "platform/guard.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTableView>
+
+namespace platform {
+
+void bindText(QLineEdit* box, data::RecordSet* rs, const QString& column)
+{
+    const int col = rs->columnIndex(column);
+    if (col < 0)
+        throw data::Error(QStringLiteral("Kolom %1 tidak ada pada %2.").arg(column, rs->source()));
+    auto showing = std::make_shared<bool>(false);
+    QPointer<QLineEdit> target(box);
+    auto show = [target, rs, col, showing] {
+        if (!target)
+            return;
+        *showing = true;
+        const QVariant v = rs->hasCurrent() ? rs->field(col) : QVariant();
+        const QString text = v.isNull() ? QString() : v.toString();
+        if (target->text() != text)
+            target->setText(text);
+        *showing = false;
+    };
+    QObject::connect(rs, &data::RecordSet::currentChanged, box, show);
+    QObject::connect(rs, &data::RecordSet::rowsReset, box, show);
+    QObject::connect(rs, &data::RecordSet::fieldChanged, box, [show, col](int c) {
+        if (c == col)
+            show();
+    });
+    QObject::connect(box, &QLineEdit::textChanged, box, [rs, col, showing, box](const QString& t) {
+        if (*showing || !rs->hasCurrent())
+            return;
+        guarded(box, [&] { rs->setField(col, t); });
+    });
+    show();
+}
+
+void bindGrid(QTableView* grid, data::RecordSet* rs, const QStringList& columns)
+{
+    auto* model = new data::GridModel(rs, columns, grid);
+    grid->setModel(model);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->setDefaultSectionSize(20);
+    auto select = [grid, rs] {
+        if (rs->hasCurrent())
+            grid->selectRow(rs->position());
+        else
+            grid->clearSelection();
+    };
+    QObject::connect(rs, &data::RecordSet::currentChanged, grid, select);
+    QObject::connect(rs, &data::RecordSet::rowsReset, grid, select);
+    QObject::connect(grid, &QTableView::clicked, grid, [grid, rs](const QModelIndex& index) {
+        if (!guarded(grid, [&] { rs->moveTo(index.row()); }) && rs->hasCurrent())
+            grid->selectRow(rs->position());
+    });
+    select();
+}
+
+} // namespace platform

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/error.h"
+#include "platform/msgbox.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+// Runs one user action; a data error is shown in a message box and the window stays usable.
+// Returns false when the action failed.
+inline bool guarded(QWidget* window, const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const data::Error& e) {
+        msgBox(e.message(), QStringLiteral("Kesalahan"), Icon::Critical, Buttons::Ok, window);
+        return false;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,56 @@
+#include "platform/keys.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QWidget>
+
+namespace platform {
+
+namespace {
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QObject* parent, std::function<bool(int)> handler)
+        : QObject(parent), m_handler(std::move(handler))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // ShortcutOverride is claimed for Enter so that no window-level shortcut steals it.
+        if (event->type() == QEvent::ShortcutOverride) {
+            auto* ke = static_cast<QKeyEvent*>(event);
+            if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+                event->accept();
+                return true;
+            }
+        }
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        auto* ke = static_cast<QKeyEvent*>(event);
+        int code = ke->key();
+        if (code == Qt::Key_Return || code == Qt::Key_Enter)
+            code = KeyEnter;
+        else if (!ke->text().isEmpty())
+            code = ke->text().at(0).unicode();
+        return m_handler(code);
+    }
+
+private:
+    std::function<bool(int)> m_handler;
+};
+} // namespace
+
+void onKeyPress(QWidget* widget, std::function<bool(int)> handler)
+{
+    widget->installEventFilter(new KeyFilter(widget, std::move(handler)));
+}
+
+void enterPressesButtons(QWidget* window)
+{
+    for (auto* button : window->findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+}
+
+} // namespace platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+enum class Icon { Information, Question, Critical };
+enum class Buttons { Ok, OkCancel };
+enum class Answer { Ok, Cancel };
+
+struct MsgBoxCall {
+    QString text;
+    QString title;
+    Icon icon;
+    Buttons buttons;
+};
+
+// Every message box of the program goes through here, so tests can answer it.
+Answer msgBox(const QString& text, const QString& title, Icon icon,
+              Buttons buttons = Buttons::Ok, QWidget* parent = nullptr);
+
+using MsgBoxHandler = std::function<Answer(const MsgBoxCall&)>;
+// Replaces the real modal box; an empty handler restores it.
+void setMsgBoxHandler(MsgBoxHandler handler);
+
+} // namespace platform

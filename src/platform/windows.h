@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace platform {
+
+// Each form exists at most once; it is loaded on first touch and destroyed when unloaded,
+// so the next touch loads it afresh.
+class Windows {
+public:
+    static QWidget* find(const QString& name);
+    static void remember(const QString& name, QWidget* window);
+    static void forget(QWidget* window);
+};
+
+template <class T> T* loaded()
+{
+    return qobject_cast<T*>(Windows::find(T::staticMetaObject.className()));
+}
+
+// The loaded instance of T, or a new one owned by `owner` (its load handler runs in the
+// constructor).
+template <class T> T* window(QWidget* owner = nullptr)
+{
+    if (T* w = loaded<T>())
+        return w;
+    T* w = new T(owner);
+    Windows::remember(T::staticMetaObject.className(), w);
+    return w;
+}
+
+// Shows a window modeless and brings it to the front.
+void showWindow(QWidget* window);
+
+// A top-level form: owned by its parent window, unloaded (destroyed) when closed.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* owner, Qt::WindowFlags flags = {});
+    // Closes and destroys the form; its form-level values go with it.
+    void unload();
+    // Centres the window on the screen.
+    void centre();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Runs before the form goes away (to drop an unsaved entry, for example).
+    virtual void beforeUnload() {}
+};
+
+// Fixed window size from twips (1 px = 15 twips).
+constexpr int px(int twips) { return (twips + 7) / 15; }
+
+} // namespace platform
+
+namespace platform {
+
+// Ends the program at once: every window closes without a question and the process exits.
+void endProgram();
+// Tests record the end instead of leaving; an empty handler restores the real end.
+void setEndProgramHandler(std::function<void()> handler);
+
+} // namespace platform

@@ -1,0 +1,95 @@
+#include "shell/frmMenu.h"
+
+#include "platform/windows.h"
+#include "shell/frmAbout.h"
+#include "ui_frmMenu.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+using namespace platform;
+
+namespace {
+// Our own background: a quiet gradient stands in for the photograph of the original.
+QPixmap background()
+{
+    QPixmap pm(1024, 720);
+    QPainter p(&pm);
+    QLinearGradient g(0, 0, 0, pm.height());
+    g.setColorAt(0, QColor(0x1f, 0x4e, 0x79));
+    g.setColorAt(1, QColor(0xbd, 0xd7, 0xee));
+    p.fillRect(pm.rect(), g);
+    return pm;
+}
+} // namespace
+
+frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), ui(std::make_unique<Ui::frmMenu>())
+{
+    ui->setupUi(this);
+    ui->Image1->setPixmap(background());
+    QFont script(QStringLiteral("URW Chancery L"));
+    script.setFamilies({QStringLiteral("URW Chancery L"), QStringLiteral("Z003"),
+                        QStringLiteral("TeX Gyre Chorus")});
+    script.setPointSizeF(15.75);
+    script.setBold(true);
+    script.setItalic(true);
+    for (QLabel* l : {ui->Label1_0, ui->Label1_1}) {
+        l->setFont(script);
+        l->setAttribute(Qt::WA_TranslucentBackground);
+        l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    }
+
+    connect(ui->mnuDataKursan, &QAction::triggered, this, &frmMenu::mnuDataKursan_Click);
+    connect(ui->mnuDataUnit, &QAction::triggered, this, &frmMenu::mnuDataUnit_Click);
+    connect(ui->mnuDataSPM, &QAction::triggered, this, &frmMenu::mnuDataSPM_Click);
+    connect(ui->mnuSPM, &QAction::triggered, this, &frmMenu::mnuSPM_Click);
+    connect(ui->mnuCetakSPKP, &QAction::triggered, this, &frmMenu::mnuCetakSPKP_Click);
+    connect(ui->mnuSPP, &QAction::triggered, this, &frmMenu::mnuSPP_Click);
+    connect(ui->mnuCetakSK, &QAction::triggered, this, &frmMenu::mnuCetakSK_Click);
+    connect(ui->mnuCetakSertifikat, &QAction::triggered, this,
+            &frmMenu::mnuCetakSertifikat_Click);
+    connect(ui->mnuLaporan, &QAction::triggered, this, &frmMenu::mnuLaporan_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmMenu::mnuAbout_Click);
+    connect(ui->mnuKeluar, &QAction::triggered, this, &frmMenu::mnuKeluar_Click);
+}
+
+frmMenu::~frmMenu() = default;
+
+void frmMenu::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The picture covers the whole client area; the titles stay near the middle.
+    const QSize area = centralWidget()->size();
+    ui->Image1->setGeometry(0, 0, area.width(), area.height());
+    const int w0 = ui->Label1_0->width(), w1 = ui->Label1_1->width();
+    ui->Label1_0->move((area.width() - w0) / 2, area.height() / 2 - 50);
+    ui->Label1_1->move((area.width() - w0) / 2 + w0 - w1 + 40, area.height() / 2 - 8);
+}
+
+void frmMenu::mnuDataKursan_Click() {}
+void frmMenu::mnuDataUnit_Click() {}
+void frmMenu::mnuDataSPM_Click() {}
+void frmMenu::mnuSPM_Click() {}
+void frmMenu::mnuCetakSPKP_Click() {}
+void frmMenu::mnuSPP_Click() {}
+void frmMenu::mnuCetakSK_Click() {}
+void frmMenu::mnuCetakSertifikat_Click() {}
+void frmMenu::mnuLaporan_Click() {}
+
+void frmMenu::mnuAbout_Click() { showWindow(platform::window<frmAbout>(this)); }
+
+void frmMenu::mnuKeluar_Click() { endProgram(); }
+
+void showMainWindow()
+{
+    frmMenu* menu = loaded<frmMenu>();
+    if (!menu) {
+        menu = new frmMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        Windows::remember(QStringLiteral("frmMenu"), menu);
+    }
+    if (!menu->isVisible())
+        menu->showMaximized();
+    menu->raise();
+    menu->activateWindow();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+namespace Ui {
+class frmMenu;
+}
+
+// The main window: the title over a picture and the menu that reaches every window and report.
+class frmMenu : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMenu(QWidget* owner = nullptr);
+    ~frmMenu() override;
+
+    void mnuDataKursan_Click();
+    void mnuDataUnit_Click();
+    void mnuDataSPM_Click();
+    void mnuSPM_Click();
+    void mnuCetakSPKP_Click();
+    void mnuSPP_Click();
+    void mnuCetakSK_Click();
+    void mnuCetakSertifikat_Click();
+    void mnuLaporan_Click();
+    void mnuAbout_Click();
+    void mnuKeluar_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::frmMenu> ui;
+};
+
+// Loads the main window if needed, shows it maximised and brings it to the front.
+void showMainWindow();

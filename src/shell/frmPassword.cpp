@@ -1,0 +1,85 @@
+#include "shell/frmPassword.h"
+
+#include "platform/keys.h"
+#include "platform/msgbox.h"
+#include "shell/credential.h"
+#include "shell/frmMenu.h"
+#include "ui_frmPassword.h"
+
+#include <QCloseEvent>
+
+using namespace platform;
+
+frmPassword::frmPassword(QWidget* owner)
+    : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::frmPassword>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    ui->Text2->setAttribute(Qt::WA_InputMethodEnabled, false);
+    enterPressesButtons(this);
+
+    connect(ui->Command1, &QPushButton::clicked, this, &frmPassword::Command1_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &frmPassword::Command2_Click);
+    onKeyPress(ui->Text1, [this](int key) {
+        if (key == KeyEnter)
+            ui->Text2->setFocus();
+        return false;
+    });
+    onKeyPress(ui->Text2, [this](int key) {
+        if (key == KeyEnter) {
+            Command1_Click();
+            return true;
+        }
+        return false;
+    });
+    centre();
+}
+
+frmPassword::~frmPassword() = default;
+
+bool frmPassword::event(QEvent* e)
+{
+    // The name box takes the focus when the window becomes active; the message boxes of a
+    // failed attempt place the focus themselves, so only the first activation counts.
+    if (e->type() == QEvent::WindowActivate && !property("activated").toBool()) {
+        setProperty("activated", true);
+        ui->Text1->setFocus();
+    }
+    return Form::event(e);
+}
+
+void frmPassword::Command1_Click()
+{
+    if (!shell::isCredential(ui->Text1->text())) {
+        msgBox(QStringLiteral("Nama salah!!"), QStringLiteral("Pesan"), Icon::Information,
+               Buttons::Ok, this);
+        ui->Text1->clear();
+        ui->Text1->setFocus();
+        return;
+    }
+    if (!shell::isCredential(ui->Text2->text())) {
+        msgBox(QStringLiteral("Password salah"), QStringLiteral("Pesan"), Icon::Information,
+               Buttons::Ok, this);
+        ui->Text2->clear();
+        ui->Text2->setFocus();
+        return;
+    }
+    m_passed = true;
+    // The main window is up before the login goes, so the program never has no window.
+    showMainWindow();
+    unload();
+}
+
+void frmPassword::Command2_Click()
+{
+    m_passed = true; // the program ends here; closing the window must not end it twice
+    endProgram();
+}
+
+void frmPassword::closeEvent(QCloseEvent* event)
+{
+    Form::closeEvent(event);
+    if (!m_passed)
+        endProgram(); // closing the login before passing it ends the program
+}

@@ -1,0 +1,111 @@
+#include "support/fixture.h"
+
+#include "data/database.h"
+#include "platform/clock.h"
+#include "platform/windows.h"
+
+#include <QApplication>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QWidget>
+
+MsgBoxRecorder::MsgBoxRecorder()
+{
+    platform::setMsgBoxHandler([this](const platform::MsgBoxCall& call) {
+        m_shown.push_back(call);
+        if (m_expected.empty()) {
+            ADD_FAILURE() << "unexpected message box: " << call.text.toStdString() << " ("
+                          << call.title.toStdString() << ")";
+            return platform::Answer::Cancel;
+        }
+        Expected e = m_expected.front();
+        m_expected.pop_front();
+        EXPECT_EQ(call.text.toStdString(), e.text.toStdString());
+        return e.answer;
+    });
+}
+
+MsgBoxRecorder::~MsgBoxRecorder() { platform::setMsgBoxHandler({}); }
+
+void MsgBoxRecorder::expect(const QString& text, platform::Answer answer)
+{
+    m_expected.push_back({text, answer});
+}
+
+void MsgBoxRecorder::verify()
+{
+    for (const Expected& e : m_expected)
+        ADD_FAILURE() << "message box never shown: " << e.text.toStdString();
+    m_expected.clear();
+}
+
+void KursanTest::SetUp()
+{
+    ASSERT_TRUE(m_dir.isValid());
+    m_path = m_dir.filePath(QStringLiteral("kursan/master.mdb"));
+    data::Database::prepare(m_path);
+    platform::setToday(QDate(2005, 3, 15));
+    platform::setEndProgramHandler([this] { ++m_ended; });
+}
+
+void KursanTest::TearDown()
+{
+    closeAllWindows();
+    boxes.verify();
+    platform::setToday(QDate());
+    platform::setEndProgramHandler({});
+}
+
+void KursanTest::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void KursanTest::closeAllWindows()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!w->parentWidget())
+            delete w;
+    settle();
+}
+
+QVariantList KursanTest::sql(const QString& statement, const QVariantList& values)
+{
+    QVariantList out;
+    const QString name = data::Database::uniqueName(QStringLiteral("test"));
+    {
+        QSqlDatabase db = data::Database::connect(name);
+        QSqlQuery q(db);
+        q.prepare(statement);
+        for (const QVariant& v : values)
+            q.addBindValue(v);
+        if (!q.exec())
+            ADD_FAILURE() << statement.toStdString() << ": " << q.lastError().text().toStdString();
+        while (q.isSelect() && q.next())
+            out << q.value(0);
+    }
+    QSqlDatabase::removeDatabase(name);
+    return out;
+}
+
+QStringList KursanTest::rows(const QString& table)
+{
+    QStringList out;
+    const QString name = data::Database::uniqueName(QStringLiteral("test"));
+    {
+        QSqlDatabase db = data::Database::connect(name);
+        QSqlQuery q(db);
+        q.exec("SELECT * FROM " + table + (table.startsWith('T') ? " ORDER BY rowid" : ""));
+        while (q.next()) {
+            QStringList cells;
+            for (int i = 0; i < q.record().count(); ++i)
+                cells << (q.value(i).isNull() ? QStringLiteral("<null>") : q.value(i).toString());
+            out << cells.join('|');
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return out;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/msgbox.h"
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <deque>
+#include <gtest/gtest.h>
+
+// Message boxes answered from a script; a box nobody expected fails the test.
+class MsgBoxRecorder {
+public:
+    MsgBoxRecorder();
+    ~MsgBoxRecorder();
+
+    // The next box must show `text`; it is answered with `answer`.
+    void expect(const QString& text, platform::Answer answer = platform::Answer::Ok);
+    const std::vector<platform::MsgBoxCall>& shown() const { return m_shown; }
+    // Fails the test when a scripted box was never shown.
+    void verify();
+
+private:
+    struct Expected {
+        QString text;
+        platform::Answer answer;
+    };
+    std::deque<Expected> m_expected;
+    std::vector<platform::MsgBoxCall> m_shown;
+};
+
+// A fresh database file per test, today fixed at 15 March 2005, message boxes scripted and
+// the end of the program recorded instead of taken.
+class KursanTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs SQL with bound values on the test database; returns the first column of every row.
+    QVariantList sql(const QString& statement, const QVariantList& values = {});
+    // Rows of a table as "a|b|c" texts in rowid order.
+    QStringList rows(const QString& table);
+    // Lets queued events (deferred deletes, posted events) run.
+    static void settle();
+    // Closes every window the test left open.
+    static void closeAllWindows();
+
+    QTemporaryDir m_dir;
+    QString m_path;
+    MsgBoxRecorder boxes;
+    int m_ended = 0;
+};
