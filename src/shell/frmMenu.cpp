@@ -1,6 +1,7 @@
 #include "shell/frmMenu.h"
 
 #include "platform/windows.h"
+#include "reports/frmCetak.h"
 #include "shell/frmAbout.h"
 #include "ui_frmMenu.h"
 
@@ -74,7 +75,7 @@ void frmMenu::mnuCetakSPKP_Click() {}
 void frmMenu::mnuSPP_Click() {}
 void frmMenu::mnuCetakSK_Click() {}
 void frmMenu::mnuCetakSertifikat_Click() {}
-void frmMenu::mnuLaporan_Click() {}
+void frmMenu::mnuLaporan_Click() { showWindow(platform::window<frmCetak>(this)); }
 
 void frmMenu::mnuAbout_Click() { showWindow(platform::window<frmAbout>(this)); }
 

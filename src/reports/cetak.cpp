@@ -1,0 +1,48 @@
+#include "reports/cetak.h"
+
+#include "data/database.h"
+#include "data/error.h"
+#include "reports/engine/painter.h"
+#include "reports/registry.h"
+#include "reports/report.h"
+
+#include <QDir>
+#include <QTextStream>
+
+namespace reports {
+
+int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const QString known = reportNames().join(QStringLiteral(", "));
+    if (arguments.size() != 3) {
+        err << "Pemakaian: kursan-cetak DATABASE LAPORAN KELUARAN.pdf\n"
+            << "Laporan: " << known << "\n";
+        return 2;
+    }
+    const QString& database = arguments[0];
+    const QString& name = arguments[1];
+    const QString& output = arguments[2];
+
+    const Layout* layout = findLayout(name);
+    if (!layout) {
+        err << "Laporan \"" << name << "\" tidak dikenal. Laporan yang ada: " << known << "\n";
+        return 2;
+    }
+    data::Database::setPath(QDir::current().absoluteFilePath(database));
+    Document doc;
+    try {
+        doc = prepareReport(*layout);
+    } catch (const data::Error& e) {
+        err << e.message() << "\n";
+        return 1;
+    }
+    if (!writePdf(doc, output)) {
+        err << "Berkas PDF " << QDir::toNativeSeparators(output) << " tidak dapat ditulis.\n";
+        return 1;
+    }
+    out << name << ": " << doc.rowCount << " baris, " << doc.pages.size() << " halaman -> "
+        << QDir::toNativeSeparators(output) << "\n";
+    return 0;
+}
+
+} // namespace reports

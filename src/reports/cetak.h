@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+namespace reports {
+
+// The batch printer: `kursan-cetak DATABASE REPORT OUTPUT.pdf` writes one report of the given
+// database to a PDF file without any window. Returns the exit code: 0 written, 1 the database
+// or the file could not be used, 2 wrong arguments or an unknown report.
+int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+} // namespace reports

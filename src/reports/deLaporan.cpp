@@ -1,0 +1,165 @@
+#include "reports/deLaporan.h"
+
+#include "data/database.h"
+#include "data/error.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QPointer>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace reports {
+
+namespace {
+
+const QString placedFrom = QStringLiteral(
+    "FROM TUnit INNER JOIN ((TSurat INNER JOIN TKursan ON TSurat.Ns = TKursan.Ns) INNER JOIN "
+    "TKegiatan ON TKursan.Np = TKegiatan.Np) ON TUnit.Kode_Unit = TKegiatan.Kode_Unit;");
+
+// A select list, a line break, the from clause and a closing line break.
+QString sqlText(const QString& select, const QString& from)
+{
+    return select + QStringLiteral("\r\n") + from + QStringLiteral("\r\n");
+}
+
+const QHash<QString, QString>& texts()
+{
+    static const QHash<QString, QString> t{
+        {"cmdKursan",
+         sqlText("SELECT TKursan.Ns, TKursan.Np, TKursan.Nama_Kursan, TKursan.Tempat_Lahir, "
+                 "TKursan.Tanggal_Lahir, TKursan.Alamat, TKursan.Telepon, TKursan.Instansi, "
+                 "TKursan.Jurusan, TKursan.Tujuan",
+                 "FROM TKursan;")},
+        // A table command: the whole table, its columns in table order.
+        {"cmdUnit", "SELECT * FROM TUnit"},
+        {"cmdSPM",
+         sqlText("SELECT TKursan.Ns, TKursan.Nama_Kursan, TKursan.Instansi, TKursan.Jurusan, "
+                 "TKursan.Tujuan, TSurat.Jawaban, TUnit.Unit, TKegiatan.Tanggal_Pelaksanaan, "
+                 "TSurat.Jumlah_Kursan",
+                 placedFrom)},
+        {"cmdSPKP",
+         sqlText("SELECT TUnit.Kode_Unit, TKursan.Nama_Kursan, TUnit.Unit, TKursan.Tempat_Lahir, "
+                 "TKursan.Tanggal_Lahir, TKursan.Alamat, TKursan.Instansi, TUnit.Unit, "
+                 "TKegiatan.Tanggal_Pelaksanaan, TKursan.Ns",
+                 placedFrom)},
+        {"cmdSPP",
+         sqlText("SELECT TKursan.Ns, TKursan.Nama_Kursan, TKursan.Jurusan, TKursan.Instansi, "
+                 "TUnit.Unit, TKegiatan.Tanggal_Pelaksanaan, TKursan.Alamat",
+                 placedFrom)},
+        {"cmdSK",
+         sqlText("SELECT TKursan.Nim, TKursan.Nama_Kursan, TKursan.Tempat_Lahir, "
+                 "TKursan.Tanggal_Lahir, TKursan.Alamat, TKursan.Instansi, TKursan.Jurusan, "
+                 "TUnit.Unit, TKegiatan.Tanggal_Pelaksanaan",
+                 placedFrom)},
+        {"cmdSertifikat",
+         sqlText("SELECT TKursan.Nim, TKursan.Nama_Kursan, TKursan.Tempat_Lahir, "
+                 "TKursan.Tanggal_Lahir, TKursan.Instansi, TKegiatan.Tanggal_Pelaksanaan, "
+                 "TUnit.Unit, TKursan.Jurusan",
+                 placedFrom)},
+    };
+    return t;
+}
+
+QString bareName(const QString& name)
+{
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.mid(dot + 1);
+}
+
+} // namespace
+
+deLaporan& deLaporan::instance()
+{
+    static QPointer<deLaporan> one;
+    if (!one)
+        one = new deLaporan(QCoreApplication::instance());
+    return *one;
+}
+
+deLaporan::deLaporan(QObject* parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("deLaporan"));
+}
+
+deLaporan::~deLaporan() { close(); }
+
+const QStringList& deLaporan::commands()
+{
+    static const QStringList c{"cmdKursan", "cmdUnit", "cmdSPM", "cmdSPKP",
+                               "cmdSPP",    "cmdSK",   "cmdSertifikat"};
+    return c;
+}
+
+QString deLaporan::commandText(const QString& command) { return texts().value(command); }
+
+void deLaporan::close()
+{
+    if (m_name.isEmpty())
+        return;
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_name);
+    m_name.clear();
+    m_openedPath.clear();
+}
+
+QSqlDatabase& deLaporan::connection()
+{
+    // The program's database never moves; only a test or the batch printer points elsewhere.
+    if (!m_name.isEmpty() && m_openedPath != data::Database::path())
+        close();
+    if (m_name.isEmpty()) {
+        if (!QFileInfo::exists(data::Database::path()))
+            throw data::Error(QStringLiteral("DataBase %1 tidak ditemukan.")
+                                  .arg(QDir::toNativeSeparators(data::Database::path())));
+        const QString name = data::Database::uniqueName(QStringLiteral("Connection1"));
+        try {
+            m_db = data::Database::connect(name, true);
+        } catch (...) {
+            QSqlDatabase::removeDatabase(name);
+            throw;
+        }
+        m_name = name;
+        m_openedPath = data::Database::path();
+    }
+    return m_db;
+}
+
+Rows deLaporan::run(const QString& command)
+{
+    const QString text = commandText(command);
+    if (text.isEmpty())
+        throw data::Error(QStringLiteral("Perintah laporan %1 tidak dikenal.").arg(command));
+    QSqlQuery q(connection());
+    q.setForwardOnly(true);
+    if (!q.exec(text))
+        throw data::Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
+                              .arg(command, m_openedPath, q.lastError().text()));
+    Rows rows;
+    QList<int> read; // the query's columns that are kept
+    const QSqlRecord record = q.record();
+    for (int i = 0; i < record.count(); ++i) {
+        const QString name = bareName(record.fieldName(i));
+        if (rows.columns.contains(name))
+            continue;
+        rows.columns << name;
+        read << i;
+    }
+    while (q.next()) {
+        QStringList values;
+        values.reserve(read.size());
+        for (int i : read)
+            values << q.value(i).toString();
+        rows.values.push_back(std::move(values));
+    }
+    if (q.lastError().isValid())
+        throw data::Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
+                              .arg(command, m_openedPath, q.lastError().text()));
+    return rows;
+}
+
+} // namespace reports

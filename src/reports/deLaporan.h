@@ -1,0 +1,38 @@
+#pragma once
+
+#include "reports/engine/rows.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+
+namespace reports {
+
+// The reports' data environment: one read-only connection, Connection1, opened by the first
+// command that runs and kept to the end of the program, and the seven report commands.
+class deLaporan : public QObject {
+    Q_OBJECT
+public:
+    // The one instance, made on first use and owned by the application object.
+    static deLaporan& instance();
+
+    static const QStringList& commands();
+    // The SQL a command runs (a table command reads the whole table in column order).
+    static QString commandText(const QString& command);
+
+    // Runs a command and returns every row it gives, columns by their bare names; a column
+    // name that comes twice is read once. Throws data::Error when the database cannot be read.
+    Rows run(const QString& command);
+
+    ~deLaporan() override;
+
+private:
+    explicit deLaporan(QObject* parent);
+    QSqlDatabase& connection();
+    void close();
+
+    QString m_name;
+    QString m_openedPath;
+    QSqlDatabase m_db;
+};
+
+} // namespace reports

@@ -1,0 +1,72 @@
+#include "reports/engine/dateformat.h"
+
+#include <QRegularExpression>
+
+namespace reports {
+
+QString indonesianMonth(int month)
+{
+    static const char* const names[] = {"Januari", "Februari", "Maret",     "April",
+                                        "Mei",     "Juni",     "Juli",      "Agustus",
+                                        "September", "Oktober", "November", "Desember"};
+    return month >= 1 && month <= 12 ? QString::fromLatin1(names[month - 1]) : QString();
+}
+
+QString longDate(const QDate& date)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(date.day())
+        .arg(indonesianMonth(date.month()))
+        .arg(date.year());
+}
+
+namespace {
+QDate readDate(const QString& value, const QDate& today)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4}|\\d{2})\\s*$"));
+    const QRegularExpressionMatch m = form.match(value);
+    if (!m.hasMatch())
+        return {};
+    int year = m.captured(3).toInt();
+    if (m.captured(3).size() == 2)
+        year += year > today.year() % 100 ? 1900 : 2000;
+    return QDate(year, m.captured(2).toInt(), m.captured(1).toInt());
+}
+
+QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+QString token(QChar letter, int count, const QDate& d)
+{
+    switch (letter.unicode()) {
+    case 'd': return count == 1 ? QString::number(d.day()) : twoDigits(d.day());
+    case 'M':
+        if (count >= 3)
+            return indonesianMonth(d.month());
+        return count == 1 ? QString::number(d.month()) : twoDigits(d.month());
+    default: return count <= 2 ? twoDigits(d.year() % 100) : QString::number(d.year());
+    }
+}
+} // namespace
+
+QString formatDate(const QString& value, const QString& pattern, const QDate& today)
+{
+    const QDate date = readDate(value, today);
+    if (!date.isValid())
+        return value;
+    QString out;
+    for (int i = 0; i < pattern.size();) {
+        const QChar c = pattern[i];
+        int run = 1;
+        while (i + run < pattern.size() && pattern[i + run] == c)
+            ++run;
+        if (c == QLatin1Char('d') || c == QLatin1Char('M') || c == QLatin1Char('y'))
+            out += token(c, run, date);
+        else
+            out += QString(run, c);
+        i += run;
+    }
+    return out;
+}
+
+} // namespace reports

@@ -1,0 +1,140 @@
+#include "reports/engine/pager.h"
+
+#include "data/error.h"
+#include "reports/engine/dateformat.h"
+
+namespace reports {
+
+namespace {
+
+class Paginator {
+public:
+    Paginator(const Layout& layout, const Rows& rows, const QDate& today, Document& doc)
+        : m_layout(layout), m_rows(rows), m_doc(doc),
+          m_footerTop(layout.pageHeight - layout.margins.bottom - layout.pageFooter.height),
+          m_cut(layout.pageHeight - layout.margins.bottom),
+          m_longDate(longDate(today)), m_today(today)
+    {
+        for (const Control& c : layout.detail.controls)
+            if (c.kind == ControlKind::Field)
+                m_columns.push_back(columnOf(c));
+    }
+
+    void run()
+    {
+        newPage();
+        for (int r = 0; r < m_rows.count(); ++r)
+            place(m_layout.detail, BandKind::Detail, r);
+        const Band& footer = m_layout.reportFooter;
+        if (footer.height > 0 || !footer.controls.empty())
+            place(footer, BandKind::ReportFooter, -1);
+    }
+
+private:
+    int columnOf(const Control& c) const
+    {
+        const int i = m_rows.columnIndex(c.column);
+        if (i < 0)
+            throw data::Error(QStringLiteral("Laporan %1: kolom %2 tidak ada pada perintah %3.")
+                                  .arg(m_layout.name, c.column, m_layout.command));
+        return i;
+    }
+
+    void newPage()
+    {
+        m_doc.pages.emplace_back();
+        m_y = m_layout.margins.top;
+        m_fresh = true;
+        if (m_doc.pages.size() == 1) {
+            put(m_layout.reportHeader, BandKind::ReportHeader, -1, m_y);
+            m_y += m_layout.reportHeader.height;
+            m_fresh = m_layout.reportHeader.height == 0;
+        }
+        put(m_layout.pageHeader, BandKind::PageHeader, -1, m_y);
+        m_y += m_layout.pageHeader.height;
+        put(m_layout.pageFooter, BandKind::PageFooter, -1, m_footerTop);
+    }
+
+    // A band goes where the last one ended, or on a new page when it does not fit there.
+    void place(const Band& band, BandKind kind, int row)
+    {
+        if (m_y + band.height > m_footerTop && !m_fresh)
+            newPage();
+        put(band, kind, row, m_y);
+        m_y += band.height;
+        m_fresh = false;
+    }
+
+    void put(const Band& band, BandKind kind, int row, int top)
+    {
+        std::vector<PageItem>& items = m_doc.pages.back().items;
+        int field = 0;
+        for (const Control& c : band.controls) {
+            PageItem item;
+            item.band = kind;
+            item.row = row;
+            item.control = &c;
+            int width = c.width, height = c.height;
+            switch (c.kind) {
+            case ControlKind::Line: item.kind = ItemKind::Line; break;
+            case ControlKind::Rect: item.kind = ItemKind::Rect; break;
+            case ControlKind::Label:
+            case ControlKind::Field:
+                item.kind = ItemKind::Text;
+                item.text = textOf(c, kind == BandKind::Detail ? m_columns.data() + field : nullptr,
+                                   row);
+                if (c.kind == ControlKind::Field)
+                    ++field;
+                if (width == 0)
+                    width = m_layout.reportWidth - c.left;
+                if (height == 0)
+                    height = m_layout.fontOf(c).lineHeight();
+                break;
+            }
+            item.box = QRect(m_layout.margins.left + c.left, top + c.top, width, height);
+            const int upper = std::min(item.box.top(), item.box.top() + height);
+            const int lower = std::max(item.box.top(), item.box.top() + height);
+            if (upper >= m_cut)
+                continue;
+            if (lower > m_cut)
+                item.cutAt = m_cut;
+            items.push_back(std::move(item));
+        }
+    }
+
+    QString textOf(const Control& c, const int* column, int row) const
+    {
+        if (c.kind == ControlKind::Label)
+            return c.text == QLatin1String("%D") ? m_longDate : c.text;
+        // Fields outside the detail band have no current row; they print nothing.
+        if (!column || row < 0)
+            return {};
+        const QString& value = m_rows.values[row].value(*column);
+        return c.dateFormat.isEmpty() ? value : formatDate(value, c.dateFormat, m_today);
+    }
+
+    const Layout& m_layout;
+    const Rows& m_rows;
+    Document& m_doc;
+    const int m_footerTop;
+    const int m_cut;
+    const QString m_longDate;
+    const QDate m_today;
+    std::vector<int> m_columns; // column index of each detail field, in control order
+    int m_y = 0;
+    bool m_fresh = true;
+};
+
+} // namespace
+
+Document paginate(const Layout& layout, const Rows& rows, const QDate& today)
+{
+    Document doc;
+    auto own = std::make_shared<const Layout>(layout);
+    doc.layout = own;
+    doc.rowCount = rows.count();
+    Paginator(*own, rows, today, doc).run();
+    return doc;
+}
+
+} // namespace reports

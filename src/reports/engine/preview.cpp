@@ -1,0 +1,110 @@
+#include "reports/engine/preview.h"
+
+#include "platform/msgbox.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QToolBar>
+
+namespace reports {
+
+namespace {
+SaveFileChooser& chooser()
+{
+    static SaveFileChooser c;
+    return c;
+}
+
+QString askForPdf(QWidget* parent, const QString& suggested)
+{
+    if (chooser())
+        return chooser()(parent, suggested);
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Simpan PDF"), suggested,
+                                        QStringLiteral("PDF (*.pdf)"));
+}
+} // namespace
+
+void setSaveFileChooser(SaveFileChooser c) { chooser() = std::move(c); }
+
+ReportPreview::ReportPreview(Document doc, QWidget* owner)
+    : QPrintPreviewDialog(owner), m_doc(std::move(doc))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    setObjectName(m_doc.layout->name);
+    setWindowTitle(m_doc.layout->caption);
+    setUpPage(printer(), *m_doc.layout);
+    printer()->setFullPage(true);
+
+    m_savePdf = new QAction(QStringLiteral("Simpan PDF"), this);
+    m_savePdf->setObjectName(QStringLiteral("SimpanPDF"));
+    if (auto* toolbar = findChild<QToolBar*>()) {
+        toolbar->addSeparator();
+        toolbar->addAction(m_savePdf);
+    }
+    connect(m_savePdf, &QAction::triggered, this, &ReportPreview::savePdf);
+    connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paintPages);
+}
+
+QProgressDialog* ReportPreview::progressFor(const QString& text)
+{
+    if (m_doc.rowCount <= progressRows)
+        return nullptr;
+    auto* dialog = findChild<QProgressDialog*>(QStringLiteral("progress"));
+    if (!dialog) {
+        dialog = new QProgressDialog(this);
+        dialog->setObjectName(QStringLiteral("progress"));
+        dialog->setWindowTitle(m_doc.layout->caption);
+        dialog->setCancelButton(nullptr);
+        dialog->setAutoReset(false);
+        dialog->setAutoClose(false);
+        dialog->setMinimumDuration(0);
+        // Nothing else may be touched while the pages are drawn.
+        dialog->setWindowModality(Qt::ApplicationModal);
+    }
+    dialog->setLabelText(text);
+    dialog->setRange(0, int(m_doc.pages.size()));
+    dialog->setValue(0);
+    dialog->show();
+    return dialog;
+}
+
+Progress ReportPreview::progress(QProgressDialog* dialog)
+{
+    if (!dialog)
+        return {};
+    return [dialog](int done, int) { dialog->setValue(done); };
+}
+
+void ReportPreview::paintPages(QPrinter* printer)
+{
+    printer->setFullPage(true);
+    QProgressDialog* dialog =
+        progressFor(QStringLiteral("Menyiapkan halaman %1 ...").arg(m_doc.layout->name));
+    paintDocument(m_doc, printer, progress(dialog));
+    if (dialog)
+        dialog->hide();
+}
+
+void ReportPreview::savePdf()
+{
+    const QString suggested = QDir::home().filePath(m_doc.layout->name + QStringLiteral(".pdf"));
+    const QString path = askForPdf(this, suggested);
+    if (path.isEmpty())
+        return;
+    QProgressDialog* dialog =
+        progressFor(QStringLiteral("Menyimpan %1 ...").arg(QDir::toNativeSeparators(path)));
+    const bool written = writePdf(m_doc, path, progress(dialog));
+    if (dialog)
+        dialog->hide();
+    if (!written)
+        platform::msgBox(QStringLiteral("Berkas PDF %1 tidak dapat ditulis.")
+                             .arg(QDir::toNativeSeparators(path)),
+                         QStringLiteral("Simpan PDF"), platform::Icon::Critical,
+                         platform::Buttons::Ok, this);
+}
+
+} // namespace reports

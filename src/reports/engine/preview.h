@@ -1,0 +1,39 @@
+#pragma once
+
+#include "reports/engine/painter.h"
+
+#include <QPrintPreviewDialog>
+#include <functional>
+
+class QProgressDialog;
+
+namespace reports {
+
+// The preview window of one report: pages, zoom, printing with the choice of printer, and
+// "Simpan PDF". Modeless, destroyed when closed.
+class ReportPreview : public QPrintPreviewDialog {
+    Q_OBJECT
+public:
+    ReportPreview(Document doc, QWidget* owner);
+
+    const Document& document() const { return m_doc; }
+    QAction* savePdfAction() const { return m_savePdf; }
+    void savePdf();
+
+    // Reports of more rows than this show a progress bar while their pages are drawn.
+    static constexpr int progressRows = 300;
+
+private:
+    void paintPages(QPrinter* printer);
+    QProgressDialog* progressFor(const QString& text);
+    Progress progress(QProgressDialog* dialog);
+
+    Document m_doc;
+    QAction* m_savePdf = nullptr;
+};
+
+// Asks where to save a PDF; returns an empty path when the user cancels. Tests replace it.
+using SaveFileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
+void setSaveFileChooser(SaveFileChooser chooser); // an empty chooser restores the file dialog
+
+} // namespace reports

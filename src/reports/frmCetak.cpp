@@ -1,0 +1,51 @@
+#include "reports/frmCetak.h"
+
+#include "platform/keys.h"
+#include "platform/msgbox.h"
+#include "reports/show.h"
+#include "shell/frmMenu.h"
+#include "ui_frmCetak.h"
+
+frmCetak::frmCetak(QWidget* owner)
+    : Form(owner, Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                      Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::frmCetak>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    platform::enterPressesButtons(this);
+    connect(ui->Command1, &QPushButton::clicked, this, &frmCetak::Command1_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &frmCetak::Command2_Click);
+    Form_Load();
+    ui->Combo1->setFocus();
+    centre();
+}
+
+frmCetak::~frmCetak() = default;
+
+void frmCetak::Form_Load()
+{
+    ui->Combo1->addItem(QStringLiteral("Data Kursan"));
+    ui->Combo1->addItem(QStringLiteral("Data Unit"));
+    ui->Combo1->setEditText(QStringLiteral("-----Pilih Cetak------"));
+}
+
+void frmCetak::Command1_Click()
+{
+    // The previews belong to the main window, so they stay open after the chooser closes.
+    const QString text = ui->Combo1->currentText();
+    if (text == QLatin1String("Data Kursan"))
+        reports::show(QStringLiteral("drKursan"), parentWidget());
+    else if (text == QLatin1String("Data Unit"))
+        reports::show(QStringLiteral("drUnit"), parentWidget());
+    else
+        platform::msgBox(QStringLiteral("Anda belum memilih data yang akan dicetak."),
+                         QStringLiteral("Pesan"), platform::Icon::Critical,
+                         platform::Buttons::Ok, this);
+}
+
+void frmCetak::Command2_Click()
+{
+    unload();
+    showMainWindow();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/windows.h"
+
+#include <memory>
+
+namespace Ui {
+class frmCetak;
+}
+
+// The chooser of the two list reports: the trainee list or the unit list.
+class frmCetak : public platform::Form {
+    Q_OBJECT
+public:
+    explicit frmCetak(QWidget* owner = nullptr);
+    ~frmCetak() override;
+
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+
+private:
+    std::unique_ptr<Ui::frmCetak> ui;
+};

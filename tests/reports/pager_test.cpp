@@ -1,0 +1,167 @@
+#include "data/error.h"
+#include "reports/engine/pager.h"
+
+#include <gtest/gtest.h>
+
+using namespace reports;
+
+namespace {
+
+const QDate today(2005, 3, 15);
+
+// A page of 1000 twips: the report header (100) and page header (50) come first, rows of 100,
+// the page footer (50) from 850 on; six rows fit on the first page, seven on the others.
+Layout smallLayout()
+{
+    Layout l("drTest", "cmdTest", "Uji");
+    l.pageWidth = 2000;
+    l.pageHeight = 1000;
+    l.reportWidth = 1500;
+    l.margins = {200, 300, 100, 100};
+    l.reportHeader.height = 100;
+    l.reportHeader.label("RH", 0, 0, "Judul");
+    l.pageHeader.height = 50;
+    l.pageHeader.label("PH", 0, 0, "Kepala");
+    l.detail.height = 100;
+    l.detail.field("txtNama", 10, 20, "Nama");
+    l.detail.rect("Kotak", 0, 0, 500, 100);
+    l.pageFooter.height = 50;
+    l.pageFooter.label("PF", 0, 0, "Kaki");
+    l.reportFooter.height = 80;
+    l.reportFooter.label("RF", 0, 0, "Akhir");
+    return l;
+}
+
+Rows names(int count)
+{
+    Rows rows;
+    rows.columns = QStringList{"Nama", "Kota"};
+    for (int i = 1; i <= count; ++i)
+        rows.values.push_back({QStringLiteral("Nama %1").arg(i), QStringLiteral("Kota")});
+    return rows;
+}
+
+// "control@y" for every text item of a page, in drawing order.
+std::vector<std::string> texts(const Page& page)
+{
+    std::vector<std::string> out;
+    for (const PageItem& item : page.items)
+        if (item.kind == ItemKind::Text)
+            out.push_back(QStringLiteral("%1@%2").arg(item.text).arg(item.box.top()).toStdString());
+    return out;
+}
+
+} // namespace
+
+TEST(Pager, HeadersOnEveryPageRowsInOrderAndFooterAfterLastRow)
+{
+    const Document doc = paginate(smallLayout(), names(15), today);
+    ASSERT_EQ(doc.pages.size(), 3u);
+    EXPECT_EQ(texts(doc.pages[0]),
+              (std::vector<std::string>{"Judul@100", "Kepala@200", "Kaki@850", "Nama 1@270",
+                                        "Nama 2@370", "Nama 3@470", "Nama 4@570", "Nama 5@670",
+                                        "Nama 6@770"}));
+    EXPECT_EQ(texts(doc.pages[1]),
+              (std::vector<std::string>{"Kepala@100", "Kaki@850", "Nama 7@170", "Nama 8@270",
+                                        "Nama 9@370", "Nama 10@470", "Nama 11@570",
+                                        "Nama 12@670", "Nama 13@770"}));
+    EXPECT_EQ(texts(doc.pages[2]),
+              (std::vector<std::string>{"Kepala@100", "Kaki@850", "Nama 14@170", "Nama 15@270",
+                                        "Akhir@350"}));
+    // Every row is drawn once, with its rectangle, and knows its row.
+    int rects = 0, row = 0;
+    for (const Page& page : doc.pages)
+        for (const PageItem& item : page.items)
+            if (item.band == BandKind::Detail && item.kind == ItemKind::Text)
+                EXPECT_EQ(item.row, row++);
+            else if (item.kind == ItemKind::Rect)
+                ++rects;
+    EXPECT_EQ(rects, 15);
+    EXPECT_EQ(doc.rowCount, 15);
+}
+
+TEST(Pager, PositionsAreOnThePaperInTwips)
+{
+    const Document doc = paginate(smallLayout(), names(1), today);
+    const PageItem* field = nullptr;
+    const PageItem* rect = nullptr;
+    for (const PageItem& item : doc.pages[0].items) {
+        if (item.control->name == "txtNama")
+            field = &item;
+        if (item.control->name == "Kotak")
+            rect = &item;
+    }
+    ASSERT_TRUE(field && rect);
+    EXPECT_EQ(rect->box, QRect(200, 250, 500, 100));
+    // A text without a width reaches the report's right edge; without a height, one line.
+    EXPECT_EQ(field->box, QRect(210, 270, 1490, arial(8.25).lineHeight()));
+    EXPECT_EQ(field->cutAt, 0);
+}
+
+TEST(Pager, EmptyCommandGivesHeadersAndFootersOnly)
+{
+    const Document doc = paginate(smallLayout(), names(0), today);
+    ASSERT_EQ(doc.pages.size(), 1u);
+    EXPECT_EQ(texts(doc.pages[0]), (std::vector<std::string>{"Judul@100", "Kepala@200", "Kaki@850",
+                                                              "Akhir@250"}));
+}
+
+TEST(Pager, ReportFooterThatDoesNotFitGoesToTheNextPage)
+{
+    const Document doc = paginate(smallLayout(), names(13), today);
+    ASSERT_EQ(doc.pages.size(), 3u);
+    EXPECT_EQ(texts(doc.pages[2]), (std::vector<std::string>{"Kepala@100", "Kaki@850", "Akhir@150"}));
+}
+
+TEST(Pager, BandTallerThanThePagePrintsOnOnePageCutAtTheBottomMargin)
+{
+    Layout l = smallLayout();
+    l.reportHeader = Band();
+    l.pageHeader = Band();
+    l.detail = Band();
+    l.detail.height = 1200;
+    l.detail.field("txtNama", 0, 0, "Nama");
+    // The band starts at 100, so the bottom margin at 900 is 800 into it.
+    l.detail.label("Tengah", 0, 750, "terpotong").size(500, 100); // crosses the margin
+    l.detail.line("Garis", 0, 780, 0, 100);
+    l.detail.label("Bawah", 0, 800, "hilang");                   // wholly below it
+    const Document doc = paginate(l, names(2), today);
+    ASSERT_EQ(doc.pages.size(), 3u); // one letter per page, the report footer on its own
+    for (int p = 0; p < 2; ++p) {
+        EXPECT_EQ(texts(doc.pages[p]),
+                  (std::vector<std::string>{"Kaki@850", QStringLiteral("Nama %1@100").arg(p + 1)
+                                                            .toStdString(),
+                                            "terpotong@850"}));
+        for (const PageItem& item : doc.pages[p].items) {
+            const bool crossing = item.control->name == "Tengah" || item.control->name == "Garis";
+            EXPECT_EQ(item.cutAt, crossing ? 900 : 0) << item.control->name.toStdString();
+        }
+    }
+}
+
+TEST(Pager, FieldsPrintValuesDatesAndLabelsToday)
+{
+    Layout l = smallLayout();
+    l.detail.field("txtKota", 600, 0, "Kota").format("d MMMM yyyy");
+    l.pageHeader.label("Tanggal", 800, 0, "%D");
+    Rows rows = names(2);
+    rows.values[0][1] = "05/01/85";
+    const Document doc = paginate(l, rows, today);
+    std::vector<std::string> got;
+    for (const PageItem& item : doc.pages[0].items)
+        if (item.control->name == "txtKota" || item.control->name == "Tanggal")
+            got.push_back(item.text.toStdString());
+    EXPECT_EQ(got, (std::vector<std::string>{"15 Maret 2005", "5 Januari 1985", "Kota"}));
+}
+
+TEST(Pager, ColumnMissingFromTheCommandIsAnError)
+{
+    Layout l = smallLayout();
+    l.detail.field("txtUmur", 0, 0, "Umur");
+    try {
+        paginate(l, names(1), today);
+        FAIL() << "no error";
+    } catch (const data::Error& e) {
+        EXPECT_EQ(e.message().toStdString(), "Laporan drTest: kolom Umur tidak ada pada perintah cmdTest.");
+    }
+}

@@ -1,0 +1,123 @@
+#include "reports/engine/painter.h"
+#include "reports/tools.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace reports;
+
+namespace {
+
+constexpr qreal scale = 0.2; // device pixels per twip
+
+Document onePage(const std::function<void(Band&)>& build)
+{
+    Layout l("drUji", "cmdUji", "Uji");
+    l.pageWidth = 3000;
+    l.pageHeight = 1000;
+    l.reportWidth = 3000;
+    l.margins = {0, 0, 0, 0};
+    l.detail.height = 1000;
+    build(l.detail);
+    Rows rows;
+    rows.values.push_back({});
+    return paginate(l, rows, QDate(2005, 3, 15));
+}
+
+QImage render(const Document& doc)
+{
+    QImage image(int(3000 * scale), int(1000 * scale), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(scale, scale);
+    drawPage(p, doc, 0);
+    return image;
+}
+
+// Leftmost and rightmost inked column, in twips; -1 when the image is blank.
+std::pair<int, int> inkedColumns(const QImage& image)
+{
+    int first = -1, last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+    return {first < 0 ? -1 : int(first / scale), last < 0 ? -1 : int(last / scale)};
+}
+
+} // namespace
+
+TEST(ReportPainter, TextWiderThanItsCellIsCutAtTheEdge)
+{
+    const QString longText = "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW";
+    const auto plain = inkedColumns(render(onePage([&](Band& b) {
+        b.label("L", 200, 100, longText).size(1000, 300).font(arial(12));
+    })));
+    EXPECT_GE(plain.first, 190);
+    EXPECT_LE(plain.first, 260);
+    EXPECT_GE(plain.second, 1150); // the cell is filled to its edge…
+    EXPECT_LE(plain.second, 1205); // …and nothing passes it
+
+    // A centred text too wide for its cell shows its beginning, like a left-aligned one.
+    const auto centred = inkedColumns(render(onePage([&](Band& b) {
+        b.label("L", 200, 100, longText).size(1000, 300).font(arial(12)).centred();
+    })));
+    EXPECT_EQ(centred, plain);
+
+    // A short centred text sits in the middle of its cell.
+    const auto middle = inkedColumns(render(onePage([&](Band& b) {
+        b.label("L", 200, 100, "WW").size(1000, 300).font(arial(12)).centred();
+    })));
+    EXPECT_NEAR((middle.first + middle.second) / 2, 700, 30);
+}
+
+TEST(ReportPainter, WrappedLabelStaysInItsBox)
+{
+    const QImage image = render(onePage([](Band& b) {
+        b.label("L", 0, 0, "No Kursan No Kursan No Kursan").size(700, 600).font(arial(12).bold())
+            .wrapped();
+    }));
+    const auto columns = inkedColumns(image);
+    EXPECT_LE(columns.second, 705);
+    int lastRow = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                lastRow = y;
+    EXPECT_GT(lastRow / scale, 300); // more than one line
+    EXPECT_LE(lastRow / scale, 605);
+}
+
+TEST(ReportPainter, PdfEmbedsTheStandInFaces)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("uji.pdf");
+    const Document doc = onePage([](Band& b) {
+        b.label("A", 0, 0, "Arial tebal").font(arial(9.75).bold());
+        b.label("B", 0, 300, "Arial biasa");
+        b.label("C", 0, 600, "SERTIFIKAT").font(garamond(27.75).bold());
+    });
+    ASSERT_TRUE(writePdf(doc, path));
+    EXPECT_EQ(pdfText(path).simplified(), "Arial tebal Arial biasa SERTIFIKAT");
+    QStringList embedded;
+    for (const QString& line : runTool("pdffonts", {path}).split('\n').mid(2)) {
+        const QStringList cols = line.simplified().split(' ');
+        if (cols.size() > 4)
+            embedded << cols[0] + (line.contains(" yes ") ? "" : " (not embedded)");
+    }
+    embedded.sort();
+    EXPECT_EQ(embedded, (QStringList{"EBGaramond-Bold", "LiberationSans", "LiberationSans-Bold"}))
+        << embedded.join(", ").toStdString();
+}
+
+TEST(ReportPainter, UnwritablePdfIsReported)
+{
+    const Document doc = onePage([](Band& b) { b.label("A", 0, 0, "x"); });
+    EXPECT_FALSE(writePdf(doc, "/nonexistent-dir/uji.pdf"));
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "support/fixture.h"
+
+// A database with a few trainees, letters, placements and units for the report tests.
+class ReportTest : public KursanTest {
+protected:
+    void addUnit(const QString& code, const QString& name, const QString& phone = "0274-1");
+    // A trainee; with a letter (reply "Dapat") when `ns` is given.
+    void addTrainee(const QString& np, const QString& ns, const QString& name,
+                    const QString& birth = "05/01/85");
+    void addPlacement(const QString& np, const QString& period, const QString& unit);
+    // Two units, three trainees: 001 placed once, 002 placed twice, 003 without letter or
+    // placement.
+    void addSample();
+};
