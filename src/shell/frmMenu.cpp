@@ -1,5 +1,7 @@
 #include "shell/frmMenu.h"
 
+#include "forms/frmUnit.h"
+#include "platform/guard.h"
 #include "platform/windows.h"
 #include "shell/frmAbout.h"
 #include "shell/picture.h"
@@ -55,7 +57,10 @@ void frmMenu::resizeEvent(QResizeEvent* event)
 }
 
 void frmMenu::mnuDataKursan_Click() {}
-void frmMenu::mnuDataUnit_Click() {}
+void frmMenu::mnuDataUnit_Click()
+{
+    guarded(this, [this] { showWindow(platform::window<frmUnit>(this)); });
+}
 void frmMenu::mnuDataSPM_Click() {}
 void frmMenu::mnuSPM_Click() {}
 void frmMenu::mnuCetakSPKP_Click() {}
