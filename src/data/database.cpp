@@ -9,6 +9,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+// The schema lives in the static library's resources, which must be registered by hand.
+static void registerResources() { Q_INIT_RESOURCE(kursan); }
+
 namespace data {
 
 namespace {
@@ -37,6 +40,7 @@ QStringList statements(const QString& script)
 
 QString schemaScript()
 {
+    registerResources();
     QFile f(QStringLiteral(":/schema.sql"));
     if (!f.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Skema DataBase tidak ditemukan dalam program."));

@@ -2,9 +2,11 @@
 
 #include "data/error.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <sqlite3.h>
 
 namespace data {
 
@@ -47,30 +49,83 @@ void RecordSet::open(const QSqlDatabase& db, const QString& source)
     read();
 }
 
+namespace {
+// Reads the rows straight from SQLite: the snapshot of a large table is read at every form
+// load, and going through QSqlQuery's per-value copies costs several times as much.
+bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringList& columns,
+                std::vector<QVector<QVariant>>& rows, std::vector<qint64>& rowids)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3* con = *static_cast<sqlite3* const*>(handle.data());
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (!con || sqlite3_prepare_v2(con, utf8.constData(), int(utf8.size()), &stmt, nullptr) !=
+                    SQLITE_OK)
+        return false;
+    const int count = sqlite3_column_count(stmt);
+    for (int i = first; i < count; ++i)
+        columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        QVector<QVariant> values(count - first);
+        for (int i = first; i < count; ++i) {
+            QVariant& v = values[i - first];
+            switch (sqlite3_column_type(stmt, i)) {
+            case SQLITE_INTEGER: v = qlonglong(sqlite3_column_int64(stmt, i)); break;
+            case SQLITE_FLOAT: v = sqlite3_column_double(stmt, i); break;
+            case SQLITE_NULL: break;
+            case SQLITE_BLOB:
+                v = QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
+                               sqlite3_column_bytes(stmt, i));
+                break;
+            default:
+                v = QString(static_cast<const QChar*>(sqlite3_column_text16(stmt, i)),
+                            sqlite3_column_bytes16(stmt, i) / 2);
+            }
+        }
+        rowids.push_back(first ? sqlite3_column_int64(stmt, 0) : -1);
+        rows.push_back(std::move(values));
+    }
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE)
+        throw Error(QStringLiteral("Data tidak dapat dibaca: %1")
+                        .arg(QString::fromUtf8(sqlite3_errmsg(con))));
+    return true;
+}
+} // namespace
+
 void RecordSet::read()
 {
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
     const QString sql = m_isTable ? "SELECT rowid, * FROM " + quoted(m_source)
                                   : "SELECT * FROM " + quoted(m_source);
-    if (!q.exec(sql))
-        throw Error(QStringLiteral("Data %1 tidak dapat dibaca: %2")
-                        .arg(m_source, q.lastError().text()));
-    const QSqlRecord rec = q.record();
     const int first = m_isTable ? 1 : 0;
-    m_columns.clear();
-    for (int i = first; i < rec.count(); ++i)
-        m_columns << rec.fieldName(i);
-    const int n = m_columns.size();
-    m_rows.clear();
-    while (q.next()) {
-        Row row;
-        row.rowid = m_isTable ? q.value(0).toLongLong() : -1;
-        row.values.resize(n);
-        for (int i = 0; i < n; ++i)
-            row.values[i] = q.value(first + i);
-        m_rows.push_back(std::move(row));
+    QStringList columns;
+    std::vector<QVector<QVariant>> values;
+    std::vector<qint64> rowids;
+    if (!readNative(m_db, sql, first, columns, values, rowids)) {
+        QSqlQuery q(m_db);
+        q.setForwardOnly(true);
+        if (!q.exec(sql))
+            throw Error(QStringLiteral("Data %1 tidak dapat dibaca: %2")
+                            .arg(m_source, q.lastError().text()));
+        const QSqlRecord rec = q.record();
+        for (int i = first; i < rec.count(); ++i)
+            columns << rec.fieldName(i);
+        while (q.next()) {
+            QVector<QVariant> row(columns.size());
+            for (int i = 0; i < columns.size(); ++i)
+                row[i] = q.value(first + i);
+            rowids.push_back(first ? q.value(0).toLongLong() : -1);
+            values.push_back(std::move(row));
+        }
     }
+    m_columns = columns;
+    m_rows.clear();
+    m_rows.reserve(values.size());
+    for (size_t i = 0; i < values.size(); ++i)
+        m_rows.push_back(Row{rowids[i], std::move(values[i])});
     m_dirty = false;
     applyFilter();
     m_pos = 0;
@@ -281,8 +336,20 @@ bool RecordSet::matches(const Row& row, const QVector<Test>& tests)
 {
     for (const Test& t : tests) {
         const QVariant& v = row.values[t.column];
-        if (v.isNull() ? !t.value.isEmpty()
-                       : v.toString().compare(t.value, Qt::CaseInsensitive) != 0)
+        if (v.isNull()) {
+            if (!t.value.isEmpty())
+                return false;
+            continue;
+        }
+        if (v.typeId() == QMetaType::QString) {
+            // Case folding keeps the length, so most rows are told apart by their size alone.
+            const QString& s = *static_cast<const QString*>(v.constData());
+            if (s.size() != t.value.size() ||
+                (s != t.value && s.compare(t.value, Qt::CaseInsensitive) != 0))
+                return false;
+            continue;
+        }
+        if (v.toString().compare(t.value, Qt::CaseInsensitive) != 0)
             return false;
     }
     return true;

@@ -1,10 +1,9 @@
 #include "shell/frmAbout.h"
 
 #include "platform/keys.h"
+#include "shell/picture.h"
 #include "ui_frmAbout.h"
 
-#include <QLinearGradient>
-#include <QPainter>
 
 frmAbout::frmAbout(QWidget* owner)
     : Form(owner, Qt::FramelessWindowHint | Qt::Tool), ui(std::make_unique<Ui::frmAbout>())
@@ -12,14 +11,7 @@ frmAbout::frmAbout(QWidget* owner)
     ui->setupUi(this);
     setFixedSize(size());
     setFont(QFont(font().family(), 8));
-    QPixmap picture(73, 193);
-    QPainter p(&picture);
-    QLinearGradient g(0, 0, 0, picture.height());
-    g.setColorAt(0, QColor(0x1f, 0x4e, 0x79));
-    g.setColorAt(1, QColor(0xbd, 0xd7, 0xee));
-    p.fillRect(picture.rect(), g);
-    p.end();
-    ui->Image1->setPixmap(picture);
+    ui->Image1->setPixmap(shell::picture(73, 193));
     ui->Command1->setFocus();
     platform::enterPressesButtons(this);
     connect(ui->Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);

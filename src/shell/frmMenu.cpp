@@ -1,33 +1,23 @@
 #include "shell/frmMenu.h"
 
+#include "forms/frmUnit.h"
+#include "platform/guard.h"
 #include "platform/windows.h"
 #include "reports/frmCetak.h"
 #include "shell/frmAbout.h"
+#include "shell/picture.h"
 #include "ui_frmMenu.h"
 
-#include <QLinearGradient>
-#include <QPainter>
+#include <QGuiApplication>
+#include <QScreen>
+
 
 using namespace platform;
-
-namespace {
-// Our own background: a quiet gradient stands in for the photograph of the original.
-QPixmap background()
-{
-    QPixmap pm(1024, 720);
-    QPainter p(&pm);
-    QLinearGradient g(0, 0, 0, pm.height());
-    g.setColorAt(0, QColor(0x1f, 0x4e, 0x79));
-    g.setColorAt(1, QColor(0xbd, 0xd7, 0xee));
-    p.fillRect(pm.rect(), g);
-    return pm;
-}
-} // namespace
 
 frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), ui(std::make_unique<Ui::frmMenu>())
 {
     ui->setupUi(this);
-    ui->Image1->setPixmap(background());
+    ui->Image1->setPixmap(shell::picture(1024, 720));
     QFont script(QStringLiteral("URW Chancery L"));
     script.setFamilies({QStringLiteral("URW Chancery L"), QStringLiteral("Z003"),
                         QStringLiteral("TeX Gyre Chorus")});
@@ -68,7 +58,10 @@ void frmMenu::resizeEvent(QResizeEvent* event)
 }
 
 void frmMenu::mnuDataKursan_Click() {}
-void frmMenu::mnuDataUnit_Click() {}
+void frmMenu::mnuDataUnit_Click()
+{
+    guarded(this, [this] { showWindow(platform::window<frmUnit>(this)); });
+}
 void frmMenu::mnuDataSPM_Click() {}
 void frmMenu::mnuSPM_Click() {}
 void frmMenu::mnuCetakSPKP_Click() {}
@@ -89,8 +82,12 @@ void showMainWindow()
         menu->setAttribute(Qt::WA_DeleteOnClose);
         Windows::remember(QStringLiteral("frmMenu"), menu);
     }
-    if (!menu->isVisible())
+    if (!menu->isVisible()) {
+        // Fill the screen even where no window manager honours "maximised".
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            menu->setGeometry(screen->availableGeometry());
         menu->showMaximized();
+    }
     menu->raise();
     menu->activateWindow();
 }

@@ -4,6 +4,7 @@
 #include "platform/msgbox.h"
 #include "shell/credential.h"
 #include "shell/frmMenu.h"
+#include "shell/picture.h"
 #include "ui_frmPassword.h"
 
 #include <QCloseEvent>
@@ -16,6 +17,7 @@ frmPassword::frmPassword(QWidget* owner)
 {
     ui->setupUi(this);
     setFixedSize(size());
+    ui->Image1->setPixmap(shell::picture(ui->Image1->width(), ui->Image1->height()));
     ui->Text2->setAttribute(Qt::WA_InputMethodEnabled, false);
     enterPressesButtons(this);
 

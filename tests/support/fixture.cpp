@@ -5,6 +5,7 @@
 #include "platform/windows.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -66,9 +67,12 @@ void KursanTest::settle()
 
 void KursanTest::closeAllWindows()
 {
+    QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (!w->parentWidget())
-            delete w;
+            windows << w;
+    for (const QPointer<QWidget>& w : windows)
+        delete w.data(); // owned windows go with their owner
     settle();
 }
 

@@ -1,0 +1,96 @@
+#include "data/datacontrol.h"
+#include "platform/binding.h"
+#include "platform/keys.h"
+#include "support/fixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+class BindingTest : public KursanTest {
+protected:
+    void SetUp() override
+    {
+        KursanTest::SetUp();
+        sql("INSERT INTO TUnit VALUES ('U1', 'Keuangan', '111'), ('U2', 'Gudang', '222')");
+        units = std::make_unique<data::DataControl>(nullptr, "Adodc1", "TUnit");
+        window = new QWidget; // the fixture closes every window after the test
+        window->resize(400, 300);
+        code = new QLineEdit(window);
+        grid = new QTableView(window);
+        grid->setGeometry(0, 40, 400, 200);
+        platform::bindText(code, units->recordset(), "Kode_Unit");
+        platform::bindGrid(grid, units->recordset(), {"Kode_Unit", "Unit"});
+        window->show();
+    }
+
+    std::unique_ptr<data::DataControl> units;
+    QWidget* window = nullptr;
+    QLineEdit* code = nullptr;
+    QTableView* grid = nullptr;
+};
+
+TEST_F(BindingTest, BoxFollowsTheCurrentRowAndTypingWritesTheField)
+{
+    EXPECT_EQ(code->text(), "U1");
+    units->recordset()->moveNext();
+    EXPECT_EQ(code->text(), "U2");
+
+    code->clear();
+    QTest::keyClicks(code, "G2");
+    EXPECT_EQ(units->recordset()->field(0).toString(), "G2");
+    units->recordset()->moveFirst(); // leaving the row stores what was typed
+    EXPECT_EQ(rows("TUnit")[1], "G2|Gudang|222");
+    EXPECT_EQ(code->text(), "U1");
+
+    units->recordset()->addNew();
+    EXPECT_EQ(code->text(), "");
+}
+
+TEST_F(BindingTest, GridShowsVisibleRowsAndClickingARowMakesItCurrent)
+{
+    EXPECT_EQ(grid->model()->rowCount(), 2);
+    EXPECT_EQ(grid->model()->columnCount(), 2);
+    EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), "Unit");
+    EXPECT_EQ(grid->model()->index(1, 1).data().toString(), "Gudang");
+
+    const QRect cell = grid->visualRect(grid->model()->index(1, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(units->recordset()->position(), 1);
+    EXPECT_EQ(code->text(), "U2");
+
+    units->recordset()->setFilter(data::Criterion::equals("Unit", "Keuangan"));
+    EXPECT_EQ(grid->model()->rowCount(), 1);
+    EXPECT_EQ(grid->selectionModel()->selectedRows().value(0).row(), 0);
+}
+
+TEST(Keys, EnterIsReportedAs13AndConsumedOnlyWhenTheHandlerSaysSo)
+{
+    QWidget window;
+    auto* box = new QLineEdit(&window);
+    auto* button = new QPushButton("&Simpan", &window);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    QList<int> keys;
+    platform::onKeyPress(box, [&](int key) {
+        keys << key;
+        return key == platform::KeyEnter;
+    });
+    platform::enterPressesButtons(&window);
+    window.show();
+
+    QTest::keyClicks(box, "ab");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Enter);
+    EXPECT_EQ(keys, QList<int>({'a', 'b', 13, 13}));
+    EXPECT_EQ(box->text(), "ab");
+
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+}
+
+} // namespace

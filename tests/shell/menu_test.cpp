@@ -1,0 +1,95 @@
+#include "platform/windows.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMenu.h"
+#include "support/fixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+class MenuTest : public KursanTest {
+protected:
+    void SetUp() override
+    {
+        KursanTest::SetUp();
+        showMainWindow();
+        menu = platform::loaded<frmMenu>();
+    }
+    QAction* item(const char* name) { return menu->findChild<QAction*>(name); }
+    frmMenu* menu = nullptr;
+};
+
+TEST_F(MenuTest, CaptionTitlesAndEveryItem)
+{
+    EXPECT_EQ(menu->windowTitle(), "Sistem Informasi Pengolahan Data Kursan.");
+    EXPECT_EQ(menu->findChild<QLabel*>("Label1_0")->text(),
+              "Sistem Informasi Pengolahan Data Kursan / Penelitian");
+    EXPECT_EQ(menu->findChild<QLabel*>("Label1_1")->text(),
+              "Pada PT.Tembara (Persero) Sendangwiru.");
+
+    const QList<QAction*> bar = menu->menuBar()->actions();
+    QStringList top;
+    for (QAction* a : bar)
+        top << a->text();
+    EXPECT_EQ(top, QStringList({"&File", "&Cetak Data", "&About", "&Keluar"}));
+    EXPECT_EQ(bar[0]->menu()->objectName(), "mnuFile");
+    EXPECT_EQ(bar[1]->menu()->objectName(), "mnuCetakData");
+    EXPECT_EQ(bar[2]->objectName(), "mnuAbout");
+    EXPECT_EQ(bar[3]->objectName(), "mnuKeluar");
+
+    auto items = [](QMenu* m) {
+        QStringList out;
+        for (QAction* a : m->actions()) {
+            EXPECT_FALSE(a->isSeparator());
+            EXPECT_TRUE(a->shortcut().isEmpty());
+            out << a->objectName() + "=" + a->text();
+        }
+        return out;
+    };
+    EXPECT_EQ(items(bar[0]->menu()),
+              QStringList({"mnuDataKursan=Data &Kursan", "mnuDataUnit=Data &Unit",
+                           "mnuDataSPM=Data &SPM"}));
+    EXPECT_EQ(items(bar[1]->menu()),
+              QStringList({"mnuSPM=Cetak Surat P&enjajakan Masalah",
+                           "mnuCetakSPKP=Cetak Surat Pengantar &Kartu Pengenal",
+                           "mnuSPP=Cetak Surat Pengantar Pe&laksana",
+                           "mnuCetakSK=Cetak Surat Ketera&ngan",
+                           "mnuCetakSertifikat=Cetak Sertifikat",
+                           "mnuLaporan=Cetak &Laporan"}));
+}
+
+TEST_F(MenuTest, AboutBoxIsOneFramelessWindowClosedByOk)
+{
+    item("mnuAbout")->trigger();
+    frmAbout* about = platform::loaded<frmAbout>();
+    ASSERT_NE(about, nullptr);
+    item("mnuAbout")->trigger();
+    EXPECT_EQ(platform::loaded<frmAbout>(), about);
+    EXPECT_EQ(menu->findChildren<frmAbout*>().size(), 1);
+    EXPECT_TRUE(about->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(about->parentWidget(), menu);
+    QStringList lines;
+    for (int i = 0; i < 5; ++i)
+        lines << about->findChild<QLabel*>(QString("Label1_%1").arg(i))->text();
+    EXPECT_EQ(lines, QStringList({"Sistem Informasi Pengolahan Data Kerja Praktek",
+                                  "dan Penelitian", "Pada PT.TEMBARA (PERSERO)", "SENDANGWIRU",
+                                  "Program ini diselesaikan pada 17 Januari 2005"}));
+
+    about->findChild<QPushButton*>("Command1")->click();
+    settle();
+    EXPECT_EQ(platform::loaded<frmAbout>(), nullptr);
+    item("mnuAbout")->trigger();
+    EXPECT_NE(platform::loaded<frmAbout>(), nullptr); // loaded afresh
+}
+
+TEST_F(MenuTest, KeluarEndsTheProgramAtOnce)
+{
+    item("mnuKeluar")->trigger();
+    EXPECT_EQ(m_ended, 1);
+}
+
+} // namespace
