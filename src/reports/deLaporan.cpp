@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -64,10 +65,13 @@ const QHash<QString, QString>& texts()
     return t;
 }
 
+// SQLite may name a column "TKursan.Ns", or "Ns:1" when a nested join holds two columns Ns.
 QString bareName(const QString& name)
 {
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? name : name.mid(dot + 1);
+    static const QRegularExpression suffix(QStringLiteral(":\\d+$"));
+    QString bare = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1);
+    bare.remove(suffix);
+    return bare;
 }
 
 } // namespace

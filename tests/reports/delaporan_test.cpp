@@ -2,6 +2,7 @@
 #include "data/error.h"
 #include "reports/deLaporan.h"
 #include "reports/reportdata.h"
+#include "reports/tools.h"
 
 #include <QFile>
 #include <QSqlDatabase>

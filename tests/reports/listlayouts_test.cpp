@@ -1,6 +1,7 @@
 #include "reports/registry.h"
 #include "reports/report.h"
 #include "reports/reportdata.h"
+#include "reports/tools.h"
 
 using namespace reports;
 

@@ -26,7 +26,7 @@ Layout smallLayout()
     l.detail.field("txtNama", 10, 20, "Nama");
     l.detail.rect("Kotak", 0, 0, 500, 100);
     l.pageFooter.height = 50;
-    l.pageFooter.label("PF", 0, 0, "Kaki");
+    l.pageFooter.label("PF", 0, 0, "Kaki").size(500, 50);
     l.reportFooter.height = 80;
     l.reportFooter.label("RF", 0, 0, "Akhir");
     return l;

@@ -112,7 +112,7 @@ TEST(ReportPainter, PdfEmbedsTheStandInFaces)
             embedded << cols[0] + (line.contains(" yes ") ? "" : " (not embedded)");
     }
     embedded.sort();
-    EXPECT_EQ(embedded, (QStringList{"EBGaramond-Bold", "LiberationSans", "LiberationSans-Bold"}))
+    EXPECT_EQ(embedded, (QStringList{"EBGaramond12-Bold", "LiberationSans", "LiberationSans-Bold"}))
         << embedded.join(", ").toStdString();
 }
 

@@ -23,3 +23,4 @@ inline QString pdfText(const QString& path)
 {
     return runTool("pdftotext", {"-layout", path, "-"});
 }
+

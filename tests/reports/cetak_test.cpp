@@ -1,0 +1,70 @@
+#include "reports/reportdata.h"
+#include "reports/tools.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Outcome cetak(const QStringList& args)
+{
+    Outcome r;
+    r.out = runTool(KURSAN_CETAK, args, &r.code, &r.err);
+    return r;
+}
+
+} // namespace
+
+using KursanCetak = ReportTest;
+
+TEST_F(KursanCetak, WritesTheListsToPdf)
+{
+    addSample();
+    const QString kursan = m_dir.filePath("kursan.pdf");
+    const Outcome r = cetak({m_path, "drKursan", kursan});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QString text = pdfText(kursan);
+    EXPECT_TRUE(text.contains("LAPORAN DATA KERJA PRAKTEK / PENELITIAN PT.TEMBARA(Persero)"));
+    EXPECT_TRUE(text.contains("SENDANGWIRU"));
+    for (const char* row : {"001 Budi Yogyakarta Jl. Mawar 001 0812001 UGM Teknik PKL "
+                               "B/001/III/PKL/2005",
+                               "003 Citra Yogyakarta Jl. Mawar 003 0812003 UGM Teknik PKL"})
+        EXPECT_TRUE(text.simplified().contains(row)) << text.toStdString();
+    EXPECT_TRUE(runTool("pdffonts", {kursan}).contains(QRegularExpression("LiberationSans\\s.*yes")));
+
+    const QString unit = m_dir.filePath("unit.pdf");
+    ASSERT_EQ(cetak({m_path, "drUnit", unit}).code, 0);
+    const QString units = pdfText(unit).simplified();
+    EXPECT_TRUE(units.contains("Kode Unit Nama Unit U01 Keuangan U02 Gudang")) << units.toStdString();
+}
+
+TEST_F(KursanCetak, RefusesWhatItCannotPrint)
+{
+    const QString out = m_dir.filePath("out.pdf");
+    Outcome r = cetak({m_path, "drLain", out});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains("Laporan \"drLain\" tidak dikenal. Laporan yang ada: drKursan, drUnit"))
+        << r.err.toStdString();
+
+    const QString missing = m_dir.filePath("tidak-ada.mdb");
+    r = cetak({missing, "drKursan", out});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(QString("DataBase %1 tidak ditemukan.").arg(missing)))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(missing));
+
+    r = cetak({m_path, "drKursan"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains("Pemakaian: kursan-cetak DATABASE LAPORAN KELUARAN.pdf"));
+
+    r = cetak({m_path, "drKursan", m_dir.filePath("tidak/ada/out.pdf")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("tidak dapat ditulis")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+}

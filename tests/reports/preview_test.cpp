@@ -1,0 +1,91 @@
+#include "reports/engine/preview.h"
+#include "reports/reportdata.h"
+#include "reports/show.h"
+#include "reports/tools.h"
+
+#include <QAction>
+#include <QFile>
+#include <QProgressDialog>
+#include <QToolBar>
+
+using reports::ReportPreview;
+
+namespace {
+
+class Preview : public ReportTest {
+protected:
+    void TearDown() override
+    {
+        reports::setSaveFileChooser({});
+        ReportTest::TearDown();
+    }
+    void addTrainees(int count)
+    {
+        sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+            "INSERT INTO TKursan (Np, Nama_Kursan) SELECT printf('%03d', i), 'Kursan ' || i FROM n",
+            {count});
+    }
+};
+
+} // namespace
+
+TEST_F(Preview, SavesThePdfWhereTheUserChooses)
+{
+    addSample();
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drUnit", nullptr));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->findChild<QToolBar*>()->actions().contains(preview->savePdfAction()));
+    EXPECT_EQ(preview->savePdfAction()->text(), "Simpan PDF");
+
+    const QString path = m_dir.filePath("unit.pdf");
+    QString suggested;
+    reports::setSaveFileChooser([&](QWidget*, const QString& s) {
+        suggested = s;
+        return path;
+    });
+    preview->savePdfAction()->trigger();
+    EXPECT_TRUE(suggested.endsWith("drUnit.pdf"));
+    EXPECT_TRUE(pdfText(path).simplified().contains("U01 Keuangan U02 Gudang"));
+
+    // A place that cannot be written says so; cancelling the dialog does nothing.
+    reports::setSaveFileChooser([&](QWidget*, const QString&) { return m_dir.filePath("x/y.pdf"); });
+    boxes.expect(QString("Berkas PDF %1 tidak dapat ditulis.").arg(m_dir.filePath("x/y.pdf")));
+    preview->savePdfAction()->trigger();
+    reports::setSaveFileChooser([](QWidget*, const QString&) { return QString(); });
+    preview->savePdfAction()->trigger();
+}
+
+TEST_F(Preview, LargeReportShowsHowFarItsPagesAre)
+{
+    addTrainees(ReportPreview::progressRows + 1);
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
+    ASSERT_NE(preview, nullptr);
+    const int pages = int(preview->document().pages.size());
+    EXPECT_EQ(pages, 12); // 25 rows on the first page, 27 on the others
+    auto* progress = preview->findChild<QProgressDialog*>("progress");
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->maximum(), pages);
+    EXPECT_EQ(progress->value(), pages);
+    EXPECT_FALSE(progress->isVisible());
+}
+
+TEST_F(Preview, SmallReportNeedsNoProgressAndClosesCleanly)
+{
+    addTrainees(ReportPreview::progressRows);
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->findChild<QProgressDialog*>("progress"), nullptr);
+    preview->close();
+    settle();
+    // Closed, the report is read afresh the next time.
+    addTrainee("999", "", "Baru");
+    auto* again = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->document().rowCount, ReportPreview::progressRows + 1);
+}
+
+TEST_F(Preview, UnknownReportIsAMessageNotACrash)
+{
+    boxes.expect("Laporan drSPM tidak dikenal.");
+    EXPECT_EQ(reports::show("drSPM", nullptr), nullptr);
+}
