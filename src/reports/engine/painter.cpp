@@ -6,6 +6,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <array>
+#include <cmath>
 
 namespace reports {
 
@@ -43,7 +45,28 @@ namespace {
 struct Face {
     QFont font;
     QFontMetricsF metrics;
-    explicit Face(const QFont& f) : font(f), metrics(f) {}
+    explicit Face(const QFont& f) : font(f), metrics(f) { advances.fill(-1); }
+
+    // Width of a text in twips, exact enough to decide whether it fits in `limit`. Shaping a
+    // text only to measure it costs as much as drawing it, so widths are summed from cached
+    // character advances; only a text within a hair of the limit (where kerning could tip it)
+    // or outside Latin-1 is measured exactly.
+    qreal width(const QString& text, qreal limit) const
+    {
+        qreal sum = 0;
+        for (QChar c : text) {
+            if (c.unicode() >= advances.size())
+                return metrics.horizontalAdvance(text);
+            qreal& a = advances[c.unicode()];
+            if (a < 0)
+                a = metrics.horizontalAdvance(c);
+            sum += a;
+        }
+        return std::abs(sum - limit) < closeCall ? metrics.horizontalAdvance(text) : sum;
+    }
+
+    static constexpr qreal closeCall = 30; // twips
+    mutable std::array<qreal, 256> advances;
 };
 
 // One QFont and its metrics per control, made once per document.
@@ -114,7 +137,7 @@ void PageDrawer::drawText(const PageItem& item)
         p.restore();
         return;
     }
-    const qreal advance = face.metrics.horizontalAdvance(item.text);
+    const qreal advance = face.width(item.text, box.width());
     const bool tooWide = advance > box.width();
     qreal x = box.left();
     // A centred text too wide for its cell starts at the left edge like any other.
