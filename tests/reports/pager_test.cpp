@@ -137,6 +137,9 @@ TEST(Pager, BandTallerThanThePagePrintsOnOnePageCutAtTheBottomMargin)
             EXPECT_EQ(item.cutAt, crossing ? 900 : 0) << item.control->name.toStdString();
         }
     }
+    // An empty report footer adds no blank page after the last letter.
+    l.reportFooter.controls.clear();
+    EXPECT_EQ(paginate(l, names(2), today).pages.size(), 2u);
 }
 
 TEST(Pager, FieldsPrintValuesDatesAndLabelsToday)

@@ -25,9 +25,9 @@ public:
         newPage();
         for (int r = 0; r < m_rows.count(); ++r)
             place(m_layout.detail, BandKind::Detail, r);
-        const Band& footer = m_layout.reportFooter;
-        if (footer.height > 0 || !footer.controls.empty())
-            place(footer, BandKind::ReportFooter, -1);
+        // An empty report footer prints nothing, so it never starts a page of its own.
+        if (!m_layout.reportFooter.controls.empty())
+            place(m_layout.reportFooter, BandKind::ReportFooter, -1);
     }
 
 private:

@@ -37,7 +37,7 @@ struct Document {
 
 // Lays the command's rows out: the report header once at the top of the first page, the page
 // header at the top and the page footer at the bottom of every page, one detail band per row in
-// row order, the report footer after the last row. A band that does not fit in what is left of a
+// row order, the report footer (when it holds anything) after the last row. A band that does not fit in what is left of a
 // page starts the next one; a band taller than a whole page prints on one page, cut at the
 // bottom margin. Throws data::Error when the layout names a column the rows lack.
 Document paginate(const Layout& layout, const Rows& rows, const QDate& today);
