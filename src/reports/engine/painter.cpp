@@ -148,8 +148,10 @@ void PageDrawer::drawText(const PageItem& item)
         p.drawText(baseline, item.text);
         return;
     }
-    // Cut at the cell's edge (and at the bottom margin for a band taller than the page).
-    QRectF clip = box;
+    // Cut at the cell's side edges (and at the bottom margin for a band taller than the page);
+    // a glyph reaching above or below its cell is left whole.
+    const qreal reach = face.metrics.height();
+    QRectF clip(box.left(), box.top() - reach, box.width(), box.height() + 2 * reach);
     if (item.cutAt)
         clip.setBottom(item.cutAt);
     p.save();
