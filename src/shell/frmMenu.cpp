@@ -1,5 +1,7 @@
 #include "shell/frmMenu.h"
 
+#include "forms/frmSPM.h"
+#include "platform/guard.h"
 #include "platform/windows.h"
 #include "shell/frmAbout.h"
 #include "ui_frmMenu.h"
@@ -68,7 +70,10 @@ void frmMenu::resizeEvent(QResizeEvent* event)
 
 void frmMenu::mnuDataKursan_Click() {}
 void frmMenu::mnuDataUnit_Click() {}
-void frmMenu::mnuDataSPM_Click() {}
+void frmMenu::mnuDataSPM_Click()
+{
+    guarded(this, [this] { showWindow(platform::window<frmSPM>(this)); });
+}
 void frmMenu::mnuSPM_Click() {}
 void frmMenu::mnuCetakSPKP_Click() {}
 void frmMenu::mnuSPP_Click() {}
