@@ -1,6 +1,7 @@
 #include "shell/frmMenu.h"
 
 #include "forms/frmSPM.h"
+#include "forms/frmUnit.h"
 #include "platform/guard.h"
 #include "platform/windows.h"
 #include "shell/frmAbout.h"
@@ -69,7 +70,10 @@ void frmMenu::resizeEvent(QResizeEvent* event)
 }
 
 void frmMenu::mnuDataKursan_Click() {}
-void frmMenu::mnuDataUnit_Click() {}
+void frmMenu::mnuDataUnit_Click()
+{
+    guarded(this, [this] { showWindow(platform::window<frmUnit>(this)); });
+}
 void frmMenu::mnuDataSPM_Click()
 {
     guarded(this, [this] { showWindow(platform::window<frmSPM>(this)); });
