@@ -71,6 +71,12 @@ TEST_F(LetterFormTest, AWholeEntryStoresThePlacementAndTheReply)
     EXPECT_FALSE(isLocked(combo("cboNoSurat")));
     EXPECT_TRUE(box("txtNama")->isReadOnly());
 
+    // Typing a letter number is not a pick.
+    QTest::keyClicks(combo("cboNoSurat")->lineEdit(), L1);
+    QTest::keyClick(combo("cboNoSurat"), Qt::Key_Return);
+    EXPECT_EQ(box("txtNama")->text(), "");
+    EXPECT_EQ(combo("cboNoSurat")->count(), 2);
+
     pick("cboNoSurat", L2);
     EXPECT_EQ(box("txtNama")->text(), "Sari"); // the first trainee of the letter
     EXPECT_EQ(box("txtInstansi")->text(), "ITB");
