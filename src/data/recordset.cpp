@@ -216,6 +216,22 @@ void RecordSet::moveTo(int visibleRow)
     setPosition(std::clamp<int>(visibleRow, 0, m_visible.size()));
 }
 
+bool RecordSet::moveToRowid(qint64 rowid)
+{
+    if (rowid >= 0 && hasCurrent() && current().rowid == rowid)
+        return true;
+    leaveRow(); // may drop an untouched new row, so the rows are searched afterwards
+    for (int i = 0; i < m_visible.size(); ++i)
+        if (rowid >= 0 && m_rows[m_visible[i]].rowid == rowid) {
+            setPosition(i);
+            return true;
+        }
+    setPosition(m_visible.size());
+    return false;
+}
+
+qint64 RecordSet::rowid() const { return hasCurrent() && m_isTable ? current().rowid : -1; }
+
 void RecordSet::addNew()
 {
     requireTable();

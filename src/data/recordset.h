@@ -47,6 +47,10 @@ public:
     void moveLast();
     void moveNext();
     void moveTo(int visibleRow);
+    // The visible row stored under this rowid becomes current; none: EOF.
+    bool moveToRowid(qint64 rowid);
+    // The current row's rowid; -1 for a row not stored yet, a view's row or no current row.
+    qint64 rowid() const;
 
     void addNew();
     void update();

@@ -1,5 +1,6 @@
 #include "shell/frmMenu.h"
 
+#include "forms/frmSPM.h"
 #include "forms/frmUnit.h"
 #include "platform/guard.h"
 #include "platform/windows.h"
@@ -61,7 +62,10 @@ void frmMenu::mnuDataUnit_Click()
 {
     guarded(this, [this] { showWindow(platform::window<frmUnit>(this)); });
 }
-void frmMenu::mnuDataSPM_Click() {}
+void frmMenu::mnuDataSPM_Click()
+{
+    guarded(this, [this] { showWindow(platform::window<frmSPM>(this)); });
+}
 void frmMenu::mnuSPM_Click() {}
 void frmMenu::mnuCetakSPKP_Click() {}
 void frmMenu::mnuSPP_Click() {}
