@@ -1,5 +1,7 @@
 #include "shell/frmMenu.h"
 
+#include "forms/frmKursan.h"
+#include "platform/guard.h"
 #include "platform/windows.h"
 #include "shell/frmAbout.h"
 #include "shell/picture.h"
@@ -54,7 +56,11 @@ void frmMenu::resizeEvent(QResizeEvent* event)
     ui->Label1_1->move((area.width() - w0) / 2 + w0 - w1 + 40, area.height() / 2 - 8);
 }
 
-void frmMenu::mnuDataKursan_Click() {}
+void frmMenu::mnuDataKursan_Click()
+{
+    guarded(this, [this] { showWindow(platform::window<frmKursan>(this)); });
+}
+
 void frmMenu::mnuDataUnit_Click() {}
 void frmMenu::mnuDataSPM_Click() {}
 void frmMenu::mnuSPM_Click() {}
