@@ -23,16 +23,6 @@ const QString NoTrainee = QStringLiteral("Tidak ada data Kursan yang dipilih.");
 const QString NumberTaken = QStringLiteral("Nomor Kursan sudah ada, silahkan ganti.");
 
 QString text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
-
-// Placements of the named month in the given year.
-data::Criterion monthFilter(const QString& month, const QString& year)
-{
-    return data::Criterion::parse(data::Criterion::equals(QStringLiteral("Bulan"), month)
-                                      .toString() +
-                                  QStringLiteral(" AND ") +
-                                  data::Criterion::equals(QStringLiteral("Tahun"), year)
-                                      .toString());
-}
 } // namespace
 
 frmKursan::frmKursan(QWidget* owner)
@@ -331,9 +321,10 @@ void frmKursan::Command1_Click()
 {
     guarded(this, [this] {
         const QString month = ui->Combo1->currentText();
-        data::RecordSet* placements = readAfresh(Adoke1, "Adoke1", QStringLiteral("QAktiv"));
         data::RecordSet* units = readAfresh(Adoke2, "Adoke2", QStringLiteral("TUnit"));
-        placements->setFilter(monthFilter(month, quota::placementYear(month, bulan, tahun)));
+        // The placements are read on the same connection, afresh, one month at a time.
+        const QStringList placed = quota::placedUnits(
+            units->database(), month, quota::placementYear(month, bulan, tahun));
 
         QStringList names;
         for (int row = 0; row < units->recordCount(); ++row)
@@ -341,16 +332,7 @@ void frmKursan::Command1_Click()
         ui->List1->clear();
         ui->List1->addItems(names);
         ui->List2->clear();
-        if (placements->recordCount() == 0)
-            return;
-
-        QStringList placed;
-        const int unitColumn = 1;
-        for (int row = 0; row < placements->recordCount(); ++row) {
-            const QVariant unit = placements->value(row, unitColumn);
-            if (!unit.isNull()) // a placement whose unit no longer exists counts nowhere
-                placed << unit.toString();
-        }
-        ui->List2->addItems(quota::countsPerUnit(names, placed));
+        if (!placed.isEmpty())
+            ui->List2->addItems(quota::countsPerUnit(names, placed));
     });
 }

@@ -71,10 +71,9 @@ private:
     Mode m_mode = Mode::Browse;
     QString m_npBeforeEdit;
 
-    data::DataControl* Adodc1 = nullptr;   // TKursan: the boxes and the grid
-    data::DataControl* Adodc2 = nullptr;   // TSurat: the new letter row
-    data::DataControl* Adodc4 = nullptr;   // QNS: the letter sequence
-    data::DataControl* adoKe3 = nullptr;   // QLapKursan: the trainee numbers
-    data::DataControl* Adoke1 = nullptr;   // QAktiv: granted placements
-    data::DataControl* Adoke2 = nullptr;   // TUnit: the units listed by the detector
+    data::DataControl* Adodc1 = nullptr; // TKursan: the boxes and the grid
+    data::DataControl* Adodc2 = nullptr; // TSurat: the new letter row
+    data::DataControl* Adodc4 = nullptr; // QNS: the letter sequence
+    data::DataControl* adoKe3 = nullptr; // QLapKursan: the trainee numbers
+    data::DataControl* Adoke2 = nullptr; // TUnit: the units listed by the detector
 };

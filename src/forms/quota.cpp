@@ -1,7 +1,10 @@
 #include "forms/quota.h"
 
+#include "data/error.h"
+
 #include <QHash>
-#include <QVector>
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace quota {
 
@@ -20,6 +23,25 @@ QString placementYear(const QString& month, const QString& bulan, const QString&
     if (chosen == 0 || chosen >= current)
         return tahun;
     return QString::number(tahun.toInt() + 1);
+}
+
+QStringList placedUnits(const QSqlDatabase& db, const QString& month, const QString& year)
+{
+    // Only the month's rows are fetched: a snapshot of every placement would cost several
+    // times as much on a large database.
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT Unit FROM QAktiv WHERE Bulan = ? AND Tahun = ?"));
+    q.addBindValue(month);
+    q.addBindValue(year);
+    if (!q.exec())
+        throw data::Error(QStringLiteral("Data penempatan tidak dapat dibaca: %1")
+                              .arg(q.lastError().text()));
+    QStringList units;
+    while (q.next())
+        if (!q.value(0).isNull())
+            units << q.value(0).toString();
+    return units;
 }
 
 QStringList countsPerUnit(const QStringList& units, const QStringList& placedUnits)
