@@ -94,19 +94,23 @@ frmKursan::~frmKursan() = default;
 
 // ---- modes -------------------------------------------------------------------------------
 
+// The twelve boxes that the two modes lock and unlock.
+QList<QLineEdit*> frmKursan::entryBoxes() const
+{
+    return {ui->txtNoKursan, ui->txtNim,     ui->txtNama,      ui->txtTempatLahir,
+            ui->txtTglLahir, ui->txtAlamat,  ui->txtNoTelepon, ui->txtNamaInstansi,
+            ui->txtJurusan,  ui->txtTujuan,  ui->txtNoSurat,   ui->txtJumlah};
+}
+
 void frmKursan::tutupkunci()
 {
-    for (QLineEdit* box : {ui->txtNoKursan, ui->txtNim, ui->txtNama, ui->txtTempatLahir,
-                           ui->txtTglLahir, ui->txtAlamat, ui->txtNoTelepon, ui->txtNamaInstansi,
-                           ui->txtJurusan, ui->txtTujuan, ui->txtNoSurat, ui->txtJumlah})
+    for (QLineEdit* box : entryBoxes())
         box->setReadOnly(true);
 }
 
 void frmKursan::bukakunci()
 {
-    for (QLineEdit* box : {ui->txtNoKursan, ui->txtNim, ui->txtNama, ui->txtTempatLahir,
-                           ui->txtTglLahir, ui->txtAlamat, ui->txtNoTelepon, ui->txtNamaInstansi,
-                           ui->txtJurusan, ui->txtTujuan, ui->txtNoSurat, ui->txtJumlah})
+    for (QLineEdit* box : entryBoxes())
         box->setReadOnly(false);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/windows.h"
 
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -60,6 +61,7 @@ public:
 private:
     enum class Mode { Browse, Adding, Editing };
 
+    QList<QLineEdit*> entryBoxes() const;
     void setMode(Mode mode);
     bool moveOn(int key, QWidget* next);
     bool requireTrainee();

@@ -65,8 +65,9 @@ protected:
     {
         for (const QString& name : EntryBoxes)
             EXPECT_EQ(box(name)->isReadOnly(), browsing) << name.toStdString();
-        for (const char* name : {"cmdTambah", "cmdEdit", "cmdCari", "cmdHapus", "cmdKeluar"})
-            EXPECT_EQ(button(name)->isEnabled(), browsing) << name;
+        for (const QString& name : BrowseButtons)
+            EXPECT_EQ(form->findChild<QPushButton*>(name)->isEnabled(), browsing)
+                << name.toStdString();
         EXPECT_EQ(button("cmdSimpan")->isEnabled(), !browsing);
     }
 
@@ -92,7 +93,8 @@ TEST_F(TraineeFormTest, OpensFromTheMenuOnceAsLaidOutInBrowseMode)
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), "Data Kursan.");
     EXPECT_EQ(form->size(), QSize(664, 446));
-    EXPECT_FALSE(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(form->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(form->findChild<QGroupBox*>("Frame2")->title(), "Pendeteksi Jumlah Kursan / Unit");
     EXPECT_EQ(form->findChild<QGroupBox*>("Frame3")->title(), "Operasi Data Kursan");
     EXPECT_EQ(button("Command2")->text(), "Cetak SPM");
