@@ -247,6 +247,18 @@ TEST_F(TraineeFormTest, NumbersTypedOverTheGeneratedOnesAreSavedAsTyped)
     EXPECT_EQ(rows("TSurat"), QStringList({"B/001/III/PKL/2005|-|1"}));
 }
 
+TEST_F(TraineeFormTest, TraineeSavedWithoutEnterInThePurposeBoxHasNoLetterNumber)
+{
+    open();
+    button("cmdTambah")->click();
+    type("N9");
+    button("cmdSimpan")->click();
+    expectMode(true);
+    EXPECT_EQ(rows("TKursan"), QStringList({"<null>|001|N9|<null>|<null>|<null>|<null>|<null>|"
+                                            "<null>|<null>|<null>"}));
+    EXPECT_EQ(rows("TSurat"), QStringList({"<null>|<null>|<null>"}));
+}
+
 TEST_F(TraineeFormTest, TakenTraineeNumberRefusedWithNothingLostThenCorrected)
 {
     addTrainees(1);
