@@ -1,5 +1,6 @@
 #include "shell/frmMenu.h"
 
+#include "forms/frmKursan.h"
 #include "forms/frmSPM.h"
 #include "forms/frmUnit.h"
 #include "platform/guard.h"
@@ -10,7 +11,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-
 
 using namespace platform;
 
@@ -57,7 +57,10 @@ void frmMenu::resizeEvent(QResizeEvent* event)
     ui->Label1_1->move((area.width() - w0) / 2 + w0 - w1 + 40, area.height() / 2 - 8);
 }
 
-void frmMenu::mnuDataKursan_Click() {}
+void frmMenu::mnuDataKursan_Click()
+{
+    guarded(this, [this] { showWindow(platform::window<frmKursan>(this)); });
+}
 void frmMenu::mnuDataUnit_Click()
 {
     guarded(this, [this] { showWindow(platform::window<frmUnit>(this)); });
