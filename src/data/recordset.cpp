@@ -53,7 +53,7 @@ namespace {
 // Reads the rows straight from SQLite: the snapshot of a large table is read at every form
 // load, and going through QSqlQuery's per-value copies costs several times as much.
 bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringList& columns,
-                std::vector<QVector<QVariant>>& rows, std::vector<qint64>& rowids)
+                std::vector<PackedRow>& rows, std::vector<qint64>& rowids)
 {
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
@@ -67,26 +67,38 @@ bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringLi
     const int count = sqlite3_column_count(stmt);
     for (int i = first; i < count; ++i)
         columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
+    struct Value {
+        int type;
+        const char* text;
+        int bytes;
+    };
+    std::vector<Value> values(std::max(count - first, 0));
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        QVector<QVariant> values(count - first);
+        // One pass takes every value, so the row's buffer is allocated once at its full size.
+        qsizetype chars = 0;
         for (int i = first; i < count; ++i) {
-            QVariant& v = values[i - first];
-            switch (sqlite3_column_type(stmt, i)) {
-            case SQLITE_INTEGER: v = qlonglong(sqlite3_column_int64(stmt, i)); break;
-            case SQLITE_FLOAT: v = sqlite3_column_double(stmt, i); break;
-            case SQLITE_NULL: break;
-            case SQLITE_BLOB:
-                v = QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
-                               sqlite3_column_bytes(stmt, i));
-                break;
-            default:
-                v = QString(static_cast<const QChar*>(sqlite3_column_text16(stmt, i)),
-                            sqlite3_column_bytes16(stmt, i) / 2);
+            Value& v = values[i - first];
+            v.type = sqlite3_column_type(stmt, i);
+            if (v.type == SQLITE_TEXT || v.type == SQLITE_BLOB) {
+                v.text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+                v.bytes = sqlite3_column_bytes(stmt, i);
+                chars += v.bytes;
+            }
+        }
+        PackedRow row;
+        row.reserve(count - first, chars);
+        for (int i = first; i < count; ++i) {
+            const Value& v = values[i - first];
+            switch (v.type) {
+            case SQLITE_INTEGER: row.appendInteger(sqlite3_column_int64(stmt, i)); break;
+            case SQLITE_FLOAT: row.appendReal(sqlite3_column_double(stmt, i)); break;
+            case SQLITE_NULL: row.appendNull(); break;
+            default: row.appendUtf8(v.text, v.bytes); // blobs read as text: none of ours is binary
             }
         }
         rowids.push_back(first ? sqlite3_column_int64(stmt, 0) : -1);
-        rows.push_back(std::move(values));
+        rows.push_back(std::move(row));
     }
     sqlite3_finalize(stmt);
     if (rc != SQLITE_DONE)
@@ -102,7 +114,7 @@ void RecordSet::read()
                                   : "SELECT * FROM " + quoted(m_source);
     const int first = m_isTable ? 1 : 0;
     QStringList columns;
-    std::vector<QVector<QVariant>> values;
+    std::vector<PackedRow> values;
     std::vector<qint64> rowids;
     if (!readNative(m_db, sql, first, columns, values, rowids)) {
         QSqlQuery q(m_db);
@@ -118,7 +130,7 @@ void RecordSet::read()
             for (int i = 0; i < columns.size(); ++i)
                 row[i] = q.value(first + i);
             rowids.push_back(first ? q.value(0).toLongLong() : -1);
-            values.push_back(std::move(row));
+            values.push_back(PackedRow(row));
         }
     }
     m_columns = columns;
@@ -216,12 +228,28 @@ void RecordSet::moveTo(int visibleRow)
     setPosition(std::clamp<int>(visibleRow, 0, m_visible.size()));
 }
 
+bool RecordSet::moveToRowid(qint64 rowid)
+{
+    if (rowid >= 0 && hasCurrent() && current().rowid == rowid)
+        return true;
+    leaveRow(); // may drop an untouched new row, so the rows are searched afterwards
+    for (int i = 0; i < m_visible.size(); ++i)
+        if (rowid >= 0 && m_rows[m_visible[i]].rowid == rowid) {
+            setPosition(i);
+            return true;
+        }
+    setPosition(m_visible.size());
+    return false;
+}
+
+qint64 RecordSet::rowid() const { return hasCurrent() && m_isTable ? current().rowid : -1; }
+
 void RecordSet::addNew()
 {
     requireTable();
     leaveRow();
     Row row;
-    row.values.resize(m_columns.size());
+    row.values.assign(QVector<QVariant>(m_columns.size()));
     m_rows.push_back(std::move(row));
     m_visible.push_back(int(m_rows.size()) - 1);
     m_dirty = false;
@@ -245,10 +273,10 @@ qint64 RecordSet::writeCurrent(QSqlDatabase& db)
         }
         q.prepare("INSERT INTO " + quoted(m_source) + " (" + cols.join(',') + ") VALUES (" +
                   marks.join(',') + ")");
-        for (const QVariant& v : row.values)
+        for (const QVariant& v : row.values.values())
             q.addBindValue(v);
         if (!q.exec())
-            throw Error(refusal(q.lastError(), m_columns, row.values));
+            throw Error(refusal(q.lastError(), m_columns, row.values.values()));
         return q.lastInsertId().toLongLong();
     }
     if (!m_dirty)
@@ -264,10 +292,10 @@ qint64 RecordSet::writeCurrent(QSqlDatabase& db)
         return row.rowid;
     q.prepare("UPDATE " + quoted(m_source) + " SET " + sets.join(',') + " WHERE rowid=?");
     for (int i : changed)
-        q.addBindValue(row.values[i]);
+        q.addBindValue(row.values.value(i));
     q.addBindValue(row.rowid);
     if (!q.exec())
-        throw Error(refusal(q.lastError(), m_columns, row.values));
+        throw Error(refusal(q.lastError(), m_columns, row.values.values()));
     return row.rowid;
 }
 
@@ -335,21 +363,11 @@ QVector<RecordSet::Test> RecordSet::resolve(const Criterion& c) const
 bool RecordSet::matches(const Row& row, const QVector<Test>& tests)
 {
     for (const Test& t : tests) {
-        const QVariant& v = row.values[t.column];
-        if (v.isNull()) {
-            if (!t.value.isEmpty())
-                return false;
-            continue;
-        }
-        if (v.typeId() == QMetaType::QString) {
-            // Case folding keeps the length, so most rows are told apart by their size alone.
-            const QString& s = *static_cast<const QString*>(v.constData());
-            if (s.size() != t.value.size() ||
-                (s != t.value && s.compare(t.value, Qt::CaseInsensitive) != 0))
-                return false;
-            continue;
-        }
-        if (v.toString().compare(t.value, Qt::CaseInsensitive) != 0)
+        // A NULL reads as empty text; case folding keeps the length, so most rows are told
+        // apart by their size alone.
+        const QStringView s = row.values.text(t.column);
+        if (s.size() != t.value.size() ||
+            (s != t.value && s.compare(t.value, Qt::CaseInsensitive) != 0))
             return false;
     }
     return true;
@@ -395,7 +413,7 @@ QVariant RecordSet::field(int column) const
     requireCurrent();
     if (column < 0 || column >= m_columns.size())
         throw Error(QStringLiteral("Kolom %1 tidak ada pada %2.").arg(column).arg(m_source));
-    return current().values[column];
+    return current().values.value(column);
 }
 
 QVariant RecordSet::field(const QString& column) const { return field(checkedColumn(column)); }
@@ -407,14 +425,15 @@ void RecordSet::setField(int column, const QVariant& value)
     if (column < 0 || column >= m_columns.size())
         throw Error(QStringLiteral("Kolom %1 tidak ada pada %2.").arg(column).arg(m_source));
     Row& row = current();
-    if (row.values[column] == value && row.values[column].isNull() == value.isNull())
+    const QVariant old = row.values.value(column);
+    if (old == value && old.isNull() == value.isNull())
         return;
     if (!m_dirty) {
         m_original = row.values;
         m_changed = QVector<bool>(m_columns.size(), false);
         m_dirty = true;
     }
-    row.values[column] = value;
+    row.values.set(column, value);
     m_changed[column] = true;
     emit fieldChanged(column);
 }
@@ -429,7 +448,7 @@ QVariant RecordSet::value(int visibleRow, int column) const
     if (visibleRow < 0 || visibleRow >= m_visible.size() || column < 0 ||
         column >= m_columns.size())
         return {};
-    return m_rows[m_visible[visibleRow]].values[column];
+    return m_rows[m_visible[visibleRow]].values.value(column);
 }
 
 void saveTogether(std::initializer_list<RecordSet*> sets)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/criterion.h"
+#include "data/packedrow.h"
 
 #include <QObject>
 #include <QSqlDatabase>
@@ -47,6 +48,10 @@ public:
     void moveLast();
     void moveNext();
     void moveTo(int visibleRow);
+    // The visible row stored under this rowid becomes current; none: EOF.
+    bool moveToRowid(qint64 rowid);
+    // The current row's rowid; -1 for a row not stored yet, a view's row or no current row.
+    qint64 rowid() const;
 
     void addNew();
     void update();
@@ -83,7 +88,7 @@ signals:
 private:
     struct Row {
         qint64 rowid = -1; // -1: added, not stored yet
-        QVector<QVariant> values;
+        PackedRow values;
     };
 
     struct Test {
@@ -112,7 +117,7 @@ private:
     int m_pos = 0;
     Criterion m_filter;
     bool m_dirty = false;
-    QVector<QVariant> m_original; // the current row before its changes
+    PackedRow m_original; // the current row before its changes
     QVector<bool> m_changed;      // which columns the user changed
 };
 

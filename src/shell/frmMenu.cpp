@@ -1,5 +1,7 @@
 #include "shell/frmMenu.h"
 
+#include "forms/frmKursan.h"
+#include "forms/frmSPM.h"
 #include "forms/frmUnit.h"
 #include "platform/guard.h"
 #include "platform/windows.h"
@@ -10,7 +12,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-
 
 using namespace platform;
 
@@ -57,12 +58,18 @@ void frmMenu::resizeEvent(QResizeEvent* event)
     ui->Label1_1->move((area.width() - w0) / 2 + w0 - w1 + 40, area.height() / 2 - 8);
 }
 
-void frmMenu::mnuDataKursan_Click() {}
+void frmMenu::mnuDataKursan_Click()
+{
+    guarded(this, [this] { showWindow(platform::window<frmKursan>(this)); });
+}
 void frmMenu::mnuDataUnit_Click()
 {
     guarded(this, [this] { showWindow(platform::window<frmUnit>(this)); });
 }
-void frmMenu::mnuDataSPM_Click() {}
+void frmMenu::mnuDataSPM_Click()
+{
+    guarded(this, [this] { showWindow(platform::window<frmSPM>(this)); });
+}
 void frmMenu::mnuSPM_Click() {}
 void frmMenu::mnuCetakSPKP_Click() {}
 void frmMenu::mnuSPP_Click() {}

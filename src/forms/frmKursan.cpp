@@ -1,0 +1,342 @@
+#include "forms/frmKursan.h"
+
+#include "data/datacontrol.h"
+#include "data/error.h"
+#include "forms/frmCari.h"
+#include "forms/numbering.h"
+#include "forms/quota.h"
+#include "platform/binding.h"
+#include "platform/clock.h"
+#include "platform/guard.h"
+#include "platform/keys.h"
+#include "platform/msgbox.h"
+#include "shell/frmMenu.h"
+#include "ui_frmKursan.h"
+
+#include <QSqlQuery>
+
+using namespace platform;
+
+namespace {
+const QString MonthHint = QStringLiteral("----Pilih Bulan----");
+const QString NoTrainee = QStringLiteral("Tidak ada data Kursan yang dipilih.");
+const QString NumberTaken = QStringLiteral("Nomor Kursan sudah ada, silahkan ganti.");
+
+QString text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
+} // namespace
+
+frmKursan::frmKursan(QWidget* owner)
+    : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::frmKursan>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+
+    Adodc1 = new data::DataControl(this, QStringLiteral("Adodc1"), QStringLiteral("TKursan"));
+    Adodc2 = new data::DataControl(this, QStringLiteral("Adodc2"), QStringLiteral("TSurat"));
+    bindGrid(ui->DataGrid1, Adodc1->recordset());
+    const struct {
+        QLineEdit* box;
+        data::DataControl* control;
+        const char* column;
+    } bound[] = {
+        {ui->txtNoKursan, Adodc1, "Np"},
+        {ui->txtNim, Adodc1, "Nim"},
+        {ui->txtNama, Adodc1, "Nama_Kursan"},
+        {ui->txtTempatLahir, Adodc1, "Tempat_Lahir"},
+        {ui->txtTglLahir, Adodc1, "Tanggal_Lahir"},
+        {ui->txtAlamat, Adodc1, "Alamat"},
+        {ui->txtNoTelepon, Adodc1, "Telepon"},
+        {ui->txtNamaInstansi, Adodc1, "Instansi"},
+        {ui->txtJurusan, Adodc1, "Jurusan"},
+        {ui->txtTujuan, Adodc1, "Tujuan"},
+        {ui->txtNoSurat, Adodc1, "Ns"},
+        {ui->txtNo, Adodc2, "Ns"},
+        {ui->txtJawaban, Adodc2, "Jawaban"},
+        {ui->txtJumlah, Adodc2, "Jumlah_Kursan"},
+    };
+    for (const auto& b : bound)
+        bindText(b.box, b.control->recordset(), QString::fromLatin1(b.column));
+
+    enterPressesButtons(this);
+    connect(ui->cmdTambah, &QPushButton::clicked, this, &frmKursan::cmdTambah_Click);
+    connect(ui->cmdSimpan, &QPushButton::clicked, this, &frmKursan::cmdSimpan_Click);
+    connect(ui->cmdEdit, &QPushButton::clicked, this, &frmKursan::cmdEdit_Click);
+    connect(ui->cmdHapus, &QPushButton::clicked, this, &frmKursan::cmdHapus_Click);
+    connect(ui->cmdKeluar, &QPushButton::clicked, this, &frmKursan::cmdKeluar_Click);
+    connect(ui->cmdCari, &QPushButton::clicked, this, &frmKursan::cmdCari_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &frmKursan::Command2_Click);
+    connect(ui->Command1, &QPushButton::clicked, this, &frmKursan::Command1_Click);
+
+    onKeyPress(ui->txtNim, [this](int key) { return txtNim_KeyPress(key); });
+    onKeyPress(ui->txtNama, [this](int key) { return txtNama_KeyPress(key); });
+    onKeyPress(ui->txtTempatLahir, [this](int key) { return txtTempatLahir_KeyPress(key); });
+    onKeyPress(ui->txtTglLahir, [this](int key) { return txtTglLahir_KeyPress(key); });
+    onKeyPress(ui->txtAlamat, [this](int key) { return txtAlamat_KeyPress(key); });
+    onKeyPress(ui->txtNoTelepon, [this](int key) { return txtNoTelepon_KeyPress(key); });
+    onKeyPress(ui->txtNamaInstansi, [this](int key) { return txtNamaInstansi_KeyPress(key); });
+    onKeyPress(ui->txtJurusan, [this](int key) { return txtJurusan_KeyPress(key); });
+    onKeyPress(ui->txtTujuan, [this](int key) { return txtTujuan_KeyPress(key); });
+    onKeyPress(ui->txtNoSurat, [this](int key) { return txtNoSurat_KeyPress(key); });
+    onKeyPress(ui->txtJumlah, [this](int key) { return txtJumlah_KeyPress(key); });
+
+    // Form_Load
+    isicombo1();
+    ui->Combo1->setEditText(MonthHint);
+    ui->txtBantu->hide();
+    setMode(Mode::Browse);
+    bulan = today().toString(QStringLiteral("MM"));
+    tahun = today().toString(QStringLiteral("yyyy"));
+    centre();
+}
+
+frmKursan::~frmKursan() = default;
+
+// ---- modes -------------------------------------------------------------------------------
+
+// The twelve boxes that the two modes lock and unlock.
+QList<QLineEdit*> frmKursan::entryBoxes() const
+{
+    return {ui->txtNoKursan, ui->txtNim,     ui->txtNama,      ui->txtTempatLahir,
+            ui->txtTglLahir, ui->txtAlamat,  ui->txtNoTelepon, ui->txtNamaInstansi,
+            ui->txtJurusan,  ui->txtTujuan,  ui->txtNoSurat,   ui->txtJumlah};
+}
+
+void frmKursan::tutupkunci()
+{
+    for (QLineEdit* box : entryBoxes())
+        box->setReadOnly(true);
+}
+
+void frmKursan::bukakunci()
+{
+    for (QLineEdit* box : entryBoxes())
+        box->setReadOnly(false);
+}
+
+void frmKursan::setMode(Mode mode)
+{
+    m_mode = mode;
+    const bool browsing = mode == Mode::Browse;
+    if (browsing)
+        tutupkunci();
+    else
+        bukakunci();
+    for (QPushButton* b : {ui->cmdTambah, ui->cmdEdit, ui->cmdCari, ui->cmdHapus, ui->cmdKeluar})
+        b->setEnabled(browsing);
+    ui->cmdSimpan->setEnabled(!browsing);
+}
+
+bool frmKursan::requireTrainee()
+{
+    data::RecordSet* trainees = Adodc1->recordset();
+    if (trainees->hasCurrent() && !trainees->isNewRow())
+        return true;
+    msgBox(NoTrainee, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
+    return false;
+}
+
+// ---- numbering ---------------------------------------------------------------------------
+
+// The numbering sources are read afresh before every use, so they are opened then too.
+data::RecordSet* frmKursan::readAfresh(data::DataControl*& control, const char* name,
+                                       const QString& source)
+{
+    if (control)
+        control->refresh();
+    else
+        control = new data::DataControl(this, QString::fromLatin1(name), source);
+    return control->recordset();
+}
+
+void frmKursan::np()
+{
+    data::RecordSet* trainees = readAfresh(adoKe3, "adoKe3", QStringLiteral("QLapKursan"));
+    QString last;
+    if (trainees->recordCount() > 0) {
+        trainees->moveLast();
+        last = text(trainees->field(1));
+    }
+    noKursan = numbering::nextTraineeNumber(last);
+}
+
+void frmKursan::NomorSurat()
+{
+    data::RecordSet* letters = readAfresh(Adodc4, "Adodc4", QStringLiteral("QNS"));
+    QString last;
+    if (letters->recordCount() > 0) {
+        letters->moveLast();
+        last = text(letters->field(0));
+    }
+    nomor = numbering::nextLetterSequence(last);
+}
+
+void frmKursan::KonverterBln() { romawi = numbering::romanMonth(bulan); }
+
+// ---- record buttons ----------------------------------------------------------------------
+
+void frmKursan::cmdTambah_Click()
+{
+    guarded(this, [this] {
+        np();
+        data::RecordSet* trainees = Adodc1->recordset();
+        trainees->addNew();
+        try {
+            Adodc2->recordset()->addNew();
+        } catch (const data::Error&) {
+            trainees->cancelUpdate();
+            throw;
+        }
+        setMode(Mode::Adding);
+        ui->txtNim->setFocus();
+        ui->txtNoKursan->setText(noKursan);
+    });
+}
+
+void frmKursan::cmdEdit_Click()
+{
+    if (!requireTrainee())
+        return;
+    m_npBeforeEdit = text(Adodc1->recordset()->field(QStringLiteral("Np")));
+    setMode(Mode::Editing);
+}
+
+void frmKursan::cmdSimpan_Click()
+{
+    try {
+        // A new trainee and its letter are stored together or not at all; an edit changes
+        // the trainee row only.
+        if (m_mode == Mode::Adding)
+            data::saveTogether({Adodc1->recordset(), Adodc2->recordset()});
+        else
+            Adodc1->recordset()->update();
+    } catch (const data::Error& e) {
+        if (!explainTakenNumber())
+            msgBox(e.message(), QStringLiteral("Kesalahan"), Icon::Critical, Buttons::Ok, this);
+        return;
+    }
+    setMode(Mode::Browse);
+}
+
+// After a refused save: when another trainee already holds the typed number, says so in the
+// form's own words and readies the number box for typing over. False for any other refusal.
+bool frmKursan::explainTakenNumber()
+{
+    const QString typed = ui->txtNoKursan->text();
+    if (m_mode == Mode::Editing && typed == m_npBeforeEdit)
+        return false;
+    QSqlQuery taken(Adodc1->recordset()->database());
+    taken.prepare(QStringLiteral("SELECT 1 FROM TKursan WHERE Np = ?"));
+    taken.addBindValue(typed);
+    if (!taken.exec() || !taken.next())
+        return false;
+    msgBox(NumberTaken, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
+    ui->txtNoKursan->setFocus();
+    ui->txtNoKursan->selectAll();
+    return true;
+}
+
+void frmKursan::cmdHapus_Click()
+{
+    if (!requireTrainee())
+        return;
+    if (msgBox(QStringLiteral("Anda sangat yakin akan menghapus."), QStringLiteral("Peringatan"),
+               Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
+        return;
+    guarded(this, [this] {
+        Adodc1->recordset()->deleteCurrent();
+        Adodc1->recordset()->moveFirst();
+    });
+}
+
+void frmKursan::cmdKeluar_Click()
+{
+    unload();
+    showMainWindow();
+}
+
+void frmKursan::cmdCari_Click() { openSearch(this); }
+
+void frmKursan::Command2_Click() {}
+
+// ---- Enter chain -------------------------------------------------------------------------
+
+bool frmKursan::moveOn(int key, QWidget* next)
+{
+    if (key != KeyEnter)
+        return false;
+    next->setFocus();
+    return true;
+}
+
+bool frmKursan::txtNim_KeyPress(int key) { return moveOn(key, ui->txtNama); }
+bool frmKursan::txtNama_KeyPress(int key) { return moveOn(key, ui->txtTempatLahir); }
+bool frmKursan::txtTempatLahir_KeyPress(int key) { return moveOn(key, ui->txtTglLahir); }
+
+bool frmKursan::txtTglLahir_KeyPress(int key)
+{
+    // A browsed trainee is only looked at: rewriting the date would change the stored row.
+    if (key == KeyEnter && m_mode != Mode::Browse)
+        ui->txtTglLahir->setText(numbering::rewriteBirthDate(ui->txtTglLahir->text()));
+    return moveOn(key, ui->txtAlamat);
+}
+
+bool frmKursan::txtAlamat_KeyPress(int key) { return moveOn(key, ui->txtNoTelepon); }
+bool frmKursan::txtNoTelepon_KeyPress(int key) { return moveOn(key, ui->txtNamaInstansi); }
+bool frmKursan::txtNamaInstansi_KeyPress(int key) { return moveOn(key, ui->txtJurusan); }
+bool frmKursan::txtJurusan_KeyPress(int key) { return moveOn(key, ui->txtTujuan); }
+
+bool frmKursan::txtTujuan_KeyPress(int key)
+{
+    if (key != KeyEnter)
+        return false;
+    // Only a trainee being added gets a letter: an existing letter row is never renumbered.
+    if (m_mode == Mode::Adding) {
+        guarded(this, [this] {
+            NomorSurat();
+            KonverterBln();
+            noSurat = numbering::letterNumber(nomor, romawi, tahun);
+            ui->txtNoSurat->setText(noSurat);
+            ui->txtNo->setText(noSurat);
+            ui->txtJawaban->setText(QStringLiteral("-"));
+            ui->txtJumlah->setText(QStringLiteral("1"));
+        });
+    }
+    ui->cmdSimpan->setFocus();
+    return false;
+}
+
+// The next box, txtJumlah, is never shown, so the chain goes on to "&Simpan".
+bool frmKursan::txtNoSurat_KeyPress(int key) { return moveOn(key, ui->cmdSimpan); }
+bool frmKursan::txtJumlah_KeyPress(int key) { return moveOn(key, ui->cmdSimpan); }
+
+// ---- unit quota detector -----------------------------------------------------------------
+
+void frmKursan::isicombo1()
+{
+    // Filling the list leaves the text that the box shows.
+    const QString shown = ui->Combo1->currentText();
+    ui->Combo1->addItems(quota::monthNames());
+    ui->Combo1->setCurrentIndex(-1);
+    ui->Combo1->setEditText(shown);
+}
+
+void frmKursan::Command1_Click()
+{
+    guarded(this, [this] {
+        const QString month = ui->Combo1->currentText();
+        data::RecordSet* units = readAfresh(Adoke2, "Adoke2", QStringLiteral("TUnit"));
+        // The placements are read on the same connection, afresh, one month at a time.
+        const QStringList placed = quota::placedUnits(
+            units->database(), month, quota::placementYear(month, bulan, tahun));
+
+        QStringList names;
+        for (int row = 0; row < units->recordCount(); ++row)
+            names << text(units->value(row, 1));
+        ui->List1->clear();
+        ui->List1->addItems(names);
+        ui->List2->clear();
+        if (!placed.isEmpty())
+            ui->List2->addItems(quota::countsPerUnit(names, placed));
+    });
+}

@@ -1,0 +1,297 @@
+#include "forms/frmSPM.h"
+
+#include "forms/frmCari.h"
+#include "platform/binding.h"
+#include "platform/clock.h"
+#include "platform/combolock.h"
+#include "platform/guard.h"
+#include "platform/keys.h"
+#include "platform/msgbox.h"
+#include "ui_frmSPM.h"
+
+using namespace platform;
+using data::Criterion;
+
+namespace {
+const QString PilihNoSurat = QStringLiteral("-----Pilih No Surat-----");
+const QString PilihJawaban = QStringLiteral("-----Pilih Jawaban-----");
+const QString PilihUnit = QStringLiteral("-----Pilih Unit-----");
+
+QString text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
+
+void showHint(QComboBox* combo, const QString& hint)
+{
+    combo->setCurrentIndex(-1);
+    combo->setEditText(hint);
+}
+} // namespace
+
+frmSPM::frmSPM(QWidget* owner)
+    : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      Adodc1(this, QStringLiteral("Adodc1"), QStringLiteral("QNS")),
+      Adodc2(this, QStringLiteral("Adodc2"), QStringLiteral("TUnit")),
+      Adodc3(this, QStringLiteral("Adodc3"), QStringLiteral("TKursan")),
+      Adodc4(this, QStringLiteral("Adodc4"), QStringLiteral("TKegiatan")),
+      Adodc5(this, QStringLiteral("Adodc5"), QStringLiteral("TSurat")),
+      Adodc6(this, QStringLiteral("Adodc6"), QStringLiteral("QSPM")),
+      ui(std::make_unique<Ui::frmSPM>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    for (QWidget* hidden : std::initializer_list<QWidget*>{
+             ui->Label1_7, ui->Text7, ui->txtNSSurat, ui->Text3, ui->txtNP, ui->Text4, ui->Text1,
+             ui->Text2, ui->tutup1, ui->tutup2})
+        hidden->hide();
+    // Only an entry chosen from a list is a pick; typed text never completes into one.
+    for (QComboBox* combo : {ui->cboNoSurat, ui->cboJawaban, ui->cboUnit})
+        combo->setCompleter(nullptr);
+    bind();
+    enterPressesButtons(this);
+
+    connect(ui->cmdTambah, &QPushButton::clicked, this, &frmSPM::cmdTambah_Click);
+    connect(ui->cmdEdit, &QPushButton::clicked, this, &frmSPM::cmdEdit_Click);
+    connect(ui->cmd, &QPushButton::clicked, this, &frmSPM::cmd_Click);
+    connect(ui->cmdHapus, &QPushButton::clicked, this, &frmSPM::cmdHapus_Click);
+    connect(ui->cmdkeluar, &QPushButton::clicked, this, &frmSPM::cmdkeluar_Click);
+    connect(ui->cboNoSurat, &QComboBox::activated, this, &frmSPM::cboNoSurat_Click);
+    connect(ui->cboUnit, &QComboBox::activated, this, &frmSPM::cboUnit_Click);
+    connect(ui->cboJawaban, &QComboBox::activated, this, &frmSPM::cboJawaban_Click);
+    onKeyPress(ui->Text8, [this](int key) { return Text8_KeyPress(key); });
+    onKeyPress(ui->Text9, [this](int key) { return Text9_KeyPress(key); });
+
+    ui->cboJawaban->addItem(QStringLiteral("Dapat"));
+    ui->cboJawaban->addItem(QStringLiteral("Tidak"));
+    showHint(ui->cboJawaban, PilihJawaban);
+    showHint(ui->cboNoSurat, PilihNoSurat);
+    showHint(ui->cboUnit, PilihUnit);
+    ui->cmd->setText(QStringLiteral("Cari"));
+    tutupkunci();
+    BlnSekarang = today().month();
+    ThnSekarang = qint16(today().year());
+    centre();
+}
+
+frmSPM::~frmSPM() = default;
+
+void frmSPM::bind()
+{
+    bindText(ui->Text4, Adodc4.recordset(), QStringLiteral("Np"));
+    bindText(ui->Text5, Adodc4.recordset(), QStringLiteral("Tanggal_Pelaksanaan"));
+    bindText(ui->Text6, Adodc4.recordset(), QStringLiteral("Kode_Unit"));
+    bindText(ui->txtNSSurat, Adodc5.recordset(), QStringLiteral("Ns"));
+    bindText(ui->Text3, Adodc5.recordset(), QStringLiteral("Jawaban"));
+    bindText(ui->Text7, Adodc5.recordset(), QStringLiteral("Jumlah_Kursan"));
+    bindText(ui->txtNP, Adodc3.recordset(), QStringLiteral("Np"));
+    bindText(ui->Text1, Adodc1.recordset(), QStringLiteral("Ns"));
+    bindText(ui->Text2, Adodc2.recordset(), QStringLiteral("Kode_Unit"));
+    bindGrid(ui->DataGrid1, Adodc6.recordset());
+    connect(Adodc6.recordset(), &data::RecordSet::currentChanged, this, &frmSPM::followGridRow);
+    followGridRow();
+}
+
+void frmSPM::tutupkunci()
+{
+    setLocked(ui->cboNoSurat, true);
+    ui->txtNama->setReadOnly(true);
+    ui->txtInstansi->setReadOnly(true);
+    ui->txtJurusan->setReadOnly(true);
+    setLocked(ui->cboJawaban, true);
+    setLocked(ui->cboUnit, true);
+    ui->Text5->setReadOnly(true);
+    ui->Text7->setReadOnly(true);
+}
+
+void frmSPM::bukakunci()
+{
+    setLocked(ui->cboNoSurat, false);
+    setLocked(ui->cboJawaban, false);
+    setLocked(ui->cboUnit, false);
+    ui->Text5->setReadOnly(false);
+}
+
+// The placement and the letter of the grid's row are the current ones, so "&Edit" and
+// "&Hapus" act on the row the user sees. An entry keeps its own rows until it is saved.
+void frmSPM::followGridRow()
+{
+    if (m_mode != Mode::Browse)
+        return;
+    guarded(this, [this] {
+        data::RecordSet* grid = Adodc6.recordset();
+        if (!grid->hasCurrent()) {
+            Adodc4->moveTo(Adodc4->recordCount());
+            return;
+        }
+        Adodc4->moveToRowid(grid->field(QStringLiteral("IdKegiatan")).toLongLong());
+        Adodc5->setFilter(Criterion::equals(QStringLiteral("Ns"),
+                                            text(grid->field(QStringLiteral("Ns")))));
+    });
+}
+
+void frmSPM::cmdTambah_Click()
+{
+    guarded(this, [this] {
+        // Read afresh: letters answered since the last entry drop out, new ones appear.
+        Adodc1.refresh();
+        Adodc1->setFilter(Criterion::equals(QStringLiteral("Jawaban"), QStringLiteral("-")));
+        const int n = Adodc1->recordCount();
+        if (n <= 0)
+            return;
+        Adodc2->clearFilter();
+        Adodc2.refresh();
+        Adodc3.refresh();
+        Adodc5.refresh();
+        ui->cboNoSurat->clear();
+        ui->cboUnit->clear();
+        Adodc1->moveFirst();
+        for (int i = 0; i < n; ++i) {
+            ui->cboNoSurat->addItem(text(Adodc1->field(0)));
+            Adodc1->moveNext();
+        }
+        Adodc2->moveFirst();
+        const int m = Adodc2->recordCount();
+        for (int i = 0; i < m; ++i) {
+            ui->cboUnit->addItem(text(Adodc2->field(1)));
+            Adodc2->moveNext();
+        }
+        enterMode(Mode::Add);
+        // The one placement row of this entry; the picks fill it, "Simpan" stores it.
+        Adodc4->addNew();
+    });
+}
+
+void frmSPM::cmdEdit_Click()
+{
+    if (!Adodc4->hasCurrent()) {
+        msgBox(QStringLiteral("Tidak ada data yang dipilih."), QStringLiteral("Pesan"),
+               Icon::Information, Buttons::Ok, this);
+        return;
+    }
+    guarded(this, [this] {
+        enterMode(Mode::Edit);
+        showPlacement();
+    });
+}
+
+// Shows the placement being edited; its stored period goes back into the date boxes, so a
+// save without touching them keeps it.
+void frmSPM::showPlacement()
+{
+    data::RecordSet* grid = Adodc6.recordset();
+    m_noSurat = grid->hasCurrent() ? text(grid->field(QStringLiteral("Ns"))) : QString();
+    if (grid->hasCurrent()) {
+        ui->cboNoSurat->setEditText(m_noSurat);
+        ui->txtNama->setText(text(grid->field(QStringLiteral("Nama_Kursan"))));
+        ui->txtInstansi->setText(text(grid->field(QStringLiteral("Instansi"))));
+        ui->cboJawaban->setEditText(text(grid->field(QStringLiteral("Jawaban"))));
+        ui->cboUnit->setEditText(text(grid->field(QStringLiteral("Unit"))));
+        Adodc3->setFilter(Criterion::equals(QStringLiteral("Np"),
+                                            text(grid->field(QStringLiteral("Np")))));
+        ui->txtJurusan->setText(Adodc3->hasCurrent() ? text(Adodc3->field(9)) : QString());
+    }
+    const QString stored = text(Adodc4->field(1));
+    const int sd = stored.indexOf(QStringLiteral("s/d"));
+    ui->Text8->setText(sd < 0 ? stored : stored.left(sd));
+    ui->Text9->setText(sd < 0 ? QString() : stored.mid(sd + 3));
+}
+
+void frmSPM::enterMode(Mode mode)
+{
+    m_mode = mode;
+    m_noSurat.clear();
+    m_jawaban.clear();
+    m_unitPicked = false;
+    showHint(ui->cboNoSurat, PilihNoSurat);
+    showHint(ui->cboJawaban, PilihJawaban);
+    showHint(ui->cboUnit, PilihUnit);
+    for (QLineEdit* box : {ui->txtNama, ui->txtInstansi, ui->txtJurusan, ui->Text8, ui->Text9})
+        box->clear();
+    // A unit picked in an earlier entry no longer narrows the units of this one.
+    Adodc2->clearFilter();
+    bukakunci();
+    ui->cmdTambah->setEnabled(false);
+    ui->cmdEdit->setEnabled(false);
+    ui->cmd->setText(QStringLiteral("Simpan"));
+    ui->cmdHapus->setEnabled(false);
+    ui->cmdkeluar->setEnabled(false);
+    ui->DataGrid1->setEnabled(false);
+}
+
+void frmSPM::leaveEntry()
+{
+    m_mode = Mode::Browse;
+    tutupkunci();
+    ui->cmdTambah->setEnabled(true);
+    ui->cmdEdit->setEnabled(true);
+    ui->cmd->setText(QStringLiteral("Cari"));
+    ui->cmdHapus->setEnabled(true);
+    ui->cmdkeluar->setEnabled(true);
+    ui->DataGrid1->setEnabled(true);
+}
+
+void frmSPM::cmd_Click()
+{
+    if (ui->cmd->text() == QLatin1String("Simpan"))
+        simpan();
+    else
+        cari();
+}
+
+void frmSPM::simpan()
+{
+    if (m_noSurat.isEmpty() || !Adodc4->hasCurrent()) {
+        msgBox(QStringLiteral("Pilih No Surat terlebih dahulu."), QStringLiteral("Pesan"),
+               Icon::Information, Buttons::Ok, this);
+        return;
+    }
+    const bool saved = guarded(this, [this] {
+        ui->Text5->setText(ui->Text8->text() + QStringLiteral("s/d") + ui->Text9->text());
+        // The placement and the reply are stored together or not at all.
+        if (Adodc5->hasCurrent())
+            data::saveTogether({Adodc4.recordset(), Adodc5.recordset()});
+        else
+            data::saveTogether({Adodc4.recordset()});
+    });
+    if (!saved)
+        return; // still in entry mode with everything the user gave
+    const qint64 placement = Adodc4->rowid();
+    leaveEntry();
+    guarded(this, [this, placement] {
+        ui->DataGrid1->viewport()->update();
+        Adodc6.refresh();
+        if (!Adodc6->find(Criterion::equals(QStringLiteral("IdKegiatan"),
+                                            QString::number(placement))))
+            Adodc6->moveFirst();
+    });
+}
+
+void frmSPM::cari() { openSearch(this); }
+
+void frmSPM::cmdHapus_Click()
+{
+    if (!Adodc4->hasCurrent()) {
+        msgBox(QStringLiteral("Tidak ada data yang dipilih."), QStringLiteral("Pesan"),
+               Icon::Information, Buttons::Ok, this);
+        return;
+    }
+    if (msgBox(QStringLiteral("Anda yakin akan menghapus."), QStringLiteral("Pesan"),
+               Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
+        return;
+    guarded(this, [this] {
+        Adodc4->deleteCurrent();
+        Adodc4->moveFirst();
+        Adodc6.refresh(); // the deleted placement leaves the grid
+    });
+}
+
+void frmSPM::cmdkeluar_Click() { unload(); }
+
+// Closing in entry mode throws the unsaved placement and reply away.
+void frmSPM::beforeUnload()
+{
+    if (m_mode == Mode::Browse)
+        return;
+    guarded(this, [this] {
+        Adodc4->cancelUpdate();
+        Adodc5->cancelUpdate();
+    });
+}

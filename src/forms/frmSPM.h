@@ -1,0 +1,73 @@
+#pragma once
+
+#include "data/datacontrol.h"
+#include "platform/windows.h"
+
+#include <memory>
+
+namespace Ui {
+class frmSPM;
+}
+
+// The letter form: the reply to a trainee's letter, the trainee's placement (unit and
+// period) and a grid of every placement.
+class frmSPM : public platform::Form {
+    Q_OBJECT
+public:
+    explicit frmSPM(QWidget* owner = nullptr);
+    ~frmSPM() override;
+
+    void cmdTambah_Click();
+    void cmdEdit_Click();
+    void cmd_Click();
+    void cmdHapus_Click();
+    void cmdkeluar_Click();
+
+    // Picks from the three lists.
+    void cboNoSurat_Click();
+    void cboUnit_Click();
+    void cboJawaban_Click();
+
+    // Enter in the start and end date boxes; true when the key is consumed.
+    bool Text8_KeyPress(int key);
+    bool Text9_KeyPress(int key);
+
+    void tutupkunci();
+    void bukakunci();
+    void CekTgl();
+    void TglAkhir();
+
+    data::DataControl Adodc1; // QNS: letters awaiting a reply
+    data::DataControl Adodc2; // TUnit
+    data::DataControl Adodc3; // TKursan
+    data::DataControl Adodc4; // TKegiatan: the placement added, edited or deleted
+    data::DataControl Adodc5; // TSurat: the letter whose reply is recorded
+    data::DataControl Adodc6; // QSPM: the grid's rows
+
+protected:
+    void beforeUnload() override;
+
+private:
+    enum class Mode { Browse, Add, Edit };
+
+    void bind();
+    void simpan();
+    void cari();
+    void enterMode(Mode mode);
+    void leaveEntry();
+    void followGridRow();
+    void showPlacement();
+    bool requireLetter();
+    void forgetLetter();
+    bool checkStartDate(QWidget* focusOnFailure);
+
+    std::unique_ptr<Ui::frmSPM> ui;
+    int BlnSekarang = 0;
+    qint16 ThnSekarang = 0;
+    QString KdUnit;
+
+    Mode m_mode = Mode::Browse;
+    QString m_noSurat;    // the letter of the entry; empty until one is picked
+    QString m_jawaban;    // the reply picked in this entry
+    bool m_unitPicked = false;
+};

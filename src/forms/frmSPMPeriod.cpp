@@ -1,0 +1,59 @@
+// The placement period on the letter form: the start date with Enter, the end date a month on.
+#include "forms/frmSPM.h"
+
+#include "forms/period.h"
+#include "platform/keys.h"
+#include "platform/msgbox.h"
+#include "ui_frmSPM.h"
+
+using namespace platform;
+
+void frmSPM::CekTgl() { ui->Text8->setText(period::CekTgl(ui->Text8->text())); }
+
+void frmSPM::TglAkhir() { ui->Text9->setText(period::TglAkhir(ui->Text8->text())); }
+
+bool frmSPM::Text8_KeyPress(int key)
+{
+    if (key != KeyEnter)
+        return false;
+    CekTgl();
+    ui->Text8->setText(period::withCentury(ui->Text8->text()));
+    if (checkStartDate(ui->Text8)) {
+        TglAkhir();
+        ui->cmd->setFocus();
+    }
+    return true;
+}
+
+bool frmSPM::Text9_KeyPress(int key)
+{
+    if (key != KeyEnter)
+        return false;
+    if (checkStartDate(ui->Text9))
+        ui->cmd->setFocus();
+    return true;
+}
+
+bool frmSPM::checkStartDate(QWidget* focusOnFailure)
+{
+    QString message, title;
+    switch (period::checkStart(ui->Text8->text(), BlnSekarang, ThnSekarang)) {
+    case period::Problem::None:
+        return true;
+    case period::Problem::Month:
+        message = QStringLiteral("Cek ulang bulan pelaksanaan.");
+        title = QStringLiteral("Cek Bulan");
+        break;
+    case period::Problem::Year:
+        message = QStringLiteral("Cek ulang tahun pelaksanaan.");
+        title = QStringLiteral("Cek Tahun");
+        break;
+    case period::Problem::Day:
+        message = QStringLiteral("Cek ulang tanggal pelaksanaan.");
+        title = QStringLiteral("Cek Tanggal");
+        break;
+    }
+    msgBox(message, title, Icon::Critical, Buttons::Ok, this);
+    focusOnFailure->setFocus();
+    return false;
+}

@@ -1,0 +1,114 @@
+#include "forms/frmCari.h"
+#include "forms/spm_support.h"
+
+using platform::Answer;
+
+namespace {
+const QString AreYouSure = QStringLiteral("Anda yakin akan menghapus.");
+}
+
+TEST_F(LetterFormTest, EditKeepsTheStoredPeriodOfTheSelectedRow)
+{
+    open();
+    clickGridRow(1);
+    button("cmdEdit")->click();
+    EXPECT_TRUE(inEntryMode());
+    EXPECT_EQ(box("Text8")->text(), "10/02/2005");
+    EXPECT_EQ(box("Text9")->text(), "10/03/2005");
+    EXPECT_EQ(box("txtNama")->text(), "Wati");
+    EXPECT_EQ(box("txtJurusan")->text(), "Biologi");
+    EXPECT_EQ(combo("cboNoSurat")->currentText(), L4);
+
+    pick("cboJawaban", "Dapat");
+    button("cmd")->click();
+    EXPECT_TRUE(inBrowseMode());
+    EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1, Placed2}));
+    EXPECT_EQ(jawaban(L4), "Dapat");
+    EXPECT_EQ(jawaban(L3), "Dapat");
+
+    // "Tidak" keeps the placement's own unit; a new start date replaces the period.
+    clickGridRow(0);
+    button("cmdEdit")->click();
+    pick("cboJawaban", "Tidak");
+    typeStart("20/03/2005");
+    button("cmd")->click();
+    EXPECT_EQ(rows("TKegiatan"), QStringList({"003|20/03/2005s/d20/04/2005|U03", Placed2}));
+    EXPECT_EQ(jawaban(L3), "Tidak");
+}
+
+TEST_F(LetterFormTest, DeleteRemovesOnlyTheSelectedPlacement)
+{
+    open();
+    clickGridRow(1);
+    boxes.expect(AreYouSure, Answer::Cancel);
+    button("cmdHapus")->click();
+    EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1, Placed2}));
+
+    boxes.expect(AreYouSure, Answer::Ok);
+    button("cmdHapus")->click();
+    EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1}));
+    EXPECT_EQ(rows("TSurat").size(), 4);
+    EXPECT_EQ(w<QTableView>("DataGrid1")->model()->rowCount(), 1);
+    const platform::MsgBoxCall& asked = boxes.shown().back();
+    EXPECT_EQ(asked.title, "Pesan");
+    EXPECT_EQ(asked.icon, platform::Icon::Question);
+    EXPECT_EQ(asked.buttons, platform::Buttons::OkCancel);
+
+    boxes.expect(AreYouSure, Answer::Ok);
+    button("cmdHapus")->click();
+    EXPECT_TRUE(rows("TKegiatan").isEmpty());
+    boxes.expect(QStringLiteral("Tidak ada data yang dipilih."));
+    button("cmdHapus")->click();
+    boxes.expect(QStringLiteral("Tidak ada data yang dipilih."));
+    button("cmdEdit")->click();
+    EXPECT_TRUE(inBrowseMode());
+}
+
+TEST_F(LetterFormTest, SearchFindsAGridRowByEachOfItsThreeFields)
+{
+    const struct {
+        const char* field;
+        QString value;
+        QString remaining;
+    } cases[] = {
+        {"No Surat", L4, Placed1},
+        {"Nama Kursan", QStringLiteral("Tono"), Placed2},
+        {"Instansi", QStringLiteral("UNS"), Placed1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        sql("DELETE FROM TKegiatan");
+        sql("INSERT INTO TKegiatan VALUES ('003','01/02/2005s/d01/03/2005','U03'),"
+            " ('005','10/02/2005s/d10/03/2005','U01')");
+        open();
+        button("cmd")->click();
+        frmCari* search = platform::loaded<frmCari>();
+        ASSERT_NE(search, nullptr);
+        EXPECT_EQ(search->windowTitle(), "frmSPM");
+        EXPECT_EQ(entries(search->findChild<QComboBox*>("Combo1")),
+                  QStringList({"No Surat", "Nama Kursan", "Instansi"}));
+
+        QComboBox* fields = search->findChild<QComboBox*>("Combo1");
+        while (fields->currentText() != QLatin1String(c.field))
+            QTest::keyClick(fields, Qt::Key_Down);
+        QTest::keyClicks(search->findChild<QLineEdit*>("Text1"), c.value);
+        search->findChild<QPushButton*>("Command1")->click();
+        settle();
+        EXPECT_EQ(platform::loaded<frmCari>(), nullptr);
+
+        // The found row is the one "&Hapus" acts on.
+        boxes.expect(AreYouSure, Answer::Ok);
+        button("cmdHapus")->click();
+        EXPECT_EQ(rows("TKegiatan"), QStringList({c.remaining}));
+        form->close();
+        settle();
+    }
+}
+
+TEST_F(LetterFormTest, SearchingTwiceWhileOpenListsTheFieldsTwice)
+{
+    open();
+    button("cmd")->click();
+    button("cmd")->click();
+    EXPECT_EQ(platform::loaded<frmCari>()->findChild<QComboBox*>("Combo1")->count(), 6);
+}
