@@ -15,7 +15,7 @@ QFont fontFor(const FontSpec& spec)
 {
     QFont font;
     if (spec.family.compare(QLatin1String("Garamond"), Qt::CaseInsensitive) == 0)
-        font.setFamilies({QStringLiteral("EB Garamond"), QStringLiteral("EB Garamond 12"),
+        font.setFamilies({QStringLiteral("EB Garamond 12"), QStringLiteral("EB Garamond"),
                           QStringLiteral("Garamond")});
     else if (spec.family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
         font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
