@@ -10,6 +10,7 @@
 #include "platform/guard.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
+#include "reports/show.h"
 #include "shell/frmMenu.h"
 #include "ui_frmKursan.h"
 
@@ -257,7 +258,9 @@ void frmKursan::cmdKeluar_Click()
 
 void frmKursan::cmdCari_Click() { openSearch(this); }
 
-void frmKursan::Command2_Click() {}
+// Every letter, not only the trainee on screen. The preview belongs to the main window, so it
+// stays open when this form closes.
+void frmKursan::Command2_Click() { reports::show(QStringLiteral("drSPM"), parentWidget()); }
 
 // ---- Enter chain -------------------------------------------------------------------------
 

@@ -14,6 +14,11 @@
 //     l.detail.line("Line1", 4410, 9285, 4170, 0);
 namespace reports::layouts {
 
+Layout drSPM();
+Layout drSPKP();
+Layout drSPP();
+Layout drSK();
+Layout drSertifikat();
 Layout drKursan();
 Layout drUnit();
 

@@ -16,6 +16,11 @@ struct Entry {
 
 // A new report: its layout file, a declaration in layouts.h and one line here.
 const Entry entries[] = {
+    {"drSPM", &layouts::drSPM},
+    {"drSPKP", &layouts::drSPKP},
+    {"drSPP", &layouts::drSPP},
+    {"drSK", &layouts::drSK},
+    {"drSertifikat", &layouts::drSertifikat},
     {"drKursan", &layouts::drKursan},
     {"drUnit", &layouts::drUnit},
 };

@@ -6,6 +6,7 @@
 #include "platform/guard.h"
 #include "platform/windows.h"
 #include "reports/frmCetak.h"
+#include "reports/show.h"
 #include "shell/frmAbout.h"
 #include "shell/picture.h"
 #include "ui_frmMenu.h"
@@ -70,11 +71,12 @@ void frmMenu::mnuDataSPM_Click()
 {
     guarded(this, [this] { showWindow(platform::window<frmSPM>(this)); });
 }
-void frmMenu::mnuSPM_Click() {}
-void frmMenu::mnuCetakSPKP_Click() {}
-void frmMenu::mnuSPP_Click() {}
-void frmMenu::mnuCetakSK_Click() {}
-void frmMenu::mnuCetakSertifikat_Click() {}
+// The letters, the statement and the certificate print every placed trainee: no filter.
+void frmMenu::mnuSPM_Click() { reports::show(QStringLiteral("drSPM"), this); }
+void frmMenu::mnuCetakSPKP_Click() { reports::show(QStringLiteral("drSPKP"), this); }
+void frmMenu::mnuSPP_Click() { reports::show(QStringLiteral("drSPP"), this); }
+void frmMenu::mnuCetakSK_Click() { reports::show(QStringLiteral("drSK"), this); }
+void frmMenu::mnuCetakSertifikat_Click() { reports::show(QStringLiteral("drSertifikat"), this); }
 void frmMenu::mnuLaporan_Click() { showWindow(platform::window<frmCetak>(this)); }
 
 void frmMenu::mnuAbout_Click() { showWindow(platform::window<frmAbout>(this)); }

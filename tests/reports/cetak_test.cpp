@@ -49,7 +49,8 @@ TEST_F(KursanCetak, RefusesWhatItCannotPrint)
     const QString out = m_dir.filePath("out.pdf");
     Outcome r = cetak({m_path, "drLain", out});
     EXPECT_EQ(r.code, 2);
-    EXPECT_TRUE(r.err.contains("Laporan \"drLain\" tidak dikenal. Laporan yang ada: drKursan, drUnit"))
+    EXPECT_TRUE(r.err.contains("Laporan \"drLain\" tidak dikenal. Laporan yang ada: drSPM, drSPKP, "
+                               "drSPP, drSK, drSertifikat, drKursan, drUnit"))
         << r.err.toStdString();
 
     const QString missing = m_dir.filePath("tidak-ada.mdb");

@@ -86,6 +86,6 @@ TEST_F(Preview, SmallReportNeedsNoProgressAndClosesCleanly)
 
 TEST_F(Preview, UnknownReportIsAMessageNotACrash)
 {
-    boxes.expect("Laporan drSPM tidak dikenal.");
-    EXPECT_EQ(reports::show("drSPM", nullptr), nullptr);
+    boxes.expect("Laporan drLain tidak dikenal.");
+    EXPECT_EQ(reports::show("drLain", nullptr), nullptr);
 }
