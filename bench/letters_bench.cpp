@@ -1,0 +1,49 @@
+#include "data/database.h"
+#include "generate.h"
+#include "reports/engine/painter.h"
+#include "reports/registry.h"
+#include "reports/report.h"
+
+#include <QDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Letters = 1000;
+
+void useLetterDatabase()
+{
+    static const QString path = [] {
+        const QString p = QDir::temp().filePath(QStringLiteral("kursan-bench-1k.mdb"));
+        bench::generateDatabase(p, 50, Letters);
+        return p;
+    }();
+    data::Database::setPath(path);
+}
+
+QString outputPdf() { return QDir::temp().filePath(QStringLiteral("kursan-bench-drSPM.pdf")); }
+
+// 1,000 exploration letters, one per page: command, pages and PDF.
+void BM_ThousandLettersToPdf(benchmark::State& state)
+{
+    useLetterDatabase();
+    const reports::Layout& layout = *reports::findLayout(QStringLiteral("drSPM"));
+    for (auto _ : state) {
+        const reports::Document doc = reports::prepareReport(layout);
+        if (doc.pages.size() != size_t(Letters) || !reports::writePdf(doc, outputPdf()))
+            state.SkipWithError("the letters were not written");
+    }
+}
+BENCHMARK(BM_ThousandLettersToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The share of the pager: the command and the laid-out pages, no drawing.
+void BM_ThousandLettersPaged(benchmark::State& state)
+{
+    useLetterDatabase();
+    const reports::Layout& layout = *reports::findLayout(QStringLiteral("drSPM"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reports::prepareReport(layout));
+}
+BENCHMARK(BM_ThousandLettersPaged)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
