@@ -34,7 +34,6 @@ frmKursan::frmKursan(QWidget* owner)
     setFixedSize(size());
 
     Adodc1 = new data::DataControl(this, QStringLiteral("Adodc1"), QStringLiteral("TKursan"));
-    Adodc2 = new data::DataControl(this, QStringLiteral("Adodc2"), QStringLiteral("TSurat"));
     bindGrid(ui->DataGrid1, Adodc1->recordset());
     const struct {
         QLineEdit* box;
@@ -52,9 +51,6 @@ frmKursan::frmKursan(QWidget* owner)
         {ui->txtJurusan, Adodc1, "Jurusan"},
         {ui->txtTujuan, Adodc1, "Tujuan"},
         {ui->txtNoSurat, Adodc1, "Ns"},
-        {ui->txtNo, Adodc2, "Ns"},
-        {ui->txtJawaban, Adodc2, "Jawaban"},
-        {ui->txtJumlah, Adodc2, "Jumlah_Kursan"},
     };
     for (const auto& b : bound)
         bindText(b.box, b.control->recordset(), QString::fromLatin1(b.column));
@@ -139,6 +135,19 @@ bool frmKursan::requireTrainee()
 
 // ---- numbering ---------------------------------------------------------------------------
 
+// The letter rows only matter from the first new trainee on, and their boxes are never shown,
+// so the table is opened then rather than with the form.
+data::RecordSet* frmKursan::letters()
+{
+    if (!Adodc2) {
+        Adodc2 = new data::DataControl(this, QStringLiteral("Adodc2"), QStringLiteral("TSurat"));
+        bindText(ui->txtNo, Adodc2->recordset(), QStringLiteral("Ns"));
+        bindText(ui->txtJawaban, Adodc2->recordset(), QStringLiteral("Jawaban"));
+        bindText(ui->txtJumlah, Adodc2->recordset(), QStringLiteral("Jumlah_Kursan"));
+    }
+    return Adodc2->recordset();
+}
+
 // The numbering sources are read afresh before every use, so they are opened then too.
 data::RecordSet* frmKursan::readAfresh(data::DataControl*& control, const char* name,
                                        const QString& source)
@@ -183,7 +192,7 @@ void frmKursan::cmdTambah_Click()
         data::RecordSet* trainees = Adodc1->recordset();
         trainees->addNew();
         try {
-            Adodc2->recordset()->addNew();
+            letters()->addNew();
         } catch (const data::Error&) {
             trainees->cancelUpdate();
             throw;
@@ -208,7 +217,7 @@ void frmKursan::cmdSimpan_Click()
         // A new trainee and its letter are stored together or not at all; an edit changes
         // the trainee row only.
         if (m_mode == Mode::Adding)
-            data::saveTogether({Adodc1->recordset(), Adodc2->recordset()});
+            data::saveTogether({Adodc1->recordset(), letters()});
         else
             Adodc1->recordset()->update();
     } catch (const data::Error& e) {

@@ -66,6 +66,7 @@ private:
     bool moveOn(int key, QWidget* next);
     bool requireTrainee();
     bool explainTakenNumber();
+    data::RecordSet* letters();
     data::RecordSet* readAfresh(data::DataControl*& control, const char* name,
                                 const QString& source);
 
@@ -74,7 +75,7 @@ private:
     QString m_npBeforeEdit;
 
     data::DataControl* Adodc1 = nullptr; // TKursan: the boxes and the grid
-    data::DataControl* Adodc2 = nullptr; // TSurat: the new letter row
+    data::DataControl* Adodc2 = nullptr; // TSurat: the new letter row (see letters())
     data::DataControl* Adodc4 = nullptr; // QNS: the letter sequence
     data::DataControl* adoKe3 = nullptr; // QLapKursan: the trainee numbers
     data::DataControl* Adoke2 = nullptr; // TUnit: the units listed by the detector

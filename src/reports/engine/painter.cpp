@@ -11,22 +11,22 @@
 
 namespace reports {
 
-QFont fontFor(const FontSpec& spec)
+QFont fontFor(const FontSpec& wanted)
 {
     QFont font;
-    if (spec.family.compare(QLatin1String("Garamond"), Qt::CaseInsensitive) == 0)
+    if (wanted.family.compare(QLatin1String("Garamond"), Qt::CaseInsensitive) == 0)
         font.setFamilies({QStringLiteral("EB Garamond 12"), QStringLiteral("EB Garamond"),
                           QStringLiteral("Garamond")});
-    else if (spec.family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
+    else if (wanted.family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
         font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                           QStringLiteral("Arial")});
     else
-        font.setFamilies({spec.family});
+        font.setFamilies({wanted.family});
     // The painter works in twips, so the size is given in twips too (1 pt = 20 twips).
-    font.setPixelSize(qRound(spec.pointSize * 20));
-    font.setBold(spec.isBold);
-    font.setItalic(spec.isItalic);
-    font.setUnderline(spec.isUnderlined);
+    font.setPixelSize(qRound(wanted.pointSize * 20));
+    font.setBold(wanted.isBold);
+    font.setItalic(wanted.isItalic);
+    font.setUnderline(wanted.isUnderlined);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
@@ -79,13 +79,13 @@ public:
         auto hit = m_byControl.constFind(c);
         if (hit != m_byControl.constEnd())
             return *hit.value();
-        const FontSpec& spec = m_layout.fontOf(*c);
+        const FontSpec& wanted = m_layout.fontOf(*c);
         const Face* face = nullptr;
         for (const auto& [known, f] : m_faces)
-            if (known == spec)
+            if (known == wanted)
                 face = f.get();
         if (!face) {
-            m_faces.emplace_back(spec, std::make_unique<Face>(fontFor(spec)));
+            m_faces.emplace_back(wanted, std::make_unique<Face>(fontFor(wanted)));
             face = m_faces.back().second.get();
         }
         m_byControl.insert(c, face);

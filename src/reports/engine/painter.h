@@ -14,7 +14,7 @@ namespace reports {
 using Progress = std::function<void(int done, int total)>;
 
 // The installed face that stands in for a layout's font, sized in twips.
-QFont fontFor(const FontSpec& spec);
+QFont fontFor(const FontSpec& wanted);
 
 // Gives the device the layout's paper with no margins, so page positions are paper positions.
 void setUpPage(QPagedPaintDevice* device, const Layout& layout);
