@@ -1,3 +1,4 @@
+#include "forms/frmKursan.h"
 #include "platform/windows.h"
 #include "reports/engine/preview.h"
 #include "reports/lettersheets.h"
@@ -5,7 +6,6 @@
 #include "reports/report.h"
 #include "reports/reportdata.h"
 #include "reports/tools.h"
-#include "forms/frmKursan.h"
 #include "shell/frmMenu.h"
 
 #include <QAction>
@@ -84,11 +84,12 @@ protected:
     // which column it prints.
     void addColumnNames()
     {
-        sql("INSERT INTO TUnit VALUES ('Kode_Unit', 'Unit', 'No_Telp')");
-        sql("INSERT INTO TKursan VALUES ('Ns', 'Np', 'Nim', 'Nama_Kursan', 'Tempat_Lahir', "
-            "'Tanggal_Lahir', 'Alamat', 'Telepon', 'Instansi', 'Jurusan', 'Tujuan')");
-        sql("INSERT INTO TSurat VALUES ('Ns', 'Jawaban', 'Jumlah_Kursan')");
-        sql("INSERT INTO TKegiatan VALUES ('Np', 'Tanggal_Pelaksanaan', 'Kode_Unit')");
+        sql("INSERT INTO TUnit VALUES (?, ?, ?)", {"Kode_Unit", "Unit", "No_Telp"});
+        sql("INSERT INTO TKursan VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+            {"Ns", "Np", "Nim", "Nama_Kursan", "Tempat_Lahir", "Tanggal_Lahir", "Alamat",
+             "Telepon", "Instansi", "Jurusan", "Tujuan"});
+        sql("INSERT INTO TSurat VALUES (?, ?, ?)", {"Ns", "Jawaban", "Jumlah_Kursan"});
+        sql("INSERT INTO TKegiatan VALUES (?, ?, ?)", {"Np", "Tanggal_Pelaksanaan", "Kode_Unit"});
     }
     static Document prepare(const std::string& name)
     {
@@ -115,7 +116,7 @@ TEST_F(Letters, EveryControlWhereTheDesignSheetPutsIt)
             EXPECT_EQ(i.band, BandKind::Detail) << describe(*doc.layout, i);
             printed.push_back(describe(*doc.layout, i));
         }
-        for (std::string line : sheet.controls)
+        for (const std::string& line : sheet.controls)
             expected.push_back(
                 QString::fromStdString(line).replace("\"%D\"", "\"15 Maret 2005\"").toStdString());
         EXPECT_THAT(printed, ::testing::UnorderedElementsAreArray(expected));
