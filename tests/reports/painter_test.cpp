@@ -132,3 +132,26 @@ TEST(ReportPainter, UnwritablePdfIsReported)
     const Document doc = onePage([](Band& b) { b.label("A", 0, 0, "x"); });
     EXPECT_FALSE(writePdf(doc, "/nonexistent-dir/uji.pdf"));
 }
+
+TEST(ReportPainter, TextRunningIntoTheNextOnItsLineIsCondensedToEndThere)
+{
+    // "Sendangwiru" followed by the date: without a width of its own the place name would
+    // print over the date.
+    const Document doc = onePage([](Band& b) {
+        b.label("Place", 200, 100, "Sendangwiru Sendangwiru").font(arial(12));
+        b.label("Date", 1500, 130, "%D").font(arial(12));
+        b.label("Alone", 200, 600, "Sendangwiru").font(arial(12));
+    });
+    const auto& items = doc.pages[0].items;
+    EXPECT_TRUE(items[0].squeeze);
+    EXPECT_EQ(items[0].box.width(), 1300);
+    EXPECT_FALSE(items[2].squeeze); // nothing beside it: the cell reaches the right edge
+    EXPECT_EQ(items[2].box.width(), 2800);
+
+    const auto place = inkedColumns(render(onePage([](Band& b) {
+        b.label("Place", 200, 100, "Sendangwiru Sendangwiru").font(arial(12));
+        b.label("Date", 1500, 130, "").font(arial(12));
+    })));
+    EXPECT_GE(place.second, 1350); // the whole name is there, condensed…
+    EXPECT_LE(place.second, 1500); // …and it ends before the date begins
+}

@@ -3,6 +3,8 @@
 #include "data/error.h"
 #include "reports/engine/dateformat.h"
 
+#include <QHash>
+
 namespace reports {
 
 namespace {
@@ -18,6 +20,9 @@ public:
         for (const Control& c : layout.detail.controls)
             if (c.kind == ControlKind::Field)
                 m_columns.push_back(columnOf(c));
+        for (BandKind kind : {BandKind::ReportHeader, BandKind::PageHeader, BandKind::Detail,
+                              BandKind::PageFooter, BandKind::ReportFooter})
+            findRoom(layout.band(kind));
     }
 
     void run()
@@ -31,6 +36,37 @@ public:
     }
 
 private:
+    bool isText(const Control& c) const
+    {
+        return c.kind == ControlKind::Label || c.kind == ControlKind::Field;
+    }
+
+    int heightOf(const Control& c) const
+    {
+        return c.height ? c.height : m_layout.fontOf(c).lineHeight();
+    }
+
+    // A text without a width of its own ends where the next text on its line begins: the
+    // letters place labels and fields side by side ("Sendangwiru" before the date).
+    void findRoom(const Band& band)
+    {
+        for (const Control& c : band.controls) {
+            if (!isText(c) || c.width != 0)
+                continue;
+            int room = 0;
+            for (const Control& next : band.controls) {
+                // Tops within half a line of each other: a big heading above does not count.
+                const bool sameLine = std::abs(next.top - c.top) * 2 <
+                                      std::min(heightOf(c), heightOf(next));
+                if (&next != &c && isText(next) && next.left > c.left && sameLine &&
+                    (room == 0 || next.left - c.left < room))
+                    room = next.left - c.left;
+            }
+            if (room > 0)
+                m_room.insert(&c, room);
+        }
+    }
+
     int columnOf(const Control& c) const
     {
         const int i = m_rows.columnIndex(c.column);
@@ -85,8 +121,11 @@ private:
                                    row);
                 if (c.kind == ControlKind::Field)
                     ++field;
-                if (width == 0)
-                    width = m_layout.reportWidth - c.left;
+                if (width == 0) {
+                    const int room = m_room.value(&c);
+                    item.squeeze = room > 0;
+                    width = room > 0 ? room : m_layout.reportWidth - c.left;
+                }
                 if (height == 0)
                     height = m_layout.fontOf(c).lineHeight();
                 break;
@@ -121,6 +160,7 @@ private:
     const QString m_longDate;
     const QDate m_today;
     std::vector<int> m_columns; // column index of each detail field, in control order
+    QHash<const Control*, int> m_room; // width up to the next text on the same line
     int m_y = 0;
     bool m_fresh = true;
 };

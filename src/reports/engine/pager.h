@@ -22,6 +22,8 @@ struct PageItem {
                                       // by (box.width(), box.height())
     QString text;
     int cutAt = 0;                    // page y where the item is cut off; 0: whole
+    bool squeeze = false;             // a text running into the next control on its line is
+                                      // condensed to end where that control starts
 };
 
 struct Page {

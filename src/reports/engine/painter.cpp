@@ -98,6 +98,9 @@ private:
     QHash<const Control*, const Face*> m_byControl;
 };
 
+// Below this a text is no longer comfortable to read; a squeezed text never gets narrower.
+constexpr qreal minimumSqueeze = 0.5;
+
 class PageDrawer {
 public:
     PageDrawer(QPainter& p, const Layout& layout) : p(p), m_faces(layout) {}
@@ -138,6 +141,21 @@ void PageDrawer::drawText(const PageItem& item)
         return;
     }
     const qreal advance = face.width(item.text, box.width());
+    if (item.squeeze && advance > box.width()) {
+        // Condensed rather than printed over its neighbour, so every letter stays readable.
+        const qreal factor = std::max(box.width() / advance, minimumSqueeze);
+        const qreal reach = face.metrics.height();
+        QRectF clip(box.left(), box.top() - reach, box.width(), box.height() + 2 * reach);
+        if (item.cutAt)
+            clip.setBottom(item.cutAt);
+        p.save();
+        p.setClipRect(clip); // what even the narrowest squeeze cannot fit is cut at the edge
+        p.translate(box.left(), box.top() + face.metrics.ascent());
+        p.scale(factor, 1);
+        p.drawText(QPointF(0, 0), item.text);
+        p.restore();
+        return;
+    }
     const bool tooWide = advance > box.width();
     qreal x = box.left();
     // A centred text too wide for its cell starts at the left edge like any other.
