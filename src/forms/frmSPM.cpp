@@ -238,7 +238,9 @@ void frmSPM::cmd_Click()
 
 void frmSPM::simpan()
 {
-    if (m_noSurat.isEmpty() || !Adodc4->hasCurrent()) {
+    // A new entry needs its letter; an edited placement whose trainee has gone since still
+    // saves, on its own.
+    if ((m_mode == Mode::Add && m_noSurat.isEmpty()) || !Adodc4->hasCurrent()) {
         msgBox(QStringLiteral("Pilih No Surat terlebih dahulu."), QStringLiteral("Pesan"),
                Icon::Information, Buttons::Ok, this);
         return;

@@ -10,7 +10,9 @@ frmAbout::frmAbout(QWidget* owner)
 {
     ui->setupUi(this);
     setFixedSize(size());
-    setFont(QFont(font().family(), 8));
+    QFont small = font();
+    small.setPointSizeF(8.25);
+    setFont(small);
     ui->Image1->setPixmap(shell::picture(73, 193));
     ui->Command1->setFocus();
     platform::enterPressesButtons(this);

@@ -36,6 +36,19 @@ TEST_F(LetterFormTest, EditKeepsTheStoredPeriodOfTheSelectedRow)
     EXPECT_EQ(jawaban(L3), "Tidak");
 }
 
+TEST_F(LetterFormTest, APlacementWhoseTraineeWasDeletedCanStillBeEditedAndSaved)
+{
+    sql("DELETE FROM TKursan WHERE Np = '005'");
+    open();
+    clickGridRow(1);
+    button("cmdEdit")->click();
+    typeStart("20/03/2005");
+    button("cmd")->click();
+    EXPECT_TRUE(inBrowseMode());
+    EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1, "005|20/03/2005s/d20/04/2005|U01"}));
+    EXPECT_EQ(jawaban(L4), "Tidak");
+}
+
 TEST_F(LetterFormTest, DeleteRemovesOnlyTheSelectedPlacement)
 {
     open();
