@@ -45,6 +45,10 @@ frmSPM::frmSPM(QWidget* owner)
     // Only an entry chosen from a list is a pick; typed text never completes into one.
     for (QComboBox* combo : {ui->cboNoSurat, ui->cboJawaban, ui->cboUnit})
         combo->setCompleter(nullptr);
+    // Text5 and Text6 lie under the boxes that cover them: the keyboard must not reach them,
+    // or a key typed "into" the unit would silently replace the placement's unit code.
+    ui->Text5->setFocusPolicy(Qt::NoFocus);
+    ui->Text6->setFocusPolicy(Qt::NoFocus);
     bind();
     enterPressesButtons(this);
 
@@ -154,6 +158,7 @@ void frmSPM::cmdTambah_Click()
             Adodc2->moveNext();
         }
         enterMode(Mode::Add);
+        ui->cboNoSurat->setFocus(); // the letter is the first thing to pick
         // The one placement row of this entry; the picks fill it, "Simpan" stores it.
         Adodc4->addNew();
     });

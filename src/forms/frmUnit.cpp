@@ -80,6 +80,7 @@ void frmUnit::cmdTambah_Click()
     bukakunci();
     ui->txtKodeUnit->setFocus();
     ui->txtKodeUnit->setText(QStringLiteral("0"));
+    ui->txtKodeUnit->selectAll(); // the code the user types replaces the "0"
     setBrowsing(false);
 }
 

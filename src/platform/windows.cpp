@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHash>
+#include <QLabel>
 #include <QScreen>
 
 namespace platform {
@@ -58,6 +59,39 @@ void Form::centre()
     QRect area = screen->availableGeometry();
     QRect frame = frameGeometry();
     move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    if (!m_labelsFitted) { // the fonts are final by the first show
+        fitLabels(this);
+        m_labelsFitted = true;
+    }
+    QWidget::showEvent(event);
+}
+
+void fitLabels(QWidget* window)
+{
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->wordWrap() || !label->pixmap().isNull() || label->text().isEmpty())
+            continue;
+        const int need = label->sizeHint().width();
+        if (need <= label->width())
+            continue;
+        QRect box = label->geometry();
+        const int extra = need - box.width();
+        if (label->alignment() & Qt::AlignHCenter)
+            box.adjust(-extra / 2, 0, extra - extra / 2, 0);
+        else
+            box.setWidth(need);
+        if (QWidget* parent = label->parentWidget()) {
+            if (box.right() >= parent->width())
+                box.moveRight(parent->width() - 1);
+            if (box.left() < 0)
+                box.moveLeft(0);
+        }
+        label->setGeometry(box);
+    }
 }
 
 void Form::closeEvent(QCloseEvent* event)

@@ -47,9 +47,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Runs before the form goes away (to drop an unsaved entry, for example).
     virtual void beforeUnload() {}
+
+private:
+    bool m_labelsFitted = false;
 };
+
+// Widens every label of the window whose text is longer than its box, so that no caption is
+// clipped: to the right, or both ways for a centred one, staying inside its parent.
+void fitLabels(QWidget* window);
 
 // Fixed window size from twips (1 px = 15 twips).
 constexpr int px(int twips) { return (twips + 7) / 15; }

@@ -27,6 +27,7 @@ void frmCetak::Form_Load()
 {
     ui->Combo1->addItem(QStringLiteral("Data Kursan"));
     ui->Combo1->addItem(QStringLiteral("Data Unit"));
+    ui->Combo1->setCurrentIndex(-1); // the first Down arrow then picks the first entry
     ui->Combo1->setEditText(QStringLiteral("-----Pilih Cetak------"));
 }
 

@@ -8,8 +8,23 @@
 #include "ui_frmPassword.h"
 
 #include <QCloseEvent>
+#include <QProxyStyle>
 
 using namespace platform;
+
+namespace {
+// The password shows every character as "*", whatever the desktop's own mask character is.
+class StarMaskStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+} // namespace
 
 frmPassword::frmPassword(QWidget* owner)
     : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -18,6 +33,9 @@ frmPassword::frmPassword(QWidget* owner)
     ui->setupUi(this);
     setFixedSize(size());
     ui->Image1->setPixmap(shell::picture(ui->Image1->width(), ui->Image1->height()));
+    auto* mask = new StarMaskStyle;
+    mask->setParent(this);
+    ui->Text2->setStyle(mask);
     ui->Text2->setAttribute(Qt::WA_InputMethodEnabled, false);
     enterPressesButtons(this);
 

@@ -70,6 +70,11 @@ TEST_F(LetterFormTest, AWholeEntryStoresThePlacementAndTheReply)
     EXPECT_EQ(entries(combo("cboUnit")), QStringList({"Keuangan", "Gudang 'B'", "Produksi"}));
     EXPECT_FALSE(isLocked(combo("cboNoSurat")));
     EXPECT_TRUE(box("txtNama")->isReadOnly());
+    EXPECT_EQ(form->focusWidget(), combo("cboNoSurat"));
+    // Tab never reaches the covered boxes that hold the placement's period and unit code.
+    combo("cboJawaban")->setFocus();
+    QTest::keyClick(combo("cboJawaban"), Qt::Key_Tab);
+    EXPECT_EQ(form->focusWidget(), combo("cboUnit"));
 
     // Typing a letter number is not a pick.
     QTest::keyClicks(combo("cboNoSurat")->lineEdit(), L1);

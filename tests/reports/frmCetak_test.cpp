@@ -63,6 +63,8 @@ TEST_F(Chooser, OpensFromTheMenuOnceWithItsListAndPrompt)
     EXPECT_EQ(form->focusWidget(), combo);
     EXPECT_EQ(form->findChild<QPushButton*>("Command1")->text(), "&Cetak");
     EXPECT_EQ(form->findChild<QPushButton*>("Command2")->text(), "&Batal");
+    QTest::keyClick(combo, Qt::Key_Down); // the first arrow picks the first entry
+    EXPECT_EQ(combo->currentText(), "Data Kursan");
     menu->findChild<QAction*>("mnuLaporan")->trigger();
     EXPECT_EQ(platform::loaded<frmCetak>(), form);
     EXPECT_EQ(menu->findChildren<frmCetak*>().size(), 1);
