@@ -18,12 +18,7 @@ constexpr int Trainees = 100000;
 // 100,000 trainees, each with its letter and a granted placement, in 50 units.
 void useLargeDatabase()
 {
-    static const QString path = [] {
-        const QString p = QDir::temp().filePath(QStringLiteral("kursan-bench-trainee-form.mdb"));
-        bench::generateDatabase(p, 50, Trainees);
-        return p;
-    }();
-    data::Database::setPath(path);
+    bench::useDatabase(QStringLiteral("trainee-form"), Trainees);
     platform::setToday(QDate(2005, 1, 15)); // every generated placement lies ahead
 }
 

@@ -2,7 +2,9 @@
 
 #include "data/database.h"
 
+#include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -58,6 +60,18 @@ void generateDatabase(const QString& path, int units, int trainees)
         db.commit();
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+QString useDatabase(const QString& name, int trainees)
+{
+    static QHash<QString, QString> made;
+    QString& path = made[name];
+    if (path.isEmpty()) {
+        path = QDir::temp().filePath(QStringLiteral("kursan-bench-%1.mdb").arg(name));
+        generateDatabase(path, 50, trainees);
+    }
+    data::Database::setPath(path);
+    return path;
 }
 
 } // namespace bench

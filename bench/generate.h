@@ -8,4 +8,8 @@ namespace bench {
 // trainees, each with a letter and a granted placement, in one transaction.
 void generateDatabase(const QString& path, int units, int trainees);
 
+// A database of `trainees` trainees in 50 units, written once per run into the temporary
+// folder under `name`; it becomes the program's database. Returns its path.
+QString useDatabase(const QString& name, int trainees);
+
 } // namespace bench

@@ -13,12 +13,7 @@ constexpr int Letters = 1000;
 
 void useLetterDatabase()
 {
-    static const QString path = [] {
-        const QString p = QDir::temp().filePath(QStringLiteral("kursan-bench-1k.mdb"));
-        bench::generateDatabase(p, 50, Letters);
-        return p;
-    }();
-    data::Database::setPath(path);
+    bench::useDatabase(QStringLiteral("1k"), Letters);
 }
 
 QString outputPdf() { return QDir::temp().filePath(QStringLiteral("kursan-bench-drSPM.pdf")); }

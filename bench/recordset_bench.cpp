@@ -11,16 +11,7 @@ namespace {
 
 constexpr int Trainees = 100000;
 
-const QString& bigDatabase()
-{
-    static const QString path = [] {
-        const QString p = QDir::temp().filePath(QStringLiteral("kursan-bench-100k.mdb"));
-        bench::generateDatabase(p, 50, Trainees);
-        return p;
-    }();
-    data::Database::setPath(path);
-    return path;
-}
+QString bigDatabase() { return bench::useDatabase(QStringLiteral("100k"), Trainees); }
 
 // The baseline: the sqlite3 shell reading the same rows.
 void BM_Sqlite3ShellReadsTrainees(benchmark::State& state)

@@ -15,16 +15,7 @@ namespace {
 
 constexpr int Trainees = 10000;
 
-const QString& listDatabase()
-{
-    static const QString path = [] {
-        const QString p = QDir::temp().filePath(QStringLiteral("kursan-bench-10k.mdb"));
-        bench::generateDatabase(p, 50, Trainees);
-        return p;
-    }();
-    data::Database::setPath(path);
-    return path;
-}
+QString listDatabase() { return bench::useDatabase(QStringLiteral("10k"), Trainees); }
 
 QString outputPdf() { return QDir::temp().filePath(QStringLiteral("kursan-bench-drKursan.pdf")); }
 
