@@ -51,11 +51,13 @@ void create(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     const QString name = Database::uniqueName(QStringLiteral("create"));
+    bool ok = false;
+    QString why;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
-        bool ok = db.open() && db.transaction();
-        QString why = db.lastError().text();
+        ok = db.open() && db.transaction();
+        why = db.lastError().text();
         if (ok) {
             QSqlQuery q(db);
             for (const QString& sql : statements(schemaScript())) {
@@ -70,13 +72,12 @@ void create(const QString& path)
                 why = db.lastError().text();
         }
         db.close();
-        if (!ok) {
-            QSqlDatabase::removeDatabase(name);
-            QFile::remove(path);
-            throw Error(QStringLiteral("DataBase %1 tidak dapat dibuat: %2").arg(path, why));
-        }
     }
     QSqlDatabase::removeDatabase(name);
+    if (!ok) {
+        QFile::remove(path);
+        throw Error(QStringLiteral("DataBase %1 tidak dapat dibuat: %2").arg(path, why));
+    }
 }
 
 void check(const QString& path)
@@ -137,16 +138,21 @@ void Database::prepare(const QString& path)
 
 QSqlDatabase Database::connect(const QString& name, bool readOnly)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    db.setDatabaseName(path());
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
-    if (readOnly)
-        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-    db.setConnectOptions(options);
-    if (!QFileInfo::exists(path()) || !db.open())
-        throw Error(QStringLiteral("DataBase %1 tidak dapat dibuka: %2")
-                        .arg(path(), db.lastError().text()));
-    return db;
+    QString why;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path());
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
+        if (readOnly)
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        db.setConnectOptions(options);
+        // Opening a missing file would create an empty one.
+        if (QFileInfo::exists(path()) && db.open())
+            return db;
+        why = db.lastError().text();
+    }
+    QSqlDatabase::removeDatabase(name); // a failed connection leaves no name behind
+    throw Error(QStringLiteral("DataBase %1 tidak dapat dibuka: %2").arg(path(), why));
 }
 
 QString Database::uniqueName(const QString& prefix)

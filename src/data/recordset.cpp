@@ -50,11 +50,21 @@ void RecordSet::open(const QSqlDatabase& db, const QString& source)
 }
 
 namespace {
-// Reads the rows straight from SQLite: the snapshot of a large table is read at every form
+// Reads the rows straight from SQLite (on Linux Qt's driver uses the system library we link): the snapshot of a large table is read at every form
 // load, and going through QSqlQuery's per-value copies costs several times as much.
 bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringList& columns,
                 std::vector<PackedRow>& rows, std::vector<qint64>& rowids)
 {
+#if !defined(Q_OS_LINUX)
+    // Elsewhere Qt's driver usually carries its own copy of SQLite: its handle is not ours.
+    Q_UNUSED(db);
+    Q_UNUSED(sql);
+    Q_UNUSED(first);
+    Q_UNUSED(columns);
+    Q_UNUSED(rows);
+    Q_UNUSED(rowids);
+    return false;
+#endif
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         return false;

@@ -297,8 +297,6 @@ void frmSPM::beforeUnload()
 {
     if (m_mode == Mode::Browse)
         return;
-    guarded(this, [this] {
-        Adodc4->cancelUpdate();
-        Adodc5->cancelUpdate();
-    });
+    Adodc4->cancelUpdate();
+    Adodc5->cancelUpdate();
 }

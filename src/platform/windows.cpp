@@ -1,5 +1,7 @@
 #include "platform/windows.h"
 
+#include "platform/guard.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -96,7 +98,7 @@ void fitLabels(QWidget* window)
 
 void Form::closeEvent(QCloseEvent* event)
 {
-    beforeUnload();
+    guarded(this, [this] { beforeUnload(); }); // a data error must not stop the window closing
     Windows::forget(this);
     event->accept();
 }

@@ -121,12 +121,7 @@ QSqlDatabase& deLaporan::connection()
             throw data::Error(QStringLiteral("DataBase %1 tidak ditemukan.")
                                   .arg(QDir::toNativeSeparators(data::Database::path())));
         const QString name = data::Database::uniqueName(QStringLiteral("Connection1"));
-        try {
-            m_db = data::Database::connect(name, true);
-        } catch (...) {
-            QSqlDatabase::removeDatabase(name);
-            throw;
-        }
+        m_db = data::Database::connect(name, true);
         m_name = name;
         m_openedPath = data::Database::path();
     }

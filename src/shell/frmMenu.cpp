@@ -19,6 +19,7 @@ using namespace platform;
 frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), ui(std::make_unique<Ui::frmMenu>())
 {
     ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
     ui->Image1->setPixmap(shell::picture(1024, 720));
     QFont script(QStringLiteral("URW Chancery L"));
     script.setFamilies({QStringLiteral("URW Chancery L"), QStringLiteral("Z003"),
@@ -86,12 +87,7 @@ void frmMenu::mnuKeluar_Click() { endProgram(); }
 
 void showMainWindow()
 {
-    frmMenu* menu = loaded<frmMenu>();
-    if (!menu) {
-        menu = new frmMenu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        Windows::remember(QStringLiteral("frmMenu"), menu);
-    }
+    frmMenu* menu = window<frmMenu>();
     if (!menu->isVisible()) {
         // Fill the screen even where no window manager honours "maximised".
         if (QScreen* screen = QGuiApplication::primaryScreen())

@@ -62,8 +62,8 @@ bool frmPassword::event(QEvent* e)
 {
     // The name box takes the focus when the window becomes active; the message boxes of a
     // failed attempt place the focus themselves, so only the first activation counts.
-    if (e->type() == QEvent::WindowActivate && !property("activated").toBool()) {
-        setProperty("activated", true);
+    if (e->type() == QEvent::WindowActivate && !m_activated) {
+        m_activated = true;
         ui->Text1->setFocus();
     }
     return Form::event(e);

@@ -25,4 +25,5 @@ protected:
 private:
     std::unique_ptr<Ui::frmPassword> ui;
     bool m_passed = false;
+    bool m_activated = false;
 };
