@@ -1,11 +1,9 @@
-#include "data/database.h"
 #include "forms/frmKursan.h"
 #include "generate.h"
 #include "platform/clock.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QKeyEvent>
@@ -18,7 +16,7 @@ constexpr int Trainees = 100000;
 // 100,000 trainees, each with its letter and a granted placement, in 50 units.
 void useLargeDatabase()
 {
-    bench::useDatabase(QStringLiteral("trainee-form"), Trainees);
+    bench::useDatabase(Trainees);
     platform::setToday(QDate(2005, 1, 15)); // every generated placement lies ahead
 }
 

@@ -62,12 +62,12 @@ void generateDatabase(const QString& path, int units, int trainees)
     QSqlDatabase::removeDatabase(name);
 }
 
-QString useDatabase(const QString& name, int trainees)
+QString useDatabase(int trainees)
 {
-    static QHash<QString, QString> made;
-    QString& path = made[name];
+    static QHash<int, QString> made;
+    QString& path = made[trainees];
     if (path.isEmpty()) {
-        path = QDir::temp().filePath(QStringLiteral("kursan-bench-%1.mdb").arg(name));
+        path = QDir::temp().filePath(QStringLiteral("kursan-bench-%1.mdb").arg(trainees));
         generateDatabase(path, 50, trainees);
     }
     data::Database::setPath(path);

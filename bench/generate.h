@@ -9,7 +9,7 @@ namespace bench {
 void generateDatabase(const QString& path, int units, int trainees);
 
 // A database of `trainees` trainees in 50 units, written once per run into the temporary
-// folder under `name`; it becomes the program's database. Returns its path.
-QString useDatabase(const QString& name, int trainees);
+// folder; it becomes the program's database. Returns its path.
+QString useDatabase(int trainees);
 
 } // namespace bench

@@ -1,4 +1,3 @@
-#include "data/database.h"
 #include "generate.h"
 #include "reports/engine/painter.h"
 #include "reports/registry.h"
@@ -13,7 +12,7 @@ constexpr int Letters = 1000;
 
 void useLetterDatabase()
 {
-    bench::useDatabase(QStringLiteral("1k"), Letters);
+    bench::useDatabase(Letters);
 }
 
 QString outputPdf() { return QDir::temp().filePath(QStringLiteral("kursan-bench-drSPM.pdf")); }

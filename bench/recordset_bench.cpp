@@ -1,8 +1,6 @@
-#include "data/database.h"
 #include "data/datacontrol.h"
 #include "generate.h"
 
-#include <QDir>
 #include <QProcess>
 #include <memory>
 #include <benchmark/benchmark.h>
@@ -11,7 +9,7 @@ namespace {
 
 constexpr int Trainees = 100000;
 
-QString bigDatabase() { return bench::useDatabase(QStringLiteral("100k"), Trainees); }
+QString bigDatabase() { return bench::useDatabase(Trainees); }
 
 // The baseline: the sqlite3 shell reading the same rows.
 void BM_Sqlite3ShellReadsTrainees(benchmark::State& state)

@@ -1,11 +1,9 @@
-#include "data/database.h"
 #include "generate.h"
 #include "reports/engine/painter.h"
 #include "reports/registry.h"
 #include "reports/report.h"
 
 #include <QDir>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
@@ -15,7 +13,7 @@ namespace {
 
 constexpr int Trainees = 10000;
 
-QString listDatabase() { return bench::useDatabase(QStringLiteral("10k"), Trainees); }
+QString listDatabase() { return bench::useDatabase(Trainees); }
 
 QString outputPdf() { return QDir::temp().filePath(QStringLiteral("kursan-bench-drKursan.pdf")); }
 

@@ -13,8 +13,6 @@ namespace data {
 namespace {
 QString quoted(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
 
-QString text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
-
 // Turns a refusal of the database into a sentence the user can act on.
 QString refusal(const QSqlError& error, const QStringList& columns,
                 const QVector<QVariant>& values)
@@ -25,7 +23,7 @@ QString refusal(const QSqlError& error, const QStringList& columns,
     if (at >= 0) {
         QString column = db.mid(at + prefix.size()).section(',', 0, 0).section('.', 1).trimmed();
         int c = columns.indexOf(column);
-        QString value = c >= 0 ? text(values[c]) : QString();
+        QString value = c >= 0 ? values[c].toString() : QString();
         return QStringLiteral("Data tidak dapat disimpan: %1 \"%2\" sudah ada dalam DataBase.")
             .arg(column, value);
     }

@@ -29,7 +29,6 @@ public:
     void refresh();
 
     const QString& source() const { return m_source; }
-    bool isTable() const { return m_isTable; }
     QSqlDatabase database() const { return m_db; }
 
     int columnCount() const { return m_columns.size(); }
@@ -66,7 +65,6 @@ public:
     void setFilter(const Criterion& criterion);
     void setFilter(const QString& criterion) { setFilter(Criterion::parse(criterion)); }
     void clearFilter();
-    const Criterion& filter() const { return m_filter; }
 
     QVariant field(int column) const;
     QVariant field(const QString& column) const;

@@ -6,6 +6,7 @@
 #include "forms/numbering.h"
 #include "forms/quota.h"
 #include "platform/binding.h"
+#include "platform/combolock.h"
 #include "platform/clock.h"
 #include "platform/guard.h"
 #include "platform/keys.h"
@@ -23,7 +24,6 @@ const QString MonthHint = QStringLiteral("----Pilih Bulan----");
 const QString NoTrainee = QStringLiteral("Tidak ada data Kursan yang dipilih.");
 const QString NumberTaken = QStringLiteral("Nomor Kursan sudah ada, silahkan ganti.");
 
-QString text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
 } // namespace
 
 frmKursan::frmKursan(QWidget* owner)
@@ -35,25 +35,21 @@ frmKursan::frmKursan(QWidget* owner)
 
     Adodc1 = new data::DataControl(this, QStringLiteral("Adodc1"), QStringLiteral("TKursan"));
     bindGrid(ui->DataGrid1, Adodc1->recordset());
-    const struct {
-        QLineEdit* box;
-        data::DataControl* control;
-        const char* column;
-    } bound[] = {
-        {ui->txtNoKursan, Adodc1, "Np"},
-        {ui->txtNim, Adodc1, "Nim"},
-        {ui->txtNama, Adodc1, "Nama_Kursan"},
-        {ui->txtTempatLahir, Adodc1, "Tempat_Lahir"},
-        {ui->txtTglLahir, Adodc1, "Tanggal_Lahir"},
-        {ui->txtAlamat, Adodc1, "Alamat"},
-        {ui->txtNoTelepon, Adodc1, "Telepon"},
-        {ui->txtNamaInstansi, Adodc1, "Instansi"},
-        {ui->txtJurusan, Adodc1, "Jurusan"},
-        {ui->txtTujuan, Adodc1, "Tujuan"},
-        {ui->txtNoSurat, Adodc1, "Ns"},
+    const std::pair<QLineEdit*, const char*> bound[] = {
+        {ui->txtNoKursan, "Np"},
+        {ui->txtNim, "Nim"},
+        {ui->txtNama, "Nama_Kursan"},
+        {ui->txtTempatLahir, "Tempat_Lahir"},
+        {ui->txtTglLahir, "Tanggal_Lahir"},
+        {ui->txtAlamat, "Alamat"},
+        {ui->txtNoTelepon, "Telepon"},
+        {ui->txtNamaInstansi, "Instansi"},
+        {ui->txtJurusan, "Jurusan"},
+        {ui->txtTujuan, "Tujuan"},
+        {ui->txtNoSurat, "Ns"},
     };
-    for (const auto& b : bound)
-        bindText(b.box, b.control->recordset(), QString::fromLatin1(b.column));
+    for (const auto& [box, column] : bound)
+        bindText(box, Adodc1->recordset(), QString::fromLatin1(column));
 
     enterPressesButtons(this);
     connect(ui->cmdTambah, &QPushButton::clicked, this, &frmKursan::cmdTambah_Click);
@@ -165,7 +161,7 @@ void frmKursan::np()
     QString last;
     if (trainees->recordCount() > 0) {
         trainees->moveLast();
-        last = text(trainees->field(1));
+        last = trainees->field(1).toString();
     }
     noKursan = numbering::nextTraineeNumber(last);
 }
@@ -176,7 +172,7 @@ void frmKursan::NomorSurat()
     QString last;
     if (letters->recordCount() > 0) {
         letters->moveLast();
-        last = text(letters->field(0));
+        last = letters->field(0).toString();
     }
     nomor = numbering::nextLetterSequence(last);
 }
@@ -207,7 +203,7 @@ void frmKursan::cmdEdit_Click()
 {
     if (!requireTrainee())
         return;
-    m_npBeforeEdit = text(Adodc1->recordset()->field(QStringLiteral("Np")));
+    m_npBeforeEdit = Adodc1->recordset()->field(QStringLiteral("Np")).toString();
     setMode(Mode::Editing);
 }
 
@@ -329,8 +325,7 @@ void frmKursan::isicombo1()
     // Filling the list leaves the text that the box shows.
     const QString shown = ui->Combo1->currentText();
     ui->Combo1->addItems(quota::monthNames());
-    ui->Combo1->setCurrentIndex(-1);
-    ui->Combo1->setEditText(shown);
+    showHint(ui->Combo1, shown);
 }
 
 void frmKursan::Command1_Click()
@@ -344,7 +339,7 @@ void frmKursan::Command1_Click()
 
         QStringList names;
         for (int row = 0; row < units->recordCount(); ++row)
-            names << text(units->value(row, 1));
+            names << units->value(row, 1).toString();
         ui->List1->clear();
         ui->List1->addItems(names);
         ui->List2->clear();

@@ -13,17 +13,6 @@ using namespace platform;
 using data::Criterion;
 
 namespace {
-const QString PilihNoSurat = QStringLiteral("-----Pilih No Surat-----");
-const QString PilihJawaban = QStringLiteral("-----Pilih Jawaban-----");
-const QString PilihUnit = QStringLiteral("-----Pilih Unit-----");
-
-QString text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
-
-void showHint(QComboBox* combo, const QString& hint)
-{
-    combo->setCurrentIndex(-1);
-    combo->setEditText(hint);
-}
 } // namespace
 
 frmSPM::frmSPM(QWidget* owner)
@@ -127,7 +116,7 @@ void frmSPM::followGridRow()
         }
         Adodc4->moveToRowid(grid->field(QStringLiteral("IdKegiatan")).toLongLong());
         Adodc5->setFilter(Criterion::equals(QStringLiteral("Ns"),
-                                            text(grid->field(QStringLiteral("Ns")))));
+                                            grid->field(QStringLiteral("Ns")).toString()));
     });
 }
 
@@ -148,13 +137,13 @@ void frmSPM::cmdTambah_Click()
         ui->cboUnit->clear();
         Adodc1->moveFirst();
         for (int i = 0; i < n; ++i) {
-            ui->cboNoSurat->addItem(text(Adodc1->field(0)));
+            ui->cboNoSurat->addItem(Adodc1->field(0).toString());
             Adodc1->moveNext();
         }
         Adodc2->moveFirst();
         const int m = Adodc2->recordCount();
         for (int i = 0; i < m; ++i) {
-            ui->cboUnit->addItem(text(Adodc2->field(1)));
+            ui->cboUnit->addItem(Adodc2->field(1).toString());
             Adodc2->moveNext();
         }
         enterMode(Mode::Add);
@@ -182,18 +171,18 @@ void frmSPM::cmdEdit_Click()
 void frmSPM::showPlacement()
 {
     data::RecordSet* grid = Adodc6.recordset();
-    m_noSurat = grid->hasCurrent() ? text(grid->field(QStringLiteral("Ns"))) : QString();
+    m_noSurat = grid->hasCurrent() ? grid->field(QStringLiteral("Ns")).toString() : QString();
     if (grid->hasCurrent()) {
         ui->cboNoSurat->setEditText(m_noSurat);
-        ui->txtNama->setText(text(grid->field(QStringLiteral("Nama_Kursan"))));
-        ui->txtInstansi->setText(text(grid->field(QStringLiteral("Instansi"))));
-        ui->cboJawaban->setEditText(text(grid->field(QStringLiteral("Jawaban"))));
-        ui->cboUnit->setEditText(text(grid->field(QStringLiteral("Unit"))));
+        ui->txtNama->setText(grid->field(QStringLiteral("Nama_Kursan")).toString());
+        ui->txtInstansi->setText(grid->field(QStringLiteral("Instansi")).toString());
+        ui->cboJawaban->setEditText(grid->field(QStringLiteral("Jawaban")).toString());
+        ui->cboUnit->setEditText(grid->field(QStringLiteral("Unit")).toString());
         Adodc3->setFilter(Criterion::equals(QStringLiteral("Np"),
-                                            text(grid->field(QStringLiteral("Np")))));
-        ui->txtJurusan->setText(Adodc3->hasCurrent() ? text(Adodc3->field(9)) : QString());
+                                            grid->field(QStringLiteral("Np")).toString()));
+        ui->txtJurusan->setText(Adodc3->hasCurrent() ? Adodc3->field(9).toString() : QString());
     }
-    const QString stored = text(Adodc4->field(1));
+    const QString stored = Adodc4->field(1).toString();
     const int sd = stored.indexOf(QStringLiteral("s/d"));
     ui->Text8->setText(sd < 0 ? stored : stored.left(sd));
     ui->Text9->setText(sd < 0 ? QString() : stored.mid(sd + 3));

@@ -48,6 +48,10 @@ protected:
     void beforeUnload() override;
 
 private:
+    static inline const QString PilihNoSurat = QStringLiteral("-----Pilih No Surat-----");
+    static inline const QString PilihJawaban = QStringLiteral("-----Pilih Jawaban-----");
+    static inline const QString PilihUnit = QStringLiteral("-----Pilih Unit-----");
+
     enum class Mode { Browse, Add, Edit };
 
     void bind();

@@ -1,6 +1,7 @@
 // The three pick lists of the letter form: letter number, unit and reply.
 #include "forms/frmSPM.h"
 
+#include "platform/combolock.h"
 #include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "ui_frmSPM.h"
@@ -9,8 +10,6 @@ using namespace platform;
 using data::Criterion;
 
 namespace {
-QString text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
-
 void tell(QWidget* window, const QString& message)
 {
     msgBox(message, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, window);
@@ -28,10 +27,10 @@ void frmSPM::cboNoSurat_Click()
             tell(this, QStringLiteral("Data Kursan dengan No Surat ini tidak ada."));
             return;
         }
-        ui->txtNP->setText(text(Adodc3->field(1)));
-        ui->txtNama->setText(text(Adodc3->field(3)));
-        ui->txtInstansi->setText(text(Adodc3->field(8)));
-        ui->txtJurusan->setText(text(Adodc3->field(9)));
+        ui->txtNP->setText(Adodc3->field(1).toString());
+        ui->txtNama->setText(Adodc3->field(3).toString());
+        ui->txtInstansi->setText(Adodc3->field(8).toString());
+        ui->txtJurusan->setText(Adodc3->field(9).toString());
 
         // The entry's one placement row: begun by "&Tambah" (or the edited row), so a second
         // letter number fills the same row instead of storing a half one.
@@ -61,8 +60,7 @@ void frmSPM::cboNoSurat_Click()
 void frmSPM::forgetLetter()
 {
     m_noSurat.clear();
-    ui->cboNoSurat->setCurrentIndex(-1);
-    ui->cboNoSurat->setEditText(QStringLiteral("-----Pilih No Surat-----"));
+    showHint(ui->cboNoSurat, PilihNoSurat);
     for (QLineEdit* box : {ui->txtNama, ui->txtInstansi, ui->txtJurusan})
         box->clear();
 }
@@ -73,12 +71,11 @@ void frmSPM::cboUnit_Click()
     guarded(this, [this, &picked] {
         Adodc2->setFilter(Criterion::equals(QStringLiteral("Unit"), picked));
         if (!Adodc2->hasCurrent()) {
-            ui->cboUnit->setCurrentIndex(-1);
-            ui->cboUnit->setEditText(QStringLiteral("-----Pilih Unit-----"));
+            showHint(ui->cboUnit, PilihUnit);
             tell(this, QStringLiteral("Unit tidak ada dalam DataBase."));
             return;
         }
-        KdUnit = text(Adodc2->field(0));
+        KdUnit = Adodc2->field(0).toString();
         ui->Text6->setText(KdUnit);
         m_unitPicked = true;
     });
@@ -98,8 +95,7 @@ void frmSPM::cboJawaban_Click()
 {
     const QString picked = ui->cboJawaban->currentText();
     if (!requireLetter()) {
-        ui->cboJawaban->setCurrentIndex(-1);
-        ui->cboJawaban->setEditText(QStringLiteral("-----Pilih Jawaban-----"));
+        showHint(ui->cboJawaban, PilihJawaban);
         return;
     }
     guarded(this, [this, &picked] {
@@ -114,7 +110,7 @@ void frmSPM::cboJawaban_Click()
         Adodc2->moveFirst();
         if (!Adodc2->hasCurrent())
             return;
-        KdUnit = text(Adodc2->field(0));
+        KdUnit = Adodc2->field(0).toString();
         ui->Text6->setText(KdUnit);
     });
 }

@@ -54,4 +54,10 @@ void setLocked(QComboBox* combo, bool locked)
 
 bool isLocked(const QComboBox* combo) { return combo->property(LockedProperty).toBool(); }
 
+void showHint(QComboBox* combo, const QString& hint)
+{
+    combo->setCurrentIndex(-1);
+    combo->setEditText(hint);
+}
+
 } // namespace platform

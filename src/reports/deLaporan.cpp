@@ -91,13 +91,6 @@ deLaporan::deLaporan(QObject* parent) : QObject(parent)
 
 deLaporan::~deLaporan() { close(); }
 
-const QStringList& deLaporan::commands()
-{
-    static const QStringList c{"cmdKursan", "cmdUnit", "cmdSPM", "cmdSPKP",
-                               "cmdSPP",    "cmdSK",   "cmdSertifikat"};
-    return c;
-}
-
 QString deLaporan::commandText(const QString& command) { return texts().value(command); }
 
 void deLaporan::close()

@@ -15,7 +15,6 @@ public:
     // The one instance, made on first use and owned by the application object.
     static deLaporan& instance();
 
-    static const QStringList& commands();
     // The SQL a command runs (a table command reads the whole table in column order).
     static QString commandText(const QString& command);
 

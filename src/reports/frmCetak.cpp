@@ -1,5 +1,6 @@
 #include "reports/frmCetak.h"
 
+#include "platform/combolock.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "reports/show.h"
@@ -27,8 +28,7 @@ void frmCetak::Form_Load()
 {
     ui->Combo1->addItem(QStringLiteral("Data Kursan"));
     ui->Combo1->addItem(QStringLiteral("Data Unit"));
-    ui->Combo1->setCurrentIndex(-1); // the first Down arrow then picks the first entry
-    ui->Combo1->setEditText(QStringLiteral("-----Pilih Cetak------"));
+    platform::showHint(ui->Combo1, QStringLiteral("-----Pilih Cetak------"));
 }
 
 void frmCetak::Command1_Click()

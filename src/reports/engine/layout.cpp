@@ -39,14 +39,6 @@ Control& Band::rect(const QString& name, int left, int top, int width, int heigh
     return add(controls, ControlKind::Rect, name, left, top).size(width, height);
 }
 
-const Control* Band::find(const QString& name) const
-{
-    for (const Control& c : controls)
-        if (c.name == name)
-            return &c;
-    return nullptr;
-}
-
 const Band& Layout::band(BandKind kind) const
 {
     switch (kind) {

@@ -60,7 +60,6 @@ struct Band {
     Control& field(const QString& name, int left, int top, const QString& column);
     Control& line(const QString& name, int left, int top, int dx, int dy);
     Control& rect(const QString& name, int left, int top, int width, int height);
-    const Control* find(const QString& name) const;
 };
 
 enum class BandKind { ReportHeader, PageHeader, Detail, PageFooter, ReportFooter };
