@@ -156,9 +156,9 @@ QString firstDifference(const QString& source, const QStringList& found, const Q
     return {};
 }
 
-// Why the file behind `db` is not a sound Kursan database; empty when it is. `error` receives
-// the SQLite error that stopped the reading, if any.
-QString problemOf(QSqlDatabase& db, QSqlError& error)
+// Why the file behind `db` is not a sound Kursan database with the `wanted` columns; empty
+// when it is. `error` receives the SQLite error that stopped the reading, if any.
+QString problemOf(QSqlDatabase& db, const QHash<QString, QStringList>& wanted, QSqlError& error)
 {
     if (!db.open()) {
         error = db.lastError();
@@ -203,7 +203,7 @@ QString problemOf(QSqlDatabase& db, QSqlError& error)
         const QStringList found = columnsOf(db, source, error);
         if (error.isValid())
             return QStringLiteral("%1 tidak dapat dibaca: %2").arg(source, error.text());
-        const QString difference = firstDifference(source, found, expectedColumns().value(source));
+        const QString difference = firstDifference(source, found, wanted.value(source));
         if (!difference.isEmpty())
             return difference;
     }
@@ -300,12 +300,13 @@ FileCheck Database::check(const QString& path)
                                 : QStringLiteral("DataBase %1 tidak ditemukan.").arg(shown);
         return {FileCheck::Outcome::Refused, why};
     }
+    const auto& wanted = expectedColumns(); // made before the connection, which it would outlive
     FileCheck result;
     // A short wait: a lock held longer than this is put to the user.
     withConnection(uriOf(path), QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=500"),
                    [&](QSqlDatabase& db) {
                        QSqlError error;
-                       const QString problem = problemOf(db, error);
+                       const QString problem = problemOf(db, wanted, error);
                        if (isBusy(error))
                            result = {FileCheck::Outcome::InUse,
                                      QStringLiteral("DataBase %1 sedang dipakai oleh program lain.")
