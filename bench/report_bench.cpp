@@ -1,5 +1,6 @@
 #include "generate.h"
 #include "reports/engine/painter.h"
+#include "reports/engine/pdffile.h"
 #include "reports/registry.h"
 #include "reports/report.h"
 

@@ -1,7 +1,6 @@
 #include "data/database.h"
-#include "data/error.h"
-#include "platform/msgbox.h"
 #include "shell/frmPassword.h"
+#include "shell/startup.h"
 
 #include <QApplication>
 
@@ -11,12 +10,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Kursan"));
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
 
-    try {
-        data::Database::prepare(data::Database::defaultPath());
-    } catch (const data::Error& e) {
-        platform::msgBox(e.message(), QStringLiteral("Kursan"), platform::Icon::Critical);
+    if (!shell::openDatabase(data::Database::defaultPath()))
         return 1;
-    }
 
     auto* login = new frmPassword();
     login->show();

@@ -5,9 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryFile>
+#include <QUrl>
+#include <algorithm>
 
 // The schema lives in the static library's resources, which must be registered by hand.
 static void registerResources() { Q_INIT_RESOURCE(kursan); }
@@ -47,71 +50,217 @@ QString schemaScript()
     return QString::fromUtf8(f.readAll());
 }
 
-void create(const QString& path)
+// A file as an SQLite URI. Mode "rw" opens an existing file only, so a check never leaves an
+// empty file behind (for instance through a link whose drive is not mounted).
+QString uriOf(const QString& path)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    const QString name = Database::uniqueName(QStringLiteral("create"));
-    bool ok = false;
-    QString why;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        ok = db.open() && db.transaction();
-        why = db.lastError().text();
-        if (ok) {
-            QSqlQuery q(db);
-            for (const QString& sql : statements(schemaScript())) {
-                if (!q.exec(sql)) {
-                    ok = false;
-                    why = q.lastError().text();
-                    break;
-                }
-            }
-            ok = ok ? db.commit() : (db.rollback(), false);
-            if (!ok && why.isEmpty())
-                why = db.lastError().text();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (!ok) {
-        QFile::remove(path);
-        throw Error(QStringLiteral("DataBase %1 tidak dapat dibuat: %2").arg(path, why));
-    }
+    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded)
+           + QStringLiteral("?mode=rw");
 }
 
-void check(const QString& path)
+// Runs `work` on a connection of its own and lets the connection go afterwards.
+template <typename Work>
+void withConnection(const QString& databaseName, const QString& options, Work&& work)
 {
     const QString name = Database::uniqueName(QStringLiteral("check"));
-    QString problem;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (!db.open()) {
-            problem = db.lastError().text();
-        } else {
-            QSqlQuery q(db);
-            QSet<QString> found;
-            if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master")))
-                problem = q.lastError().text();
-            while (q.next())
-                found.insert(q.value(0).toString());
-            if (problem.isEmpty()) {
-                QStringList missing;
-                for (const QString& t : Database::tables() + Database::views())
-                    if (!found.contains(t))
-                        missing << t;
-                if (!missing.isEmpty())
-                    problem = QStringLiteral("tidak ada %1").arg(missing.join(QLatin1String(", ")));
-            }
-        }
+        db.setDatabaseName(databaseName);
+        db.setConnectOptions(options);
+        work(db);
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    if (!problem.isEmpty())
-        throw Error(QStringLiteral("Berkas %1 bukan DataBase Kursan (%2). Berkas itu tidak diubah.")
-                        .arg(path, problem));
+}
+
+// SQLITE_BUSY or SQLITE_LOCKED, extended codes included: another connection holds the file.
+bool isBusy(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == 5 || code == 6;
+}
+
+// Runs the whole schema in one transaction; returns why it failed, empty when it did not.
+QString runSchema(QSqlDatabase& db)
+{
+    if (!db.open() || !db.transaction())
+        return db.lastError().text();
+    QString why;
+    {
+        QSqlQuery q(db);
+        for (const QString& sql : statements(schemaScript())) {
+            if (!q.exec(sql)) {
+                why = q.lastError().text();
+                break;
+            }
+        }
+    }
+    if (why.isEmpty() && db.commit())
+        return {};
+    if (why.isEmpty())
+        why = db.lastError().text();
+    db.rollback();
+    return why;
+}
+
+// The columns of a table or view in order; `error` is set when they cannot be read.
+QStringList columnsOf(const QSqlDatabase& db, const QString& source, QSqlError& error)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"));
+    q.addBindValue(source);
+    QStringList names;
+    if (q.exec())
+        while (q.next())
+            names << q.value(0).toString();
+    error = q.lastError();
+    return names;
+}
+
+// The columns every table and view must have, as the schema script makes them.
+const QHash<QString, QStringList>& expectedColumns()
+{
+    static const QHash<QString, QStringList> columns = [] {
+        QHash<QString, QStringList> out;
+        QString why;
+        withConnection(QStringLiteral(":memory:"), {}, [&](QSqlDatabase& db) {
+            why = runSchema(db);
+            QSqlError error;
+            for (const QString& source : Database::tables() + Database::views())
+                if (why.isEmpty())
+                    out.insert(source, columnsOf(db, source, error));
+            if (why.isEmpty() && error.isValid())
+                why = error.text();
+        });
+        if (!why.isEmpty())
+            throw Error(QStringLiteral("Skema DataBase dalam program rusak: %1").arg(why));
+        return out;
+    }();
+    return columns;
+}
+
+// The first way in which the columns found differ from those wanted; empty when they agree.
+QString firstDifference(const QString& source, const QStringList& found, const QStringList& wanted)
+{
+    for (qsizetype i = 0; i < std::max(found.size(), wanted.size()); ++i) {
+        if (i < found.size() && i < wanted.size() && found[i] == wanted[i])
+            continue;
+        if (i < wanted.size() && !found.contains(wanted[i]))
+            return QStringLiteral("%1 tidak punya kolom %2").arg(source, wanted[i]);
+        if (i < found.size() && !wanted.contains(found[i]))
+            return QStringLiteral("%1 punya kolom %2 yang tidak dikenal").arg(source, found[i]);
+        return QStringLiteral("kolom ke-%1 %2 adalah %3, seharusnya %4")
+            .arg(i + 1)
+            .arg(source, found[i], wanted[i]);
+    }
+    return {};
+}
+
+// Why the file behind `db` is not a sound Kursan database with the `wanted` columns; empty
+// when it is. `error` receives the SQLite error that stopped the reading, if any.
+QString problemOf(QSqlDatabase& db, const QHash<QString, QStringList>& wanted, QSqlError& error)
+{
+    if (!db.open()) {
+        error = db.lastError();
+        return error.text();
+    }
+    QSqlQuery q(db);
+    // The first read takes a lock, and with it rolls back a save that a crash cut short.
+    QHash<QString, QString> kinds;
+    if (q.exec(QStringLiteral("SELECT name, type FROM sqlite_master")))
+        while (q.next())
+            kinds.insert(q.value(0).toString(), q.value(1).toString());
+    if (q.lastError().isValid()) {
+        error = q.lastError();
+        return error.text();
+    }
+
+    QStringList damage;
+    if (q.exec(QStringLiteral("PRAGMA quick_check")))
+        while (q.next() && damage.size() < 3)
+            damage << q.value(0).toString();
+    if (q.lastError().isValid()) {
+        error = q.lastError();
+        return QStringLiteral("berkas rusak: %1").arg(error.text());
+    }
+    if (damage != QStringList{QStringLiteral("ok")})
+        return QStringLiteral("berkas rusak: %1").arg(damage.join(QLatin1String("; ")));
+
+    QStringList missing;
+    for (const QString& source : Database::tables() + Database::views())
+        if (!kinds.contains(source))
+            missing << source;
+    if (!missing.isEmpty())
+        return QStringLiteral("tidak ada %1").arg(missing.join(QLatin1String(", ")));
+    for (const QString& table : Database::tables())
+        if (kinds.value(table) != QLatin1String("table"))
+            return QStringLiteral("%1 bukan tabel").arg(table);
+    for (const QString& view : Database::views())
+        if (kinds.value(view) != QLatin1String("view"))
+            return QStringLiteral("%1 bukan query").arg(view);
+
+    for (const QString& source : Database::tables() + Database::views()) {
+        const QStringList found = columnsOf(db, source, error);
+        if (error.isValid())
+            return QStringLiteral("%1 tidak dapat dibaca: %2").arg(source, error.text());
+        const QString difference = firstDifference(source, found, wanted.value(source));
+        if (!difference.isEmpty())
+            return difference;
+    }
+    return {};
+}
+
+// Makes every missing folder down to `dir`, each open to its owner only.
+bool makeFolder(const QString& dir)
+{
+    const QFileInfo info(dir);
+    if (info.isDir())
+        return true;
+    const QString parent = info.absolutePath();
+    if (parent == info.absoluteFilePath() || !makeFolder(parent))
+        return false;
+    return QDir().mkdir(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
+           || QFileInfo(dir).isDir();
+}
+
+bool takenPath(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink(); // a dangling link takes the place too
+}
+
+// Makes the database under a temporary name in the target folder and moves it into place
+// only when it is complete and the path is still free, so a failed or concurrent first start
+// never leaves a half-made file and never removes anything it did not make. Returns false
+// when something else took the path first.
+bool create(const QString& path)
+{
+    const QFileInfo target(path);
+    auto failure = [&](const QString& why) {
+        return Error(QStringLiteral("DataBase %1 tidak dapat dibuat: %2")
+                         .arg(QDir::toNativeSeparators(path), why));
+    };
+    if (!makeFolder(target.absolutePath()))
+        throw failure(QStringLiteral("folder %1 tidak dapat dibuat")
+                          .arg(QDir::toNativeSeparators(target.absolutePath())));
+    // Readable by its owner only; SQLite gives its journal the same mode.
+    QTemporaryFile made(target.absolutePath() + QLatin1Char('/') + target.fileName()
+                        + QStringLiteral(".XXXXXX"));
+    if (!made.open())
+        throw failure(made.errorString());
+    made.close();
+    QString why;
+    withConnection(uriOf(made.fileName()), QStringLiteral("QSQLITE_OPEN_URI"),
+                   [&](QSqlDatabase& db) { why = runSchema(db); });
+    if (!why.isEmpty())
+        throw failure(why);
+    if (QFile::rename(made.fileName(), path)) {
+        made.setAutoRemove(false);
+        return true;
+    }
+    if (takenPath(path))
+        return false;
+    throw failure(QStringLiteral("berkas baru tidak dapat dipindah ke tempatnya"));
 }
 } // namespace
 
@@ -129,11 +278,46 @@ void Database::setPath(const QString& path) { currentPath() = path; }
 
 void Database::prepare(const QString& path)
 {
-    if (QFileInfo::exists(path))
-        check(path);
-    else
-        create(path);
+    if (takenPath(path) || !create(path)) {
+        const FileCheck found = check(path);
+        if (found.outcome == FileCheck::Outcome::InUse)
+            throw InUseError(found.message);
+        if (!found.accepted())
+            throw Error(found.message);
+    }
     setPath(path);
+}
+
+FileCheck Database::check(const QString& path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        const QString why = file.isSymLink()
+                                ? QStringLiteral("Berkas %1 menunjuk ke %2, yang tidak ada. Berkas itu "
+                                                 "tidak diubah.")
+                                      .arg(shown, QDir::toNativeSeparators(file.symLinkTarget()))
+                                : QStringLiteral("DataBase %1 tidak ditemukan.").arg(shown);
+        return {FileCheck::Outcome::Refused, why};
+    }
+    const auto& wanted = expectedColumns(); // made before the connection, which it would outlive
+    FileCheck result;
+    // A short wait: a lock held longer than this is put to the user.
+    withConnection(uriOf(path), QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=500"),
+                   [&](QSqlDatabase& db) {
+                       QSqlError error;
+                       const QString problem = problemOf(db, wanted, error);
+                       if (isBusy(error))
+                           result = {FileCheck::Outcome::InUse,
+                                     QStringLiteral("DataBase %1 sedang dipakai oleh program lain.")
+                                         .arg(shown)};
+                       else if (!problem.isEmpty())
+                           result = {FileCheck::Outcome::Refused,
+                                     QStringLiteral("Berkas %1 bukan DataBase Kursan (%2). Berkas itu "
+                                                    "tidak diubah.")
+                                         .arg(shown, problem)};
+                   });
+    return result;
 }
 
 QSqlDatabase Database::connect(const QString& name, bool readOnly)

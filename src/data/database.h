@@ -5,6 +5,14 @@
 
 namespace data {
 
+// What the start check made of a file.
+struct FileCheck {
+    enum class Outcome { Accepted, InUse, Refused };
+    Outcome outcome = Outcome::Accepted;
+    QString message; // for the user, naming the file and the reason; empty when accepted
+    bool accepted() const { return outcome == Outcome::Accepted; }
+};
+
 // The one database file of the program.
 class Database {
 public:
@@ -13,10 +21,17 @@ public:
     static QString path();
     static void setPath(const QString& path);
 
-    // Creates the file with the whole schema (in one transaction) when it does not exist;
-    // otherwise checks that it holds this schema and leaves it untouched.
-    // Throws data::Error with a message for the user when the file cannot be used.
+    // When nothing is at the path, creates the file (folder 700, file 600) with the whole schema
+    // under a temporary name and moves it into place only if the path is still free; otherwise
+    // runs the start check. Throws InUseError while another program holds the file, and
+    // data::Error with a message for the user when the file cannot be used.
     static void prepare(const QString& path);
+
+    // The start check, for any file that should be a Kursan database. Opens it read-write, so
+    // that a save cut short by a crash is rolled back, and accepts it only when SQLite finds it
+    // sound and it holds every table and view of this program with their columns in order.
+    // Changes nothing else and never creates a file.
+    static FileCheck check(const QString& path);
 
     // A new connection of its own to the file; `name` must be unique while it is open.
     static QSqlDatabase connect(const QString& name, bool readOnly = false);

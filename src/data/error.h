@@ -19,4 +19,10 @@ private:
     QString m_message;
 };
 
+// The database file is held by another program for the moment; trying again later may work.
+class InUseError : public Error {
+public:
+    using Error::Error;
+};
+
 } // namespace data

@@ -23,6 +23,7 @@ namespace {
 const QString MonthHint = QStringLiteral("----Pilih Bulan----");
 const QString NoTrainee = QStringLiteral("Tidak ada data Kursan yang dipilih.");
 const QString NumberTaken = QStringLiteral("Nomor Kursan sudah ada, silahkan ganti.");
+const QString NumberLimit = QStringLiteral("Nomor Kursan sudah mencapai batas 999999.");
 
 } // namespace
 
@@ -185,6 +186,11 @@ void frmKursan::cmdTambah_Click()
 {
     guarded(this, [this] {
         np();
+        // The box would cut a longer number down to one that is already taken.
+        if (noKursan.size() > ui->txtNoKursan->maxLength()) {
+            msgBox(NumberLimit, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
+            return;
+        }
         data::RecordSet* trainees = Adodc1->recordset();
         trainees->addNew();
         try {

@@ -10,14 +10,42 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
+#include <QValidator>
 
 namespace platform {
+
+namespace {
+// A box's length limit counts UTF-16 units and so can cut a character beyond the Basic
+// Multilingual Plane (an emoji) in half. The half left over is dropped: a character that does
+// not fit is refused whole, and no broken text reaches the database.
+class WholeCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int& pos) const override
+    {
+        for (qsizetype i = 0; i < text.size();) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                i += 2;
+            } else if (text[i].isSurrogate()) {
+                text.remove(i, 1);
+                if (pos > i)
+                    --pos;
+            } else {
+                ++i;
+            }
+        }
+        return Acceptable;
+    }
+};
+} // namespace
 
 void bindText(QLineEdit* box, data::RecordSet* rs, const QString& column)
 {
     const int col = rs->columnIndex(column);
     if (col < 0)
         throw data::Error(QStringLiteral("Kolom %1 tidak ada pada %2.").arg(column, rs->source()));
+    if (!box->validator())
+        box->setValidator(new WholeCharacters(box));
     auto showing = std::make_shared<bool>(false);
     QPointer<QLineEdit> target(box);
     auto show = [target, rs, col, showing] {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace platform {
 
@@ -28,6 +29,15 @@ Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons butt
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
     case Icon::Question: box.setIcon(QMessageBox::Question); break;
     case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    if (buttons == Buttons::RetryCancel) {
+        // Our own captions: the standard Retry and Cancel buttons would speak English.
+        QPushButton* retry = box.addButton(QStringLiteral("&Ulangi"), QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("&Batal"), QMessageBox::RejectRole);
+        box.setDefaultButton(retry);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == retry ? Answer::Retry : Answer::Cancel;
     }
     if (buttons == Buttons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

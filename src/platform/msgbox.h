@@ -8,8 +8,9 @@ class QWidget;
 namespace platform {
 
 enum class Icon { Information, Question, Critical };
-enum class Buttons { Ok, OkCancel };
-enum class Answer { Ok, Cancel };
+// RetryCancel shows "&Ulangi" and "&Batal".
+enum class Buttons { Ok, OkCancel, RetryCancel };
+enum class Answer { Ok, Cancel, Retry };
 
 struct MsgBoxCall {
     QString text;

@@ -2,7 +2,7 @@
 
 #include "data/database.h"
 #include "data/error.h"
-#include "reports/engine/painter.h"
+#include "reports/engine/pdffile.h"
 #include "reports/registry.h"
 #include "reports/report.h"
 
@@ -28,7 +28,15 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
         err << "Laporan \"" << name << "\" tidak dikenal. Laporan yang ada: " << known << "\n";
         return 2;
     }
-    data::Database::setPath(QDir::current().absoluteFilePath(database));
+    const QString path = QDir::current().absoluteFilePath(database);
+    // The start check also rolls back a save that a crash cut short, which the read-only
+    // report connection could not do.
+    const data::FileCheck found = data::Database::check(path);
+    if (!found.accepted()) {
+        err << found.message << "\n";
+        return 1;
+    }
+    data::Database::setPath(path);
     Document doc;
     try {
         doc = prepareReport(*layout);
@@ -36,8 +44,10 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
         err << e.message() << "\n";
         return 1;
     }
-    if (!writePdf(doc, output)) {
-        err << "Berkas PDF " << QDir::toNativeSeparators(output) << " tidak dapat ditulis.\n";
+    QString why;
+    if (!writePdf(doc, output, {}, &why)) {
+        err << "Berkas PDF " << QDir::toNativeSeparators(output) << " tidak dapat ditulis: " << why
+            << "\n";
         return 1;
     }
     out << name << ": " << doc.rowCount << " baris, " << doc.pages.size() << " halaman -> "

@@ -3,9 +3,10 @@
 #include "data/error.h"
 #include "support/fixture.h"
 
-#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
 
 namespace {
 
@@ -66,40 +67,98 @@ TEST_F(SchemaTest, LetterGridQueryHasOneRowPerPlacement)
 
 class DatabaseFileTest : public ::testing::Test {
 protected:
+    // A Kursan database at `name`, changed by the statements given.
+    QString kursanFile(const QString& name, const QStringList& changes = {})
+    {
+        const QString path = dir.filePath(name);
+        data::Database::prepare(path);
+        {
+            QSqlDatabase db = data::Database::connect("change");
+            for (const QString& statement : changes)
+                EXPECT_TRUE(QSqlQuery(db).exec(statement)) << statement.toStdString();
+        }
+        QSqlDatabase::removeDatabase("change");
+        return path;
+    }
+    QString textFile(const QString& name, const QByteArray& text)
+    {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return f.fileName();
+    }
+    static QByteArray contents(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
     QTemporaryDir dir;
 };
 
-TEST_F(DatabaseFileTest, FirstStartCreatesFolderFileAndSchema)
+TEST_F(DatabaseFileTest, FirstStartCreatesFolderFileAndSchemaForItsOwnerOnly)
 {
     const QString path = dir.filePath("kursan/master.mdb");
     data::Database::prepare(path);
     ASSERT_TRUE(QFile::exists(path));
     for (const QString& source : data::Database::tables() + data::Database::views())
         EXPECT_NO_THROW(data::DataControl(nullptr, "check", source)) << source.toStdString();
-    data::Database::prepare(path); // a second start finds its own database
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                        | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFileInfo(path).permissions() & (others | QFile::ExeOwner),
+              QFile::Permissions());
+    EXPECT_EQ(QFileInfo(dir.filePath("kursan")).permissions() & others, QFile::Permissions());
+    EXPECT_EQ(QDir(dir.filePath("kursan")).entryList(QDir::Files), QStringList{"master.mdb"});
+
+    // A second start finds its own database and leaves the modes it was given alone.
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    data::Database::prepare(path);
+    EXPECT_TRUE(QFileInfo(path).permissions() & QFile::ReadOther);
 }
 
-TEST_F(DatabaseFileTest, ForeignFileIsRefusedAndLeftUntouched)
+TEST_F(DatabaseFileTest, UnusableFilesAreRefusedWithTheReasonAndLeftUntouched)
 {
-    auto digest = [](const QString& p) {
-        QFile f(p);
-        f.open(QIODevice::ReadOnly);
-        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    const auto damaged = [&] {
+        const QString path = kursanFile("damaged.mdb");
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(4096); // the second page, a table's root, which reading the schema never touches
+        f.write(QByteArray(64, '\xff'));
+        return path;
     };
-    const QString text = dir.filePath("text.mdb");
-    {
-        QFile f(text);
-        f.open(QIODevice::WriteOnly);
-        f.write("Microsoft Jet DB? no, just text\n");
+    const std::pair<QString, QString> cases[] = {
+        {textFile("text.mdb", "Microsoft Jet DB? no, just text\n"), "file is not a database"},
+        {textFile("empty.mdb", ""), "tidak ada TUnit, TKursan, TSurat, TKegiatan, QNS"},
+        {damaged(), "berkas rusak"},
+        {kursanFile("nim.mdb", {"ALTER TABLE TKursan RENAME COLUMN Nim TO NoInduk"}),
+         "TKursan tidak punya kolom Nim"},
+        {kursanFile("alamat.mdb", {"ALTER TABLE TUnit ADD COLUMN Alamat TEXT"}),
+         "TUnit punya kolom Alamat yang tidak dikenal"},
+        {kursanFile("order.mdb", {"DROP VIEW QKursan",
+                                  "CREATE VIEW QKursan AS SELECT Ns, Np, Nama_Kursan FROM TKursan"}),
+         "kolom ke-1 QKursan adalah Ns, seharusnya Np"},
+        {kursanFile("view.mdb", {"DROP VIEW QNS", "CREATE TABLE QNS (Ns, Jawaban, Jumlah_Kursan)"}),
+         "QNS bukan query"},
+    };
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path.toStdString());
+        const QByteArray before = contents(path);
+        try {
+            data::Database::prepare(path);
+            ADD_FAILURE() << "accepted";
+        } catch (const data::Error& e) {
+            EXPECT_TRUE(e.message().startsWith("Berkas " + path + " bukan DataBase Kursan ("))
+                << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(reason)) << e.message().toStdString();
+        }
+        EXPECT_EQ(contents(path), before);
     }
-    const QByteArray before = digest(text);
-    EXPECT_THROW(data::Database::prepare(text), data::Error);
-    EXPECT_EQ(digest(text), before);
 
-    const QString empty = dir.filePath("empty.mdb");
-    QFile(empty).open(QIODevice::WriteOnly);
-    EXPECT_THROW(data::Database::prepare(empty), data::Error);
-    EXPECT_EQ(QFileInfo(empty).size(), 0);
+    // A link to a drive that is not there is neither followed nor removed.
+    const QString link = dir.filePath("link.mdb");
+    ASSERT_TRUE(QFile::link(dir.filePath("unmounted/master.mdb"), link));
+    EXPECT_THROW(data::Database::prepare(link), data::Error);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("unmounted")));
 }
-
 } // namespace

@@ -202,6 +202,17 @@ TEST_F(TraineeFormTest, NumbersContinueFromTheDatabaseBeyondThreeDigits)
     }
 }
 
+TEST_F(TraineeFormTest, NoNumberIsOfferedBeyondWhatTheBoxHolds)
+{
+    sql("INSERT INTO TKursan (Np, Ns) VALUES ('999999', 'B/001/I/PKL/2005')");
+    open();
+    boxes.expect("Nomor Kursan sudah mencapai batas 999999.");
+    button("cmdTambah")->click();
+    expectMode(true);
+    EXPECT_EQ(box("txtNoKursan")->text(), "999999");
+    EXPECT_EQ(rows("TKursan").size(), 1);
+}
+
 TEST_F(TraineeFormTest, LetterMonthAndYearAreThoseOfTheDayTheFormOpened)
 {
     platform::setToday(QDate(2005, 12, 30));

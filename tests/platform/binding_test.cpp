@@ -3,6 +3,8 @@
 #include "platform/keys.h"
 #include "support/fixture.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -48,6 +50,25 @@ TEST_F(BindingTest, BoxFollowsTheCurrentRowAndTypingWritesTheField)
 
     units->recordset()->addNew();
     EXPECT_EQ(code->text(), "");
+}
+
+TEST_F(BindingTest, ACharacterThatDoesNotFitTheLimitIsRefusedWhole)
+{
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units
+    auto typeEmoji = [&] {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, emoji);
+        QApplication::sendEvent(code, &press);
+    };
+    code->setMaxLength(6);
+    code->selectAll();
+    QTest::keyClicks(code, "ABCDE");
+    typeEmoji();
+    EXPECT_EQ(units->recordset()->field(0).toString().toStdString(), "ABCDE");
+    QTest::keyClick(code, Qt::Key_Backspace);
+    typeEmoji();
+    EXPECT_EQ(units->recordset()->field(0).toString(), "ABCD" + emoji);
+    units->recordset()->update();
+    EXPECT_EQ(rows("TUnit")[0].toStdString(), ("ABCD" + emoji + "|Keuangan|111").toStdString());
 }
 
 TEST_F(BindingTest, GridShowsVisibleRowsAndClickingARowMakesItCurrent)

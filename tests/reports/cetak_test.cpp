@@ -1,6 +1,7 @@
 #include "reports/reportdata.h"
 #include "reports/tools.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -17,6 +18,12 @@ Outcome cetak(const QStringList& args)
     Outcome r;
     r.out = runTool(KURSAN_CETAK, args, &r.code, &r.err);
     return r;
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
 } // namespace
@@ -68,4 +75,42 @@ TEST_F(KursanCetak, RefusesWhatItCannotPrint)
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("tidak dapat ditulis")) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(KursanCetak, NeverWritesOverTheDatabaseNorCallsAFailedWriteDone)
+{
+    addSample();
+    const QByteArray database = contents(m_path);
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("sub"));
+    ASSERT_TRUE(QFile::link(m_path, m_dir.filePath("link.mdb")));
+    for (const QString& output : {m_path, m_dir.filePath("sub/../kursan/master.mdb"),
+                                  m_dir.filePath("link.mdb")}) {
+        const Outcome r = cetak({m_path, "drKursan", output});
+        EXPECT_EQ(r.code, 1) << output.toStdString();
+        EXPECT_TRUE(r.err.contains("tidak dapat ditulis: berkas itu adalah DataBase Kursan"))
+            << r.err.toStdString();
+    }
+    EXPECT_EQ(contents(m_path), database);
+
+    Outcome r = cetak({m_path, "drKursan", "/dev/full"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Berkas PDF /dev/full tidak dapat ditulis: No space left on device"))
+        << r.err.toStdString();
+
+    // A disk that fills up halfway: the earlier PDF stays whole and no partial file is left.
+    const QString pdf = m_dir.filePath("kursan.pdf");
+    {
+        QFile earlier(pdf);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
+    runTool("bash",
+            {"-c", "trap '' XFSZ; ulimit -f 8; exec \"$@\"", "sh", KURSAN_CETAK, m_path, "drKursan",
+             pdf},
+            &r.code, &r.err);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("kursan.pdf tidak dapat ditulis: tempat di disk tidak cukup")) << r.err.toStdString();
+    EXPECT_EQ(contents(pdf), "earlier");
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), files);
 }

@@ -1,5 +1,6 @@
 #include "forms/frmKursan.h"
 #include "platform/windows.h"
+#include "reports/engine/pdffile.h"
 #include "reports/engine/preview.h"
 #include "reports/lettersheets.h"
 #include "reports/registry.h"

@@ -1,4 +1,5 @@
 #include "reports/engine/painter.h"
+#include "reports/engine/pdffile.h"
 #include "reports/tools.h"
 
 #include <QImage>

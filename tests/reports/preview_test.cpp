@@ -47,9 +47,9 @@ TEST_F(Preview, SavesThePdfWhereTheUserChooses)
     EXPECT_TRUE(suggested.endsWith("drUnit.pdf"));
     EXPECT_TRUE(pdfText(path).simplified().contains("U01 Keuangan U02 Gudang"));
 
-    // A place that cannot be written says so; cancelling the dialog does nothing.
-    reports::setSaveFileChooser([&](QWidget*, const QString&) { return m_dir.filePath("x/y.pdf"); });
-    boxes.expect(QString("Berkas PDF %1 tidak dapat ditulis.").arg(m_dir.filePath("x/y.pdf")));
+    // A write that fails says so; cancelling the dialog does nothing.
+    reports::setSaveFileChooser([&](QWidget*, const QString&) { return QString("/dev/full"); });
+    boxes.expect("Berkas PDF /dev/full tidak dapat ditulis: No space left on device");
     preview->savePdfAction()->trigger();
     reports::setSaveFileChooser([](QWidget*, const QString&) { return QString(); });
     preview->savePdfAction()->trigger();

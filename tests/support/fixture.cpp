@@ -23,15 +23,18 @@ MsgBoxRecorder::MsgBoxRecorder()
         Expected e = m_expected.front();
         m_expected.pop_front();
         EXPECT_EQ(call.text.toStdString(), e.text.toStdString());
+        if (e.whileShown)
+            e.whileShown();
         return e.answer;
     });
 }
 
 MsgBoxRecorder::~MsgBoxRecorder() { platform::setMsgBoxHandler({}); }
 
-void MsgBoxRecorder::expect(const QString& text, platform::Answer answer)
+void MsgBoxRecorder::expect(const QString& text, platform::Answer answer,
+                            std::function<void()> whileShown)
 {
-    m_expected.push_back({text, answer});
+    m_expected.push_back({text, answer, std::move(whileShown)});
 }
 
 void MsgBoxRecorder::verify()

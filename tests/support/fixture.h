@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 
 // Message boxes answered from a script; a box nobody expected fails the test.
@@ -16,8 +17,9 @@ public:
     MsgBoxRecorder();
     ~MsgBoxRecorder();
 
-    // The next box must show `text`; it is answered with `answer`.
-    void expect(const QString& text, platform::Answer answer = platform::Answer::Ok);
+    // The next box must show `text`; it is answered with `answer`, after `whileShown` ran.
+    void expect(const QString& text, platform::Answer answer = platform::Answer::Ok,
+                std::function<void()> whileShown = {});
     const std::vector<platform::MsgBoxCall>& shown() const { return m_shown; }
     // Fails the test when a scripted box was never shown.
     void verify();
@@ -26,6 +28,7 @@ private:
     struct Expected {
         QString text;
         platform::Answer answer;
+        std::function<void()> whileShown;
     };
     std::deque<Expected> m_expected;
     std::vector<platform::MsgBoxCall> m_shown;

@@ -5,7 +5,6 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <array>
 #include <cmath>
 
@@ -229,15 +228,6 @@ bool paintDocument(const Document& doc, QPagedPaintDevice* device, const Progres
             progress(i + 1, total);
     }
     return p.end();
-}
-
-bool writePdf(const Document& doc, const QString& path, const Progress& progress)
-{
-    QPdfWriter writer(path);
-    writer.setCreator(QStringLiteral("Kursan"));
-    writer.setTitle(doc.layout->caption);
-    setUpPage(&writer, *doc.layout);
-    return paintDocument(doc, &writer, progress);
 }
 
 } // namespace reports

@@ -26,7 +26,4 @@ void drawPage(QPainter& painter, const Document& doc, int index);
 // its cell is cut at the cell's edge. Returns false when the device cannot be painted on.
 bool paintDocument(const Document& doc, QPagedPaintDevice* device, const Progress& progress = {});
 
-// Writes the document to a PDF file; false when the file cannot be written.
-bool writePdf(const Document& doc, const QString& path, const Progress& progress = {});
-
 } // namespace reports

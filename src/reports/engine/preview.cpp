@@ -1,6 +1,7 @@
 #include "reports/engine/preview.h"
 
 #include "platform/msgbox.h"
+#include "reports/engine/pdffile.h"
 
 #include <QAction>
 #include <QDir>
@@ -97,12 +98,13 @@ void ReportPreview::savePdf()
         return;
     QProgressDialog* dialog =
         progressFor(QStringLiteral("Menyimpan %1 ...").arg(QDir::toNativeSeparators(path)));
-    const bool written = writePdf(m_doc, path, progress(dialog));
+    QString why;
+    const bool written = writePdf(m_doc, path, progress(dialog), &why);
     if (dialog)
         dialog->hide();
     if (!written)
-        platform::msgBox(QStringLiteral("Berkas PDF %1 tidak dapat ditulis.")
-                             .arg(QDir::toNativeSeparators(path)),
+        platform::msgBox(QStringLiteral("Berkas PDF %1 tidak dapat ditulis: %2")
+                             .arg(QDir::toNativeSeparators(path), why),
                          QStringLiteral("Simpan PDF"), platform::Icon::Critical,
                          platform::Buttons::Ok, this);
 }

@@ -1,0 +1,184 @@
+#include "reports/engine/pdffile.h"
+
+#include "data/database.h"
+
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace reports {
+
+namespace {
+
+// Why a write failed. One cut short by a full disk (or a file size limit) leaves no error
+// text of its own.
+QString reasonOf(const QFileDevice& file)
+{
+    const QString said = file.errorString();
+    if (file.error() == QFileDevice::NoError || said == QIODevice::tr("Unknown error"))
+        return QStringLiteral("tempat di disk tidak cukup");
+    return said;
+}
+
+// Passes every write on to the file and remembers the first one that failed: the PDF writer
+// itself never looks at what its writes return.
+class CheckedOutput : public QIODevice {
+public:
+    explicit CheckedOutput(QFileDevice& file) : m_file(file) { open(QIODevice::WriteOnly); }
+    bool failed() const { return !m_failure.isEmpty(); }
+    const QString& failure() const { return m_failure; }
+    qint64 written() const { return m_written; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (failed())
+            return -1;
+        if (m_file.write(data, size) != size) {
+            m_failure = reasonOf(m_file);
+            return -1;
+        }
+        m_written += size;
+        return size;
+    }
+
+private:
+    QFileDevice& m_file;
+    QString m_failure;
+    qint64 m_written = 0;
+};
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const QFileInfo x(a), y(b);
+    if (!x.exists() || !y.exists())
+        return false;
+#ifdef Q_OS_WIN
+    return x.canonicalFilePath().compare(y.canonicalFilePath(), Qt::CaseInsensitive) == 0;
+#else
+    // Links, "..", and hard links all come down to one device and inode.
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0
+           && ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev
+           && sa.st_ino == sb.st_ino;
+#endif
+}
+
+bool isTheDatabase(const QString& path)
+{
+    const QString database = data::Database::path();
+    return sameFile(path, database) || sameFile(path, database + QStringLiteral("-journal"));
+}
+
+// Draws the document into the file; false with the reason when a write failed.
+bool paintInto(const Document& doc, QFileDevice& file, const Progress& progress,
+               QString& why, qint64& written)
+{
+    CheckedOutput output(file);
+    bool painted = false;
+    {
+        QPdfWriter writer(&output);
+        writer.setCreator(QStringLiteral("Kursan"));
+        writer.setTitle(doc.layout->caption);
+        setUpPage(&writer, *doc.layout);
+        painted = paintDocument(doc, &writer, progress);
+    }
+    written = output.written();
+    if (output.failed())
+        why = output.failure();
+    else if (!painted)
+        why = QStringLiteral("halaman tidak dapat digambar");
+    return painted && !output.failed();
+}
+
+// Whatever the file's buffers still hold is written out; false with the reason when not.
+bool flushed(QFileDevice& file, QString& why)
+{
+    if (file.flush())
+        return true;
+    why = reasonOf(file);
+    return false;
+}
+
+// Every byte written is in the file and on the disk, not only in a cache.
+bool onDisk(QFileDevice& file, qint64 written, QString& why)
+{
+    if (!flushed(file, why))
+        return false;
+#ifdef Q_OS_WIN
+    const bool synced = ::_commit(file.handle()) == 0;
+#else
+    const bool synced = ::fsync(file.handle()) == 0;
+#endif
+    if (!synced) {
+        why = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    if (file.size() != written) {
+        why = QStringLiteral("hanya %1 dari %2 byte yang tertulis").arg(file.size()).arg(written);
+        return false;
+    }
+    return true;
+}
+
+bool write(const Document& doc, const QString& path, const Progress& progress, QString& why)
+{
+    if (isTheDatabase(path)) {
+        why = QStringLiteral("berkas itu adalah DataBase Kursan");
+        return false;
+    }
+    const QFileInfo target(path);
+    qint64 written = 0;
+    if (target.isDir()) {
+        why = QStringLiteral("itu sebuah folder");
+        return false;
+    }
+    if (target.exists() && !target.isFile()) {
+        // A device cannot be renamed over: it is written straight.
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly)) {
+            why = device.errorString();
+            return false;
+        }
+        return paintInto(doc, device, progress, why, written) && flushed(device, why);
+    }
+    // A link is followed, so the file it points at gets the new document.
+    QSaveFile file(target.exists() ? target.canonicalFilePath() : path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        why = file.errorString();
+        return false;
+    }
+    if (!paintInto(doc, file, progress, why, written) || !onDisk(file, written, why)) {
+        file.cancelWriting();
+        file.commit(); // removes the temporary file
+        return false;
+    }
+    if (!file.commit()) {
+        why = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool writePdf(const Document& doc, const QString& path, const Progress& progress, QString* why)
+{
+    QString reason;
+    const bool written = write(doc, path, progress, reason);
+    if (why)
+        *why = reason;
+    return written;
+}
+
+} // namespace reports
