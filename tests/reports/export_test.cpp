@@ -70,7 +70,7 @@ TEST_F(ExportTest, TraineeListHoldsEveryRowWithItsTextsAsStored)
     EXPECT_TRUE(errors.contains("hanya drKursan dan drUnit")) << errors.toStdString();
 }
 
-TEST_F(ExportTest, ChooserAndPreviewEachWriteTheirList)
+TEST_F(ExportTest, ChooserPreviewAndMenuEachWriteTheirList)
 {
     showMainWindow();
     auto* menu = platform::loaded<frmMenu>();
@@ -104,4 +104,16 @@ TEST_F(ExportTest, ChooserAndPreviewEachWriteTheirList)
     expectSaved("Data Kursan");
     action->trigger();
     EXPECT_EQ(workbookRows(answer).size(), 5u);
+
+    answer = m_dir.filePath("spm.xlsx");
+    expectSaved("Data SPM");
+    menu->findChild<QAction*>("mnuEksporSPM")->trigger();
+    const std::vector<QStringList> placements = workbookRows(answer);
+    ASSERT_EQ(placements.size(), 4u);
+    EXPECT_EQ(placements[0], QStringList({"No Surat", "No Kursan", "Nama Kursan", "Instansi",
+                                          "Jawaban", "Kode Unit", "Unit",
+                                          "Tanggal Pelaksanaan"}));
+    // Its trainee deleted above, a placement keeps its own columns.
+    EXPECT_EQ(placements[3], QStringList({"", "002", "", "", "", "U02", "Gudang",
+                                          "01/05/2005s/d01/06/2005"}));
 }
