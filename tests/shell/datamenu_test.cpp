@@ -73,7 +73,7 @@ TEST_F(DataMenuTest, BackupWhileAFormHoldsAnUnsavedEntryCopiesEveryStoredRow)
     EXPECT_EQ(allRows().size(), stored.size() + 1);
 }
 
-TEST_F(DataMenuTest, RestoreAsksWithTheCountsClosesTheFormsAndKeepsTheOldData)
+TEST_F(DataMenuTest, RestoreChecksAsksClosesTheFormsAndKeepsTheOldData)
 {
     answer = m_dir.filePath("salin.mdb");
     data::backupTo(answer);
@@ -83,6 +83,20 @@ TEST_F(DataMenuTest, RestoreAsksWithTheCountsClosesTheFormsAndKeepsTheOldData)
     const QStringList current = allRows();
     unitFormWithUnsavedEntry();
     trigger("mnuDataSPM");
+
+    // A file that is no Kursan database is refused with its reason; the forms stay open.
+    const QString copy = answer;
+    answer = m_dir.filePath("catatan.mdb");
+    QFile note(answer);
+    ASSERT_TRUE(note.open(QIODevice::WriteOnly));
+    note.write("bukan database");
+    note.close();
+    boxes.expect("Data tidak dipulihkan; data yang sekarang tetap.\n\nBerkas " +
+                 QDir::toNativeSeparators(answer) + " bukan DataBase Kursan.");
+    trigger("mnuPulihkan");
+    EXPECT_EQ(boxes.shown().back().icon, platform::Icon::Critical);
+    EXPECT_NE(platform::loaded<frmSPM>(), nullptr);
+    answer = copy;
 
     const QString file = QDir::toNativeSeparators(answer);
     const QString question = "Data sekarang akan diganti dengan isi berkas " + file +
@@ -110,21 +124,6 @@ TEST_F(DataMenuTest, RestoreAsksWithTheCountsClosesTheFormsAndKeepsTheOldData)
     trigger("mnuDataUnit");
     EXPECT_EQ(platform::loaded<frmUnit>()->findChild<QLineEdit*>("txtNamaUnit")->text(),
               "Keuangan");
-}
-
-TEST_F(DataMenuTest, RefusedRestoreSaysWhyAndKeepsTheFormsOpen)
-{
-    answer = m_dir.filePath("catatan.mdb");
-    QFile f(answer);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("bukan database");
-    f.close();
-    trigger("mnuDataSPM");
-    boxes.expect("Data tidak dipulihkan; data yang sekarang tetap.\n\nBerkas " +
-                 QDir::toNativeSeparators(answer) + " bukan DataBase Kursan.");
-    trigger("mnuPulihkan");
-    EXPECT_EQ(boxes.shown().back().icon, platform::Icon::Critical);
-    EXPECT_NE(platform::loaded<frmSPM>(), nullptr);
 }
 
 } // namespace
