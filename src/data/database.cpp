@@ -1,6 +1,7 @@
 #include "data/database.h"
 
 #include "data/error.h"
+#include "data/wholefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,10 @@
 #include <QTemporaryFile>
 #include <QUrl>
 #include <algorithm>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 // The schema lives in the static library's resources, which must be registered by hand.
 static void registerResources() { Q_INIT_RESOURCE(kursan); }
@@ -210,17 +215,20 @@ QString problemOf(QSqlDatabase& db, const QHash<QString, QStringList>& wanted, Q
     return {};
 }
 
-// Makes every missing folder down to `dir`, each open to its owner only.
-bool makeFolder(const QString& dir)
+bool sameFile(const QString& a, const QString& b)
 {
-    const QFileInfo info(dir);
-    if (info.isDir())
-        return true;
-    const QString parent = info.absolutePath();
-    if (parent == info.absoluteFilePath() || !makeFolder(parent))
+    const QFileInfo x(a), y(b);
+    if (!x.exists() || !y.exists())
         return false;
-    return QDir().mkdir(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
-           || QFileInfo(dir).isDir();
+#ifdef Q_OS_WIN
+    return x.canonicalFilePath().compare(y.canonicalFilePath(), Qt::CaseInsensitive) == 0;
+#else
+    // Links, "..", and hard links all come down to one device and inode.
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0
+           && ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev
+           && sa.st_ino == sb.st_ino;
+#endif
 }
 
 bool takenPath(const QString& path)
@@ -240,7 +248,7 @@ bool create(const QString& path)
         return Error(QStringLiteral("DataBase %1 tidak dapat dibuat: %2")
                          .arg(QDir::toNativeSeparators(path), why));
     };
-    if (!makeFolder(target.absolutePath()))
+    if (!makeOwnerFolder(target.absolutePath()))
         throw failure(QStringLiteral("folder %1 tidak dapat dibuat")
                           .arg(QDir::toNativeSeparators(target.absolutePath())));
     // Readable by its owner only; SQLite gives its journal the same mode.
@@ -318,6 +326,12 @@ FileCheck Database::check(const QString& path)
                                          .arg(shown, problem)};
                    });
     return result;
+}
+
+bool Database::isDatabaseFile(const QString& path)
+{
+    const QString database = Database::path();
+    return sameFile(path, database) || sameFile(path, database + QStringLiteral("-journal"));
 }
 
 QSqlDatabase Database::connect(const QString& name, bool readOnly)

@@ -33,6 +33,10 @@ public:
     // Changes nothing else and never creates a file.
     static FileCheck check(const QString& path);
 
+    // Whether `path` is the program's database file or its journal, however it is named
+    // (through "..", a link or a hard link): nothing may be written over those.
+    static bool isDatabaseFile(const QString& path);
+
     // A new connection of its own to the file; `name` must be unique while it is open.
     static QSqlDatabase connect(const QString& name, bool readOnly = false);
     // A name no other open connection has, starting with `prefix`.

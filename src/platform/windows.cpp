@@ -37,6 +37,15 @@ void Windows::forget(QWidget* window)
     }
 }
 
+QList<QWidget*> Windows::all()
+{
+    QList<QWidget*> out;
+    for (const QPointer<QWidget>& w : std::as_const(registry()))
+        if (w)
+            out << w.data();
+    return out;
+}
+
 void showWindow(QWidget* window)
 {
     if (window->isMinimized())

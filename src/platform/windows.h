@@ -14,6 +14,8 @@ public:
     static QWidget* find(const QString& name);
     static void remember(const QString& name, QWidget* window);
     static void forget(QWidget* window);
+    // Every loaded form and report preview.
+    static QList<QWidget*> all();
 };
 
 template <class T> T* loaded()

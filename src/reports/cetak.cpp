@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/error.h"
 #include "reports/engine/pdffile.h"
+#include "reports/export.h"
 #include "reports/registry.h"
 #include "reports/report.h"
 
@@ -11,11 +12,34 @@
 
 namespace reports {
 
+namespace {
+// A list report as an Excel workbook instead of a PDF.
+int cetakWorkbook(const QString& name, const QString& output, QTextStream& out, QTextStream& err)
+{
+    if (!hasWorkbook(name)) {
+        err << "Laporan \"" << name << "\" tidak dapat ditulis sebagai .xlsx; hanya drKursan dan "
+            << "drUnit.\n";
+        return 2;
+    }
+    try {
+        const Rows rows = readList(name);
+        writeWorkbook(name, rows, output);
+        out << name << ": " << rows.count() << " baris -> " << QDir::toNativeSeparators(output)
+            << "\n";
+    } catch (const data::Error& e) {
+        err << e.message() << "\n";
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
 int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     const QString known = reportNames().join(QStringLiteral(", "));
     if (arguments.size() != 3) {
         err << "Pemakaian: kursan-cetak DATABASE LAPORAN KELUARAN.pdf\n"
+            << "           kursan-cetak DATABASE drKursan|drUnit KELUARAN.xlsx\n"
             << "Laporan: " << known << "\n";
         return 2;
     }
@@ -37,6 +61,8 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
         return 1;
     }
     data::Database::setPath(path);
+    if (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
+        return cetakWorkbook(name, output, out, err);
     Document doc;
     try {
         doc = prepareReport(*layout);

@@ -3,6 +3,7 @@
 #include "platform/combolock.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
+#include "reports/saveexcel.h"
 #include "reports/show.h"
 #include "shell/frmMenu.h"
 #include "ui_frmCetak.h"
@@ -17,6 +18,7 @@ frmCetak::frmCetak(QWidget* owner)
     platform::enterPressesButtons(this);
     connect(ui->Command1, &QPushButton::clicked, this, &frmCetak::Command1_Click);
     connect(ui->Command2, &QPushButton::clicked, this, &frmCetak::Command2_Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &frmCetak::Command3_Click);
     Form_Load();
     ui->Combo1->setFocus();
     centre();
@@ -49,4 +51,17 @@ void frmCetak::Command2_Click()
 {
     unload();
     showMainWindow();
+}
+
+void frmCetak::Command3_Click()
+{
+    const QString text = ui->Combo1->currentText();
+    if (text == QLatin1String("Data Kursan"))
+        reports::saveExcel(QStringLiteral("drKursan"), this);
+    else if (text == QLatin1String("Data Unit"))
+        reports::saveExcel(QStringLiteral("drUnit"), this);
+    else
+        platform::msgBox(QStringLiteral("Anda belum memilih data yang akan diekspor."),
+                         QStringLiteral("Pesan"), platform::Icon::Critical,
+                         platform::Buttons::Ok, this);
 }

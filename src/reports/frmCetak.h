@@ -8,7 +8,8 @@ namespace Ui {
 class frmCetak;
 }
 
-// The chooser of the two list reports: the trainee list or the unit list.
+// The chooser of the two list reports: the trainee list or the unit list, printed or
+// exported to Excel.
 class frmCetak : public platform::Form {
     Q_OBJECT
 public:
@@ -18,6 +19,7 @@ public:
     void Form_Load();
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
 
 private:
     std::unique_ptr<Ui::frmCetak> ui;

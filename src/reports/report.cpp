@@ -7,7 +7,10 @@ namespace reports {
 
 Document prepareReport(const Layout& layout)
 {
-    return paginate(layout, deLaporan::instance().run(layout.command), platform::today());
+    auto rows = std::make_shared<const Rows>(deLaporan::instance().run(layout.command));
+    Document doc = paginate(layout, *rows, platform::today());
+    doc.rows = std::move(rows); // the preview hands these same rows to a workbook
+    return doc;
 }
 
 } // namespace reports

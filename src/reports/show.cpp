@@ -5,6 +5,7 @@
 #include "reports/engine/preview.h"
 #include "reports/registry.h"
 #include "reports/report.h"
+#include "reports/saveexcel.h"
 
 #include <optional>
 
@@ -26,6 +27,7 @@ QWidget* show(const QString& name, QWidget* owner)
     if (!ready)
         return nullptr;
     auto* preview = new ReportPreview(std::move(*doc), owner);
+    addExcelExport(preview);
     platform::Windows::remember(name, preview);
     platform::showWindow(preview);
     return preview;

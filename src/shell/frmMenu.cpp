@@ -36,6 +36,9 @@ frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), ui(std::make_unique<Ui::f
     connect(ui->mnuDataKursan, &QAction::triggered, this, &frmMenu::mnuDataKursan_Click);
     connect(ui->mnuDataUnit, &QAction::triggered, this, &frmMenu::mnuDataUnit_Click);
     connect(ui->mnuDataSPM, &QAction::triggered, this, &frmMenu::mnuDataSPM_Click);
+    connect(ui->mnuEksporSPM, &QAction::triggered, this, &frmMenu::mnuEksporSPM_Click);
+    connect(ui->mnuCadangkan, &QAction::triggered, this, &frmMenu::mnuCadangkan_Click);
+    connect(ui->mnuPulihkan, &QAction::triggered, this, &frmMenu::mnuPulihkan_Click);
     connect(ui->mnuSPM, &QAction::triggered, this, &frmMenu::mnuSPM_Click);
     connect(ui->mnuCetakSPKP, &QAction::triggered, this, &frmMenu::mnuCetakSPKP_Click);
     connect(ui->mnuSPP, &QAction::triggered, this, &frmMenu::mnuSPP_Click);

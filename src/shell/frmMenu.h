@@ -17,6 +17,9 @@ public:
     void mnuDataKursan_Click();
     void mnuDataUnit_Click();
     void mnuDataSPM_Click();
+    void mnuEksporSPM_Click();
+    void mnuCadangkan_Click();
+    void mnuPulihkan_Click();
     void mnuSPM_Click();
     void mnuCetakSPKP_Click();
     void mnuSPP_Click();

@@ -44,15 +44,17 @@ TEST_F(MenuTest, CaptionTitlesAndEveryItem)
     auto items = [](QMenu* m) {
         QStringList out;
         for (QAction* a : m->actions()) {
-            EXPECT_FALSE(a->isSeparator());
             EXPECT_TRUE(a->shortcut().isEmpty());
-            out << a->objectName() + "=" + a->text();
+            out << (a->isSeparator() ? "-" : a->objectName() + "=" + a->text());
         }
         return out;
     };
+    // The data items keep their place; export, backup and restore follow a separator.
     EXPECT_EQ(items(bar[0]->menu()),
               QStringList({"mnuDataKursan=Data &Kursan", "mnuDataUnit=Data &Unit",
-                           "mnuDataSPM=Data &SPM"}));
+                           "mnuDataSPM=Data &SPM", "-",
+                           "mnuEksporSPM=&Ekspor Data SPM ke Excel…",
+                           "mnuCadangkan=&Cadangkan Data…", "mnuPulihkan=&Pulihkan Data…"}));
     EXPECT_EQ(items(bar[1]->menu()),
               QStringList({"mnuSPM=Cetak Surat P&enjajakan Masalah",
                            "mnuCetakSPKP=Cetak Surat Pengantar &Kartu Pengenal",

@@ -116,3 +116,16 @@ QStringList KursanTest::rows(const QString& table)
     QSqlDatabase::removeDatabase(name);
     return out;
 }
+
+QStringList KursanTest::allRows(const QString& file)
+{
+    const QString own = data::Database::path();
+    if (!file.isEmpty())
+        data::Database::setPath(file);
+    QStringList out;
+    for (const QString& table : data::Database::tables())
+        for (const QString& row : rows(table))
+            out << table + ": " + row;
+    data::Database::setPath(own);
+    return out;
+}

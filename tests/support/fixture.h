@@ -45,6 +45,8 @@ protected:
     QVariantList sql(const QString& statement, const QVariantList& values = {});
     // Rows of a table as "a|b|c" texts in rowid order.
     QStringList rows(const QString& table);
+    // Every row of the four tables of a database file ("TUnit: a|b|c"), the open one by default.
+    QStringList allRows(const QString& file = {});
     // Lets queued events (deferred deletes, posted events) run.
     static void settle();
     // Closes every window the test left open.

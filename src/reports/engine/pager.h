@@ -35,6 +35,7 @@ struct Document {
     std::shared_ptr<const Layout> layout;
     std::vector<Page> pages;
     int rowCount = 0;
+    std::shared_ptr<const Rows> rows; // the command's rows, when kept for an export
 };
 
 // Lays the command's rows out: the report header once at the top of the first page, the page

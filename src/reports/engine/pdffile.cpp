@@ -11,7 +11,6 @@
 #else
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -57,28 +56,6 @@ private:
     QString m_failure;
     qint64 m_written = 0;
 };
-
-bool sameFile(const QString& a, const QString& b)
-{
-    const QFileInfo x(a), y(b);
-    if (!x.exists() || !y.exists())
-        return false;
-#ifdef Q_OS_WIN
-    return x.canonicalFilePath().compare(y.canonicalFilePath(), Qt::CaseInsensitive) == 0;
-#else
-    // Links, "..", and hard links all come down to one device and inode.
-    struct stat sa {}, sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0
-           && ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev
-           && sa.st_ino == sb.st_ino;
-#endif
-}
-
-bool isTheDatabase(const QString& path)
-{
-    const QString database = data::Database::path();
-    return sameFile(path, database) || sameFile(path, database + QStringLiteral("-journal"));
-}
 
 // Draws the document into the file; false with the reason when a write failed.
 bool paintInto(const Document& doc, QFileDevice& file, const Progress& progress,
@@ -133,7 +110,7 @@ bool onDisk(QFileDevice& file, qint64 written, QString& why)
 
 bool write(const Document& doc, const QString& path, const Progress& progress, QString& why)
 {
-    if (isTheDatabase(path)) {
+    if (data::Database::isDatabaseFile(path)) {
         why = QStringLiteral("berkas itu adalah DataBase Kursan");
         return false;
     }

@@ -1,0 +1,96 @@
+// The main window's items that keep the data: export, backup and restore.
+#include "data/backup.h"
+#include "data/error.h"
+#include "platform/clock.h"
+#include "platform/filechooser.h"
+#include "platform/msgbox.h"
+#include "platform/windows.h"
+#include "reports/saveexcel.h"
+#include "shell/frmMenu.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QPointer>
+
+using namespace platform;
+
+namespace {
+
+const QString databaseFilter = QStringLiteral("DataBase Kursan (*.mdb)");
+
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// Runs a data step; a failure is told under the item's own title. False when it failed.
+bool attempt(QWidget* window, const QString& title, const std::function<void()>& step,
+             const QString& lead = {})
+{
+    try {
+        step();
+        return true;
+    } catch (const data::Error& e) {
+        msgBox(lead + e.message(), title, Icon::Critical, Buttons::Ok, window);
+        return false;
+    }
+}
+
+// Closes every form and preview but the main window, so that none keeps or writes back rows
+// of the data being replaced; an entry not yet saved is dropped as at any close.
+void closeOtherWindows(QWidget* keep)
+{
+    QList<QPointer<QWidget>> open;
+    for (QWidget* w : Windows::all())
+        if (w != keep)
+            open << w;
+    for (const QPointer<QWidget>& w : open)
+        if (w)
+            w->close();
+    // Their connections go with them now, not at the next turn of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+void frmMenu::mnuEksporSPM_Click() { reports::saveExcel(QStringLiteral("QSPM"), this); }
+
+void frmMenu::mnuCadangkan_Click()
+{
+    const QString title = QStringLiteral("Cadangkan Data");
+    const QString target = askFileName({FileAction::Save, title,
+                                        QDir::home().filePath(data::backupName(today())),
+                                        databaseFilter, QStringLiteral("mdb")},
+                                       this);
+    if (target.isEmpty() || !attempt(this, title, [&] { data::backupTo(target); }))
+        return;
+    msgBox(QStringLiteral("Data dicadangkan ke %1.").arg(native(target)), title, Icon::Information,
+           Buttons::Ok, this);
+}
+
+void frmMenu::mnuPulihkan_Click()
+{
+    const QString title = QStringLiteral("Pulihkan Data");
+    const QString file = askFileName(
+        {FileAction::Open, title, data::dailyFolder(), databaseFilter, QStringLiteral("mdb")}, this);
+    if (file.isEmpty())
+        return;
+    const QString refused = QStringLiteral("Data tidak dipulihkan; data yang sekarang tetap.\n\n");
+    data::BackupContents contents;
+    if (!attempt(this, title, [&] { contents = data::inspectBackup(file); }, refused))
+        return;
+    const QString question =
+        QStringLiteral("Data sekarang akan diganti dengan isi berkas %1 (%2 kursan, %3 "
+                       "penempatan).\nSemua jendela data ditutup, dan data sekarang disimpan "
+                       "dulu sebagai salinan di folder yang sama.\n\nLanjutkan?")
+            .arg(native(file))
+            .arg(contents.trainees)
+            .arg(contents.placements);
+    if (msgBox(question, title, Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
+        return;
+    closeOtherWindows(this);
+    QString kept;
+    if (!attempt(this, title, [&] { kept = data::restoreFrom(file, today()); }, refused))
+        return;
+    msgBox(QStringLiteral("Data dipulihkan dari %1.\nData sebelumnya disimpan sebagai %2.")
+               .arg(native(file), native(kept)),
+           title, Icon::Information, Buttons::Ok, this);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "reports/tools.h"
+
+#include <QXmlStreamReader>
+#include <vector>
+
+// The first sheet of an .xlsx file read back as unzip and an XML reader see it: one text list
+// per row, a cell that is not stored as text shown as "#number:<value>".
+inline std::vector<QStringList> workbookRows(const QString& path)
+{
+    QStringList shared;
+    QXmlStreamReader strings(runTool("unzip", {"-p", path, "xl/sharedStrings.xml"}));
+    while (!strings.atEnd())
+        if (strings.readNext() == QXmlStreamReader::StartElement &&
+            strings.name() == QLatin1String("t"))
+            shared << strings.readElementText();
+    std::vector<QStringList> rows;
+    QXmlStreamReader sheet(runTool("unzip", {"-p", path, "xl/worksheets/sheet1.xml"}));
+    QString type;
+    int column = 0;
+    while (!sheet.atEnd()) {
+        sheet.readNext();
+        if (!sheet.isStartElement())
+            continue;
+        if (sheet.name() == QLatin1String("row")) {
+            rows.emplace_back();
+        } else if (sheet.name() == QLatin1String("c")) {
+            type = sheet.attributes().value("t").toString();
+            const QString ref = sheet.attributes().value("r").toString();
+            column = 0;
+            for (QChar c : ref) {
+                if (!c.isLetter())
+                    break;
+                column = column * 26 + (c.unicode() - 'A' + 1);
+            }
+        } else if (sheet.name() == QLatin1String("v") && !rows.empty()) {
+            const QString v = sheet.readElementText();
+            QStringList& row = rows.back();
+            while (row.size() < column)
+                row << QString();
+            row[column - 1] = type == QLatin1String("s") ? shared.value(v.toInt())
+                                                         : "#number:" + v;
+        }
+    }
+    return rows;
+}
