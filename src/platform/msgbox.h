@@ -8,8 +8,8 @@ class QWidget;
 namespace platform {
 
 enum class Icon { Information, Question, Critical };
-enum class Buttons { Ok, OkCancel };
-enum class Answer { Ok, Cancel };
+enum class Buttons { Ok, OkCancel, YesNoCancel }; // YesNoCancel reads Ya / Tidak / Batal
+enum class Answer { Ok, Cancel, Yes, No };
 
 struct MsgBoxCall {
     QString text;
