@@ -207,7 +207,9 @@ void frmKursan::cmdEdit_Click()
     setMode(Mode::Editing);
 }
 
-void frmKursan::cmdSimpan_Click()
+void frmKursan::cmdSimpan_Click() { simpan(); }
+
+bool frmKursan::simpan()
 {
     try {
         // A new trainee and its letter are stored together or not at all; an edit changes
@@ -219,9 +221,15 @@ void frmKursan::cmdSimpan_Click()
     } catch (const data::Error& e) {
         if (!explainTakenNumber())
             msgBox(e.message(), QStringLiteral("Kesalahan"), Icon::Critical, Buttons::Ok, this);
-        return;
+        return false;
     }
     setMode(Mode::Browse);
+    return true;
+}
+
+bool frmKursan::mayClose()
+{
+    return m_mode == Mode::Browse || askToSave([this] { return simpan(); });
 }
 
 // After a refused save: when another trainee already holds the typed number, says so in the
@@ -246,8 +254,13 @@ void frmKursan::cmdHapus_Click()
 {
     if (!requireTrainee())
         return;
-    if (msgBox(QStringLiteral("Anda sangat yakin akan menghapus."), QStringLiteral("Peringatan"),
-               Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
+    data::RecordSet* trainees = Adodc1->recordset();
+    const QString trainee = trainees->field(QStringLiteral("Np")).toString() +
+                            QStringLiteral(" - ") +
+                            trainees->field(QStringLiteral("Nama_Kursan")).toString();
+    if (msgBox(QStringLiteral("Anda sangat yakin akan menghapus.\n") + trainee,
+               QStringLiteral("Peringatan"), Icon::Question, Buttons::OkCancel,
+               this) != Answer::Ok)
         return;
     guarded(this, [this] {
         Adodc1->recordset()->deleteCurrent();

@@ -23,6 +23,7 @@ const QStringList EntryBoxes{"txtNoKursan",  "txtNim",     "txtNama",         "t
                              "txtTglLahir",  "txtAlamat",  "txtNoTelepon",    "txtNamaInstansi",
                              "txtJurusan",   "txtTujuan",  "txtNoSurat",      "txtJumlah"};
 const QStringList BrowseButtons{"cmdTambah", "cmdEdit", "cmdCari", "cmdHapus", "cmdKeluar"};
+QString askDelete(const QString& trainee) { return "Anda sangat yakin akan menghapus.\n" + trainee; }
 
 class TraineeFormTest : public KursanTest {
 protected:
@@ -332,12 +333,12 @@ TEST_F(TraineeFormTest, DeleteAsksAndRemovesTheTraineeButNotItsLetter)
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                       grid->visualRect(grid->model()->index(2, 0)).center());
 
-    boxes.expect("Anda sangat yakin akan menghapus.", Answer::Cancel);
+    boxes.expect(askDelete("003 - Kursan 003"), Answer::Cancel);
     button("cmdHapus")->click();
     EXPECT_EQ(rows("TKursan").size(), 3);
     EXPECT_EQ(box("txtNoKursan")->text(), "003");
 
-    boxes.expect("Anda sangat yakin akan menghapus.", Answer::Ok);
+    boxes.expect(askDelete("003 - Kursan 003"), Answer::Ok);
     button("cmdHapus")->click();
     EXPECT_EQ(sql("SELECT Np FROM TKursan"), QVariantList({"001", "002"}));
     EXPECT_EQ(rows("TSurat").size(), 3);
@@ -348,8 +349,8 @@ TEST_F(TraineeFormTest, DeleteAsksAndRemovesTheTraineeButNotItsLetter)
     EXPECT_EQ(boxes.shown()[1].buttons, platform::Buttons::OkCancel);
     expectMode(true);
 
-    for (int i = 0; i < 2; ++i) {
-        boxes.expect("Anda sangat yakin akan menghapus.", Answer::Ok);
+    for (const char* trainee : {"001 - Kursan 001", "002 - Kursan 002"}) {
+        boxes.expect(askDelete(trainee), Answer::Ok);
         button("cmdHapus")->click();
     }
     EXPECT_TRUE(rows("TKursan").isEmpty());
@@ -391,6 +392,20 @@ TEST_F(TraineeFormTest, SearchFindsATraineeByEachOfItsFields)
         EXPECT_EQ(box("txtNoKursan")->text(), c.np);
         expectMode(true);
     }
+}
+
+TEST_F(TraineeFormTest, ClosingDuringAnEntryCanSaveIt)
+{
+    open();
+    button("cmdTambah")->click();
+    typeTrainee("Budi");
+    boxes.expect("Data belum disimpan. Simpan?", Answer::Yes);
+    form->close();
+    settle();
+    EXPECT_EQ(platform::loaded<frmKursan>(), nullptr);
+    ASSERT_EQ(rows("TKursan").size(), 1);
+    EXPECT_TRUE(rows("TKursan")[0].startsWith("B/001/III/PKL/2005|001|N123|Budi|"));
+    EXPECT_EQ(rows("TSurat"), QStringList({"B/001/III/PKL/2005|-|1"}));
 }
 
 class QuotaTest : public TraineeFormTest {
