@@ -311,8 +311,9 @@ bool frmKursan::txtTujuan_KeyPress(int key)
 {
     if (key != KeyEnter)
         return false;
-    // Only a trainee being added gets a letter: an existing letter row is never renumbered.
-    if (m_mode == Mode::Adding) {
+    // Only the new trainee, still unsaved, gets a letter: a row picked in the grid while
+    // adding is an existing trainee, and an existing letter row is never renumbered.
+    if (m_mode == Mode::Adding && Adodc1->recordset()->isNewRow() && letters()->isNewRow()) {
         guarded(this, [this] {
             NomorSurat();
             KonverterBln();

@@ -394,6 +394,27 @@ TEST_F(TraineeFormTest, SearchFindsATraineeByEachOfItsFields)
     }
 }
 
+TEST_F(TraineeFormTest, ALetterNumberGoesOnlyToTheNewTrainee)
+{
+    addTrainees(2);
+    open();
+    button("cmdTambah")->click();
+    type("N77");
+    // A click on another row stores the new trainee and shows the one clicked.
+    auto* grid = form->findChild<QTableView*>("DataGrid1");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(0, 0)).center());
+    EXPECT_EQ(box("txtNoKursan")->text(), "001");
+    box("txtTujuan")->setFocus();
+    enter();
+    EXPECT_EQ(box("txtNoSurat")->text(), "B/001/III/PKL/2005");
+    EXPECT_EQ(focused(), "cmdSimpan");
+    enter();
+    EXPECT_EQ(sql("SELECT Ns FROM TKursan WHERE Np = '001'"), QVariantList({"B/001/III/PKL/2005"}));
+    EXPECT_EQ(sql("SELECT Nim FROM TKursan WHERE Np = '003'"), QVariantList({"N77"}));
+    EXPECT_TRUE(sql("SELECT Ns FROM TSurat WHERE Ns LIKE 'B/003/%'").isEmpty());
+}
+
 TEST_F(TraineeFormTest, ClosingDuringAnEntryCanSaveIt)
 {
     open();
