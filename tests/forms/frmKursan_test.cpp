@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -392,6 +393,37 @@ TEST_F(TraineeFormTest, SearchFindsATraineeByEachOfItsFields)
         EXPECT_EQ(box("txtNoKursan")->text(), c.np);
         expectMode(true);
     }
+}
+
+TEST_F(TraineeFormTest, EveryWayOfMovingTheGridMovesTheTraineeShown)
+{
+    addTrainees(4);
+    open();
+    auto* grid = form->findChild<QTableView*>("DataGrid1");
+    QHeaderView* numbers = grid->verticalHeader();
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {},
+                      QPoint(numbers->width() / 2, numbers->sectionViewportPosition(2) + 5));
+    EXPECT_EQ(box("txtNoKursan")->text(), "003");
+    // Home and End move along the row; with Ctrl they go to the first and last rows.
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* np;
+    } moves[] = {{Qt::Key_Home, Qt::ControlModifier, "001"}, {Qt::Key_PageDown, {}, "004"},
+                 {Qt::Key_PageUp, {}, "001"},              {Qt::Key_End, Qt::ControlModifier, "004"},
+                 {Qt::Key_Up, {}, "003"}};
+    for (const auto& m : moves) {
+        QTest::keyClick(grid, m.key, m.modifiers);
+        EXPECT_EQ(box("txtNoKursan")->text(), m.np) << m.key;
+    }
+
+    button("cmdEdit")->click();
+    box("txtNama")->setFocus();
+    box("txtNama")->selectAll();
+    type("Dewi");
+    button("cmdSimpan")->click();
+    EXPECT_EQ(sql("SELECT Nama_Kursan FROM TKursan ORDER BY Np"),
+              QVariantList({"Kursan 001", "Kursan 002", "Dewi", "Kursan 004"}));
 }
 
 TEST_F(TraineeFormTest, ALetterNumberGoesOnlyToTheNewTrainee)

@@ -321,6 +321,20 @@ TEST_F(UnitTest, SearchByEachFieldFindsOrStaysOpen)
     expectBrowsing();
 }
 
+TEST_F(UnitTest, TheGridsHighlightIsTheRowDeleted)
+{
+    // The grid has the focus when the form opens; the keys move the row the form acts on.
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(kode->text(), "U02");
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_Up);
+    boxes.expect(askDelete("U02 - Produksi"), Answer::Ok);
+    button("cmdHapus")->click();
+    EXPECT_EQ(rows("TUnit"), QStringList({"U01|Keuangan|101", "U03|Gudang|103"}));
+    EXPECT_EQ(grid->currentIndex().row(), 0) << "the first unit, highlighted";
+}
+
 TEST_F(UnitTest, ClosingDuringEntryAsksFirst)
 {
     button("cmdTambah")->click();
