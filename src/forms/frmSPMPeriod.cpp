@@ -17,7 +17,10 @@ bool frmSPM::Text8_KeyPress(int key)
     if (key != KeyEnter)
         return false;
     CekTgl();
-    ui->Text8->setText(period::withCentury(ui->Text8->text()));
+    // A date that cannot be read stays as typed, for the user to correct.
+    const QString normal = period::normalise(ui->Text8->text());
+    if (!normal.isEmpty())
+        ui->Text8->setText(normal);
     if (checkStartDate(ui->Text8)) {
         TglAkhir();
         ui->cmd->setFocus();
