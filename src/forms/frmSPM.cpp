@@ -264,16 +264,37 @@ void frmSPM::cari() { openSearch(this); }
 
 void frmSPM::cmdHapus_Click()
 {
-    if (!Adodc4->hasCurrent()) {
+    data::RecordSet* grid = Adodc6.recordset();
+    if (!Adodc4->hasCurrent() || !grid->hasCurrent()) {
         msgBox(QStringLiteral("Tidak ada data yang dipilih."), QStringLiteral("Pesan"),
                Icon::Information, Buttons::Ok, this);
         return;
     }
-    if (msgBox(QStringLiteral("Anda yakin akan menghapus."), QStringLiteral("Pesan"),
-               Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
+    // Names the grid's placement by its letter and trainee; one whose trainee has gone, by
+    // its trainee number.
+    QStringList shown;
+    for (const QString& column : {QStringLiteral("Ns"), QStringLiteral("Nama_Kursan")})
+        if (!grid->field(column).toString().isEmpty())
+            shown << grid->field(column).toString();
+    if (shown.isEmpty())
+        shown << Adodc4->field(0).toString();
+    if (msgBox(QStringLiteral("Anda yakin akan menghapus.\n") + shown.join(QStringLiteral(" - ")),
+               QStringLiteral("Pesan"), Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
     guarded(this, [this] {
-        Adodc4->deleteCurrent();
+        // The letter goes back among those awaiting a reply, so its trainee can be placed
+        // again; both changes or neither.
+        if (Adodc5->hasCurrent()) {
+            try {
+                Adodc5->setField(1, QStringLiteral("-"));
+                data::deleteTogether(Adodc4.recordset(), {Adodc5.recordset()});
+            } catch (const data::Error&) {
+                Adodc5->cancelUpdate();
+                throw;
+            }
+        } else {
+            Adodc4->deleteCurrent();
+        }
         Adodc4->moveFirst();
         Adodc6.refresh(); // the deleted placement leaves the grid
     });
