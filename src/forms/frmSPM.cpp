@@ -61,6 +61,7 @@ frmSPM::frmSPM(QWidget* owner)
     tutupkunci();
     BlnSekarang = today().month();
     ThnSekarang = qint16(today().year());
+    followGridRow(); // the boxes show the grid's first row
     centre();
 }
 
@@ -79,7 +80,6 @@ void frmSPM::bind()
     bindText(ui->Text2, Adodc2.recordset(), QStringLiteral("Kode_Unit"));
     bindGrid(ui->DataGrid1, Adodc6.recordset());
     connect(Adodc6.recordset(), &data::RecordSet::currentChanged, this, &frmSPM::followGridRow);
-    followGridRow();
 }
 
 void frmSPM::tutupkunci()
@@ -102,8 +102,9 @@ void frmSPM::bukakunci()
     ui->Text5->setReadOnly(false);
 }
 
-// The placement and the letter of the grid's row are the current ones, so "&Edit" and
-// "&Hapus" act on the row the user sees. An entry keeps its own rows until it is saved.
+// The placement and the letter of the grid's row are the current ones, and the boxes show
+// them, so "&Edit" and "&Hapus" act on the row the user sees. An entry keeps its own rows
+// until it is saved.
 void frmSPM::followGridRow()
 {
     if (m_mode != Mode::Browse)
@@ -112,11 +113,13 @@ void frmSPM::followGridRow()
         data::RecordSet* grid = Adodc6.recordset();
         if (!grid->hasCurrent()) {
             Adodc4->moveTo(Adodc4->recordCount());
+            clearBoxes();
             return;
         }
         Adodc4->moveToRowid(grid->field(QStringLiteral("IdKegiatan")).toLongLong());
         Adodc5->setFilter(Criterion::equals(QStringLiteral("Ns"),
                                             grid->field(QStringLiteral("Ns")).toString()));
+        showPlacement();
     });
 }
 
@@ -166,8 +169,8 @@ void frmSPM::cmdEdit_Click()
     });
 }
 
-// Shows the placement being edited; its stored period goes back into the date boxes, so a
-// save without touching them keeps it.
+// Shows the grid's placement; its stored period goes back into the date boxes, so an edit
+// that does not touch them keeps it.
 void frmSPM::showPlacement()
 {
     data::RecordSet* grid = Adodc6.recordset();
@@ -182,26 +185,35 @@ void frmSPM::showPlacement()
                                             grid->field(QStringLiteral("Np")).toString()));
         ui->txtJurusan->setText(Adodc3->hasCurrent() ? Adodc3->field(9).toString() : QString());
     }
-    const QString stored = Adodc4->field(1).toString();
+    const QString stored = Adodc4->hasCurrent() ? Adodc4->field(1).toString() : QString();
     const int sd = stored.indexOf(QStringLiteral("s/d"));
     ui->Text8->setText(sd < 0 ? stored : stored.left(sd));
     ui->Text9->setText(sd < 0 ? QString() : stored.mid(sd + 3));
 }
 
-void frmSPM::enterMode(Mode mode)
+void frmSPM::clearBoxes()
 {
-    m_mode = mode;
     m_noSurat.clear();
-    m_jawaban.clear();
-    m_unitPicked = false;
     showHint(ui->cboNoSurat, PilihNoSurat);
     showHint(ui->cboJawaban, PilihJawaban);
     showHint(ui->cboUnit, PilihUnit);
     for (QLineEdit* box : {ui->txtNama, ui->txtInstansi, ui->txtJurusan, ui->Text8, ui->Text9})
         box->clear();
+}
+
+void frmSPM::enterMode(Mode mode)
+{
+    m_mode = mode;
+    m_jawaban.clear();
+    m_unitPicked = false;
+    clearBoxes();
     // A unit picked in an earlier entry no longer narrows the units of this one.
     Adodc2->clearFilter();
     bukakunci();
+    // An edited placement stays with its letter: its list would offer the pending letters
+    // of the last "&Tambah", and a pick would move the placement to another trainee.
+    if (mode == Mode::Edit)
+        setLocked(ui->cboNoSurat, true);
     ui->cmdTambah->setEnabled(false);
     ui->cmdEdit->setEnabled(false);
     ui->cmd->setText(QStringLiteral("Simpan"));

@@ -61,6 +61,7 @@ private:
     void leaveEntry();
     void followGridRow();
     void showPlacement();
+    void clearBoxes();
     bool requireLetter();
     void forgetLetter();
     bool checkStartDate(QWidget* focusOnFailure);

@@ -82,6 +82,45 @@ TEST_F(LetterFormTest, DeleteRemovesOnlyTheSelectedPlacement)
     EXPECT_EQ(entries(combo("cboNoSurat")), QStringList({L1, L2, L3, L4}));
 }
 
+TEST_F(LetterFormTest, TheGridRowReachedByKeysIsShownAndDeleted)
+{
+    open();
+    auto* grid = w<QTableView>("DataGrid1");
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(combo("cboNoSurat")->currentText(), L4);
+    EXPECT_EQ(box("txtNama")->text(), "Wati");
+    EXPECT_EQ(combo("cboJawaban")->currentText(), "Tidak");
+    EXPECT_EQ(combo("cboUnit")->currentText(), "Keuangan");
+    EXPECT_EQ(box("Text8")->text(), "10/02/2005");
+    EXPECT_EQ(box("Text9")->text(), "10/03/2005");
+
+    boxes.expect(askDelete(L4 + " - Wati"), Answer::Ok);
+    button("cmdHapus")->click();
+    EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1}));
+    EXPECT_EQ(box("txtNama")->text(), "Tono") << "the first placement, shown";
+}
+
+TEST_F(LetterFormTest, EditNeverMovesAPlacementToAnotherLetter)
+{
+    open();
+    button("cmdTambah")->click(); // lists the pending letters B/001 and B/002
+    pick("cboNoSurat", L1);
+    pick("cboJawaban", "Tidak");
+    pick("cboUnit", "Keuangan");
+    button("cmd")->click();
+
+    clickGridRow(1);
+    button("cmdEdit")->click();
+    QTest::keyClick(combo("cboNoSurat"), Qt::Key_Down);
+    EXPECT_EQ(combo("cboNoSurat")->currentText(), L4);
+    EXPECT_EQ(box("txtNama")->text(), "Wati");
+    button("cmd")->click();
+    EXPECT_TRUE(inBrowseMode());
+    EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1, Placed2, "001|s/d|U01"}));
+    EXPECT_EQ(jawaban(L2), "-");
+}
+
 TEST_F(LetterFormTest, SearchFindsAGridRowByEachOfItsThreeFields)
 {
     const struct {

@@ -27,9 +27,11 @@ TEST_F(LetterFormTest, OpensFromTheMainWindowOnceInBrowseMode)
     EXPECT_EQ(form->size(), QSize(451, 454));
     EXPECT_TRUE(inBrowseMode());
     EXPECT_EQ(entries(combo("cboJawaban")), QStringList({"Dapat", "Tidak"}));
-    EXPECT_EQ(combo("cboJawaban")->currentText(), "-----Pilih Jawaban-----");
-    EXPECT_EQ(combo("cboNoSurat")->currentText(), "-----Pilih No Surat-----");
-    EXPECT_EQ(combo("cboUnit")->currentText(), "-----Pilih Unit-----");
+    // The boxes show the grid's first row.
+    EXPECT_EQ(combo("cboNoSurat")->currentText(), L3);
+    EXPECT_EQ(box("txtNama")->text(), "Tono");
+    EXPECT_EQ(combo("cboJawaban")->currentText(), "Dapat");
+    EXPECT_EQ(combo("cboUnit")->currentText(), "Produksi");
     EXPECT_EQ(combo("cboNoSurat")->count(), 0);
     EXPECT_EQ(combo("cboUnit")->count(), 0);
     for (const char* name : {"cboNoSurat", "cboJawaban", "cboUnit"})
@@ -46,7 +48,7 @@ TEST_F(LetterFormTest, OpensFromTheMainWindowOnceInBrowseMode)
     // A locked list keeps its text against arrow keys and typing.
     QTest::keyClick(combo("cboJawaban"), Qt::Key_Down);
     QTest::keyClicks(combo("cboJawaban")->lineEdit(), "x");
-    EXPECT_EQ(combo("cboJawaban")->currentText(), "-----Pilih Jawaban-----");
+    EXPECT_EQ(combo("cboJawaban")->currentText(), "Dapat");
 
     // The visible boxes and buttons come in their tab order.
     QStringList order;
