@@ -55,7 +55,8 @@ private:
     enum class Mode { Browse, Add, Edit };
 
     void bind();
-    void simpan();
+    void tell(const QString& message); // an information box titled "Pesan"
+    bool simpan();
     void cari();
     void enterMode(Mode mode);
     void leaveEntry();
@@ -65,6 +66,13 @@ private:
     bool requireLetter();
     void forgetLetter();
     bool checkStartDate(QWidget* focusOnFailure);
+    // Normalises and checks the start date; on success fills the end date when `fillEnd`.
+    bool acceptStartDate(bool fillEnd);
+    // What "Simpan" checks before it stores anything; each refusal says why.
+    bool replyAsShown();
+    bool unitAsShown() const;
+    bool periodReady();
+    bool letterPlaced();
 
     std::unique_ptr<Ui::frmSPM> ui;
     int BlnSekarang = 0;
@@ -74,5 +82,7 @@ private:
     Mode m_mode = Mode::Browse;
     QString m_noSurat;    // the letter of the entry; empty until one is picked
     QString m_jawaban;    // the reply picked in this entry
-    bool m_unitPicked = false;
+    QString m_unitName;   // the unit picked, or the placement's own; empty: none
+    bool m_startChecked = true; // the start date has not been typed since it was checked
+    bool m_endTyped = false;    // the user typed the end date rather than letting it be filled
 };

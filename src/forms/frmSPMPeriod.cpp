@@ -16,14 +16,24 @@ bool frmSPM::Text8_KeyPress(int key)
 {
     if (key != KeyEnter)
         return false;
+    if (acceptStartDate(true))
+        ui->cmd->setFocus();
+    return true;
+}
+
+bool frmSPM::acceptStartDate(bool fillEnd)
+{
     CekTgl();
     // A date that cannot be read stays as typed, for the user to correct.
     const QString normal = period::normalise(ui->Text8->text());
     if (!normal.isEmpty())
         ui->Text8->setText(normal);
-    if (checkStartDate(ui->Text8)) {
+    if (!checkStartDate(ui->Text8))
+        return false;
+    m_startChecked = true;
+    if (fillEnd) {
         TglAkhir();
-        ui->cmd->setFocus();
+        m_endTyped = false;
     }
     return true;
 }
