@@ -399,6 +399,11 @@ void frmSPM::tell(const QString& message)
     msgBox(message, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
 }
 
+bool frmSPM::mayClose()
+{
+    return m_mode == Mode::Browse || askToSave([this] { return simpan(); });
+}
+
 // Closing in entry mode throws the unsaved placement and reply away.
 void frmSPM::beforeUnload()
 {

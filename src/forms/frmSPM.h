@@ -46,6 +46,7 @@ public:
 
 protected:
     void beforeUnload() override;
+    bool mayClose() override;
 
 private:
     static inline const QString PilihNoSurat = QStringLiteral("-----Pilih No Surat-----");

@@ -11,6 +11,7 @@ namespace {
 const QString PickLetterFirst = QStringLiteral("Pilih No Surat terlebih dahulu.");
 const QString PickReply = QStringLiteral("Pilih Jawaban: Dapat atau Tidak.");
 const QString PickUnit = QStringLiteral("Pilih Unit terlebih dahulu.");
+const QString AskSave = QStringLiteral("Data belum disimpan. Simpan?");
 } // namespace
 
 TEST_F(LetterFormTest, OpensFromTheMainWindowOnceInBrowseMode)
@@ -256,7 +257,7 @@ TEST_F(LetterFormTest, ASecondLetterNumberReusesTheOnePendingRow)
     EXPECT_EQ(jawaban(L2), "Dapat") << "the reply follows the letter now picked";
 }
 
-TEST_F(LetterFormTest, SavingWithoutALetterNumberIsRefusedAndClosingDiscards)
+TEST_F(LetterFormTest, SavingWithoutALetterNumberIsRefusedAndClosingAsks)
 {
     open();
     clickGridRow(1);
@@ -266,10 +267,18 @@ TEST_F(LetterFormTest, SavingWithoutALetterNumberIsRefusedAndClosingDiscards)
     button("cmd")->click();
     EXPECT_TRUE(inEntryMode());
     EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1, Placed2}));
+    // Ya saves through the same checks: refused, the window stays.
+    boxes.expect(AskSave, Answer::Yes);
+    boxes.expect(PickLetterFirst);
+    form->close();
+    settle();
+    ASSERT_EQ(platform::loaded<frmSPM>(), form);
+    EXPECT_TRUE(inEntryMode());
 
     pick("cboNoSurat", L1);
     pick("cboJawaban", "Dapat");
     typeStart("01/04/2005");
+    boxes.expect(AskSave, Answer::No);
     form->close();
     settle();
     EXPECT_EQ(platform::loaded<frmSPM>(), nullptr);
