@@ -134,8 +134,10 @@ void frmSPM::cmdTambah_Click()
         Adodc1.refresh();
         Adodc1->setFilter(Criterion::equals(QStringLiteral("Jawaban"), QStringLiteral("-")));
         const int n = Adodc1->recordCount();
-        if (n <= 0)
+        if (n <= 0) {
+            tell(QStringLiteral("Tidak ada No Surat yang belum dijawab."));
             return;
+        }
         Adodc2->clearFilter();
         Adodc2.refresh();
         Adodc3.refresh();
