@@ -24,7 +24,10 @@ const QStringList EntryBoxes{"txtNoKursan",  "txtNim",     "txtNama",         "t
                              "txtTglLahir",  "txtAlamat",  "txtNoTelepon",    "txtNamaInstansi",
                              "txtJurusan",   "txtTujuan",  "txtNoSurat",      "txtJumlah"};
 const QStringList BrowseButtons{"cmdTambah", "cmdEdit", "cmdCari", "cmdHapus", "cmdKeluar"};
-QString askDelete(const QString& trainee) { return "Anda sangat yakin akan menghapus.\n" + trainee; }
+QString askDelete(const QString& trainee)
+{
+    return "Anda sangat yakin akan menghapus.\n" + trainee;
+}
 
 class TraineeFormTest : public KursanTest {
 protected:
@@ -409,8 +412,10 @@ TEST_F(TraineeFormTest, EveryWayOfMovingTheGridMovesTheTraineeShown)
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         const char* np;
-    } moves[] = {{Qt::Key_Home, Qt::ControlModifier, "001"}, {Qt::Key_PageDown, {}, "004"},
-                 {Qt::Key_PageUp, {}, "001"},              {Qt::Key_End, Qt::ControlModifier, "004"},
+    } moves[] = {{Qt::Key_Home, Qt::ControlModifier, "001"},
+                 {Qt::Key_PageDown, {}, "004"},
+                 {Qt::Key_PageUp, {}, "001"},
+                 {Qt::Key_End, Qt::ControlModifier, "004"},
                  {Qt::Key_Up, {}, "003"}};
     for (const auto& m : moves) {
         QTest::keyClick(grid, m.key, m.modifiers);
