@@ -1,6 +1,7 @@
 #include "forms/frmKursan.h"
 #include "generate.h"
 #include "platform/clock.h"
+#include "platform/msgbox.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,9 +28,12 @@ frmKursan* openForm()
     return form;
 }
 
+// An entry left open is thrown away ("Tidak" to the question about saving it).
 void closeForm(frmKursan* form)
 {
+    platform::setMsgBoxHandler([](const platform::MsgBoxCall&) { return platform::Answer::No; });
     form->unload();
+    platform::setMsgBoxHandler({});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <functional>
 #include <sqlite3.h>
 
 namespace data {
@@ -347,11 +348,23 @@ void RecordSet::deleteCurrent()
         cancelUpdate();
         return;
     }
-    QSqlQuery q(m_db);
+    writeDelete(m_db);
+    acceptDelete();
+}
+
+void RecordSet::writeDelete(QSqlDatabase& db)
+{
+    requireCurrent();
+    requireTable();
+    QSqlQuery q(db);
     q.prepare("DELETE FROM " + quoted(m_source) + " WHERE rowid=?");
     q.addBindValue(current().rowid);
     if (!q.exec())
         throw Error(QStringLiteral("Data tidak dapat dihapus: %1").arg(q.lastError().text()));
+}
+
+void RecordSet::acceptDelete()
+{
     m_rows.erase(m_rows.begin() + m_visible[m_pos]);
     m_dirty = false;
     const int pos = m_pos;
@@ -459,17 +472,15 @@ QVariant RecordSet::value(int visibleRow, int column) const
     return m_rows[m_visible[visibleRow]].values.value(column);
 }
 
-void saveTogether(std::initializer_list<RecordSet*> sets)
+namespace {
+// Runs the writes in one transaction; only when it is committed do the snapshots take them.
+void together(QSqlDatabase db, const std::function<void(QSqlDatabase&)>& write,
+              const std::function<void()>& accept)
 {
-    if (sets.size() == 0)
-        return;
-    QSqlDatabase db = (*sets.begin())->database();
     if (!db.transaction())
         throw Error(QStringLiteral("Transaksi tidak dapat dimulai: %1").arg(db.lastError().text()));
-    std::vector<qint64> ids;
     try {
-        for (RecordSet* rs : sets)
-            ids.push_back(rs->writeCurrent(db));
+        write(db);
     } catch (...) {
         db.rollback();
         throw;
@@ -479,9 +490,44 @@ void saveTogether(std::initializer_list<RecordSet*> sets)
         db.rollback();
         throw Error(QStringLiteral("Data tidak dapat disimpan: %1").arg(why));
     }
-    size_t i = 0;
-    for (RecordSet* rs : sets)
-        rs->acceptWrite(ids[i++]);
+    accept();
+}
+} // namespace
+
+void saveTogether(std::initializer_list<RecordSet*> sets)
+{
+    if (sets.size() == 0)
+        return;
+    std::vector<qint64> ids;
+    together(
+        (*sets.begin())->database(),
+        [&](QSqlDatabase& db) {
+            for (RecordSet* rs : sets)
+                ids.push_back(rs->writeCurrent(db));
+        },
+        [&] {
+            size_t i = 0;
+            for (RecordSet* rs : sets)
+                rs->acceptWrite(ids[i++]);
+        });
+}
+
+void deleteTogether(RecordSet* removed, std::initializer_list<RecordSet*> stored)
+{
+    std::vector<qint64> ids;
+    together(
+        removed->database(),
+        [&](QSqlDatabase& db) {
+            removed->writeDelete(db);
+            for (RecordSet* rs : stored)
+                ids.push_back(rs->writeCurrent(db));
+        },
+        [&] {
+            removed->acceptDelete();
+            size_t i = 0;
+            for (RecordSet* rs : stored)
+                rs->acceptWrite(ids[i++]);
+        });
 }
 
 } // namespace data

@@ -77,6 +77,8 @@ public:
     // Two-step storing, for saving several rows in one transaction (see saveTogether).
     qint64 writeCurrent(QSqlDatabase& db); // runs the SQL; the snapshot is not touched
     void acceptWrite(qint64 rowid);        // the write was committed
+    void writeDelete(QSqlDatabase& db);    // the same for deleting the current row
+    void acceptDelete();
 
 signals:
     void currentChanged();
@@ -121,5 +123,8 @@ private:
 
 // Stores the current row of every record set in one transaction: all or none.
 void saveTogether(std::initializer_list<RecordSet*> sets);
+// Deletes the current row of `removed` and stores the current row of every set in `stored`,
+// in one transaction: all or none.
+void deleteTogether(RecordSet* removed, std::initializer_list<RecordSet*> stored);
 
 } // namespace data

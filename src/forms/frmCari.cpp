@@ -123,6 +123,10 @@ void frmCari::pesan()
     msgBox(QStringLiteral("Data Tidak ada dalam DataBase."), QStringLiteral("Pesan"),
            Icon::Information, Buttons::Ok, this);
     guarded(this, [rs] { rs->moveFirst(); });
+    // The user tries another value here, not in the form behind.
+    showWindow(this);
+    ui->Text1->setFocus();
+    ui->Text1->selectAll();
 }
 
 void frmCari::CekNp()

@@ -213,7 +213,9 @@ void frmKursan::cmdEdit_Click()
     setMode(Mode::Editing);
 }
 
-void frmKursan::cmdSimpan_Click()
+void frmKursan::cmdSimpan_Click() { simpan(); }
+
+bool frmKursan::simpan()
 {
     try {
         // A new trainee and its letter are stored together or not at all; an edit changes
@@ -225,9 +227,15 @@ void frmKursan::cmdSimpan_Click()
     } catch (const data::Error& e) {
         if (!explainTakenNumber())
             msgBox(e.message(), QStringLiteral("Kesalahan"), Icon::Critical, Buttons::Ok, this);
-        return;
+        return false;
     }
     setMode(Mode::Browse);
+    return true;
+}
+
+bool frmKursan::mayClose()
+{
+    return m_mode == Mode::Browse || askToSave([this] { return simpan(); });
 }
 
 // After a refused save: when another trainee already holds the typed number, says so in the
@@ -252,8 +260,13 @@ void frmKursan::cmdHapus_Click()
 {
     if (!requireTrainee())
         return;
-    if (msgBox(QStringLiteral("Anda sangat yakin akan menghapus."), QStringLiteral("Peringatan"),
-               Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
+    data::RecordSet* trainees = Adodc1->recordset();
+    const QString trainee = trainees->field(QStringLiteral("Np")).toString() +
+                            QStringLiteral(" - ") +
+                            trainees->field(QStringLiteral("Nama_Kursan")).toString();
+    if (msgBox(QStringLiteral("Anda sangat yakin akan menghapus.\n") + trainee,
+               QStringLiteral("Peringatan"), Icon::Question, Buttons::OkCancel,
+               this) != Answer::Ok)
         return;
     guarded(this, [this] {
         Adodc1->recordset()->deleteCurrent();
@@ -304,8 +317,9 @@ bool frmKursan::txtTujuan_KeyPress(int key)
 {
     if (key != KeyEnter)
         return false;
-    // Only a trainee being added gets a letter: an existing letter row is never renumbered.
-    if (m_mode == Mode::Adding) {
+    // Only the new trainee, still unsaved, gets a letter: a row picked in the grid while
+    // adding is an existing trainee, and an existing letter row is never renumbered.
+    if (m_mode == Mode::Adding && Adodc1->recordset()->isNewRow() && letters()->isNewRow()) {
         guarded(this, [this] {
             NomorSurat();
             KonverterBln();

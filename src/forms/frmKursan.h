@@ -58,9 +58,13 @@ public:
     // Form-level values: today's month and year taken at load, and the numbers last worked out.
     QString bulan, tahun, romawi, nomor, noSurat, noKursan;
 
+protected:
+    bool mayClose() override;
+
 private:
     enum class Mode { Browse, Adding, Editing };
 
+    bool simpan();
     QList<QLineEdit*> entryBoxes() const;
     void setMode(Mode mode);
     bool moveOn(int key, QWidget* next);

@@ -1,6 +1,7 @@
 #include "forms/frmSPM.h"
 
 #include "forms/frmCari.h"
+#include "forms/period.h"
 #include "platform/binding.h"
 #include "platform/clock.h"
 #include "platform/combolock.h"
@@ -9,11 +10,12 @@
 #include "platform/msgbox.h"
 #include "ui_frmSPM.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
+
 using namespace platform;
 using data::Criterion;
 
-namespace {
-} // namespace
 
 frmSPM::frmSPM(QWidget* owner)
     : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -51,6 +53,8 @@ frmSPM::frmSPM(QWidget* owner)
     connect(ui->cboJawaban, &QComboBox::activated, this, &frmSPM::cboJawaban_Click);
     onKeyPress(ui->Text8, [this](int key) { return Text8_KeyPress(key); });
     onKeyPress(ui->Text9, [this](int key) { return Text9_KeyPress(key); });
+    connect(ui->Text8, &QLineEdit::textEdited, this, [this] { m_startChecked = false; });
+    connect(ui->Text9, &QLineEdit::textEdited, this, [this] { m_endTyped = true; });
 
     ui->cboJawaban->addItem(QStringLiteral("Dapat"));
     ui->cboJawaban->addItem(QStringLiteral("Tidak"));
@@ -61,6 +65,7 @@ frmSPM::frmSPM(QWidget* owner)
     tutupkunci();
     BlnSekarang = today().month();
     ThnSekarang = qint16(today().year());
+    followGridRow(); // the boxes show the grid's first row
     centre();
 }
 
@@ -79,7 +84,6 @@ void frmSPM::bind()
     bindText(ui->Text2, Adodc2.recordset(), QStringLiteral("Kode_Unit"));
     bindGrid(ui->DataGrid1, Adodc6.recordset());
     connect(Adodc6.recordset(), &data::RecordSet::currentChanged, this, &frmSPM::followGridRow);
-    followGridRow();
 }
 
 void frmSPM::tutupkunci()
@@ -102,8 +106,9 @@ void frmSPM::bukakunci()
     ui->Text5->setReadOnly(false);
 }
 
-// The placement and the letter of the grid's row are the current ones, so "&Edit" and
-// "&Hapus" act on the row the user sees. An entry keeps its own rows until it is saved.
+// The placement and the letter of the grid's row are the current ones, and the boxes show
+// them, so "&Edit" and "&Hapus" act on the row the user sees. An entry keeps its own rows
+// until it is saved.
 void frmSPM::followGridRow()
 {
     if (m_mode != Mode::Browse)
@@ -112,11 +117,13 @@ void frmSPM::followGridRow()
         data::RecordSet* grid = Adodc6.recordset();
         if (!grid->hasCurrent()) {
             Adodc4->moveTo(Adodc4->recordCount());
+            clearBoxes();
             return;
         }
         Adodc4->moveToRowid(grid->field(QStringLiteral("IdKegiatan")).toLongLong());
         Adodc5->setFilter(Criterion::equals(QStringLiteral("Ns"),
                                             grid->field(QStringLiteral("Ns")).toString()));
+        showPlacement();
     });
 }
 
@@ -127,8 +134,10 @@ void frmSPM::cmdTambah_Click()
         Adodc1.refresh();
         Adodc1->setFilter(Criterion::equals(QStringLiteral("Jawaban"), QStringLiteral("-")));
         const int n = Adodc1->recordCount();
-        if (n <= 0)
+        if (n <= 0) {
+            tell(QStringLiteral("Tidak ada No Surat yang belum dijawab."));
             return;
+        }
         Adodc2->clearFilter();
         Adodc2.refresh();
         Adodc3.refresh();
@@ -156,8 +165,7 @@ void frmSPM::cmdTambah_Click()
 void frmSPM::cmdEdit_Click()
 {
     if (!Adodc4->hasCurrent()) {
-        msgBox(QStringLiteral("Tidak ada data yang dipilih."), QStringLiteral("Pesan"),
-               Icon::Information, Buttons::Ok, this);
+        tell(QStringLiteral("Tidak ada data yang dipilih."));
         return;
     }
     guarded(this, [this] {
@@ -166,42 +174,56 @@ void frmSPM::cmdEdit_Click()
     });
 }
 
-// Shows the placement being edited; its stored period goes back into the date boxes, so a
-// save without touching them keeps it.
+// Shows the grid's placement; its stored period goes back into the date boxes, so an edit
+// that does not touch them keeps it.
 void frmSPM::showPlacement()
 {
     data::RecordSet* grid = Adodc6.recordset();
     m_noSurat = grid->hasCurrent() ? grid->field(QStringLiteral("Ns")).toString() : QString();
     if (grid->hasCurrent()) {
+        m_unitName = grid->field(QStringLiteral("Unit")).toString();
         ui->cboNoSurat->setEditText(m_noSurat);
         ui->txtNama->setText(grid->field(QStringLiteral("Nama_Kursan")).toString());
         ui->txtInstansi->setText(grid->field(QStringLiteral("Instansi")).toString());
         ui->cboJawaban->setEditText(grid->field(QStringLiteral("Jawaban")).toString());
-        ui->cboUnit->setEditText(grid->field(QStringLiteral("Unit")).toString());
+        ui->cboUnit->setEditText(m_unitName);
         Adodc3->setFilter(Criterion::equals(QStringLiteral("Np"),
                                             grid->field(QStringLiteral("Np")).toString()));
         ui->txtJurusan->setText(Adodc3->hasCurrent() ? Adodc3->field(9).toString() : QString());
     }
-    const QString stored = Adodc4->field(1).toString();
+    const QString stored = Adodc4->hasCurrent() ? Adodc4->field(1).toString() : QString();
     const int sd = stored.indexOf(QStringLiteral("s/d"));
     ui->Text8->setText(sd < 0 ? stored : stored.left(sd));
     ui->Text9->setText(sd < 0 ? QString() : stored.mid(sd + 3));
+    m_startChecked = true; // as stored: an old period is not checked against today again
+    m_endTyped = false;
 }
 
-void frmSPM::enterMode(Mode mode)
+void frmSPM::clearBoxes()
 {
-    m_mode = mode;
     m_noSurat.clear();
-    m_jawaban.clear();
-    m_unitPicked = false;
+    m_unitName.clear();
+    m_startChecked = true;
+    m_endTyped = false;
     showHint(ui->cboNoSurat, PilihNoSurat);
     showHint(ui->cboJawaban, PilihJawaban);
     showHint(ui->cboUnit, PilihUnit);
     for (QLineEdit* box : {ui->txtNama, ui->txtInstansi, ui->txtJurusan, ui->Text8, ui->Text9})
         box->clear();
+}
+
+void frmSPM::enterMode(Mode mode)
+{
+    m_mode = mode;
+    m_jawaban.clear();
+    clearBoxes();
     // A unit picked in an earlier entry no longer narrows the units of this one.
     Adodc2->clearFilter();
     bukakunci();
+    // An edited placement stays with its letter: its list would offer the pending letters
+    // of the last "&Tambah", and a pick would move the placement to another trainee.
+    if (mode == Mode::Edit)
+        setLocked(ui->cboNoSurat, true);
     ui->cmdTambah->setEnabled(false);
     ui->cmdEdit->setEnabled(false);
     ui->cmd->setText(QStringLiteral("Simpan"));
@@ -230,14 +252,32 @@ void frmSPM::cmd_Click()
         cari();
 }
 
-void frmSPM::simpan()
+bool frmSPM::simpan()
 {
     // A new entry needs its letter; an edited placement whose trainee has gone since still
     // saves, on its own.
     if ((m_mode == Mode::Add && m_noSurat.isEmpty()) || !Adodc4->hasCurrent()) {
-        msgBox(QStringLiteral("Pilih No Surat terlebih dahulu."), QStringLiteral("Pesan"),
-               Icon::Information, Buttons::Ok, this);
-        return;
+        tell(QStringLiteral("Pilih No Surat terlebih dahulu."));
+        return false;
+    }
+    if (!replyAsShown()) {
+        tell(QStringLiteral("Pilih Jawaban: Dapat atau Tidak."));
+        ui->cboJawaban->setFocus();
+        return false;
+    }
+    if (!unitAsShown()) {
+        tell(QStringLiteral("Pilih Unit terlebih dahulu."));
+        ui->cboUnit->setFocus();
+        return false;
+    }
+    if (!periodReady())
+        return false;
+    bool placed = false;
+    if (m_mode == Mode::Add && !guarded(this, [&] { placed = letterPlaced(); }))
+        return false;
+    if (placed) {
+        tell(QStringLiteral("Data kegiatan untuk No Surat ini sudah ada."));
+        return false;
     }
     const bool saved = guarded(this, [this] {
         ui->Text5->setText(ui->Text8->text() + QStringLiteral("s/d") + ui->Text9->text());
@@ -248,7 +288,7 @@ void frmSPM::simpan()
             data::saveTogether({Adodc4.recordset()});
     });
     if (!saved)
-        return; // still in entry mode with everything the user gave
+        return false; // still in entry mode with everything the user gave
     const qint64 placement = Adodc4->rowid();
     leaveEntry();
     guarded(this, [this, placement] {
@@ -258,28 +298,113 @@ void frmSPM::simpan()
                                             QString::number(placement))))
             Adodc6->moveFirst();
     });
+    return true;
+}
+
+// The reply shown is the one stored: picked from the list, not typed.
+bool frmSPM::replyAsShown()
+{
+    if (!Adodc5->hasCurrent())
+        return true; // a placement whose letter has gone keeps no reply
+    const QString shown = ui->cboJawaban->currentText();
+    return (shown == QLatin1String("Dapat") || shown == QLatin1String("Tidak")) &&
+           Adodc5->field(1).toString() == shown;
+}
+
+// The unit shown is the one stored, and a granted letter names one.
+bool frmSPM::unitAsShown() const
+{
+    const QString shown = ui->cboUnit->currentText();
+    if (shown != m_unitName && !(m_unitName.isEmpty() && shown == PilihUnit))
+        return false;
+    return ui->cboJawaban->currentText() != QLatin1String("Dapat") ||
+           !ui->Text6->text().isEmpty();
+}
+
+// A period is stored as dd/mm/yyyy s/d dd/mm/yyyy, or not at all: a start typed since its
+// last check is checked now, as Enter would, and a typed end date is normalised.
+bool frmSPM::periodReady()
+{
+    const QString start = ui->Text8->text(), end = ui->Text9->text();
+    if (start.isEmpty() && end.isEmpty())
+        return true;
+    if ((!m_startChecked || start.isEmpty()) && !acceptStartDate(!m_endTyped || end.isEmpty()))
+        return false;
+    if (!m_endTyped)
+        return true;
+    const QString normal = period::normalise(ui->Text9->text());
+    if (normal.isEmpty()) {
+        msgBox(QStringLiteral("Cek ulang tanggal akhir pelaksanaan."),
+               QStringLiteral("Cek Tanggal"), Icon::Critical, Buttons::Ok, this);
+        ui->Text9->setFocus();
+        return false;
+    }
+    ui->Text9->setText(normal);
+    return true;
+}
+
+// Whether the entry's letter already has a placement (through its trainees).
+bool frmSPM::letterPlaced()
+{
+    QSqlQuery q(Adodc4->database());
+    q.prepare(QStringLiteral("SELECT 1 FROM TKegiatan JOIN TKursan ON TKursan.Np = TKegiatan.Np"
+                             " WHERE TKursan.Ns = ? LIMIT 1"));
+    q.addBindValue(m_noSurat);
+    if (!q.exec())
+        throw data::Error(QStringLiteral("Data tidak dapat dibaca: %1").arg(q.lastError().text()));
+    return q.next();
 }
 
 void frmSPM::cari() { openSearch(this); }
 
 void frmSPM::cmdHapus_Click()
 {
-    if (!Adodc4->hasCurrent()) {
-        msgBox(QStringLiteral("Tidak ada data yang dipilih."), QStringLiteral("Pesan"),
-               Icon::Information, Buttons::Ok, this);
+    data::RecordSet* grid = Adodc6.recordset();
+    if (!Adodc4->hasCurrent() || !grid->hasCurrent()) {
+        tell(QStringLiteral("Tidak ada data yang dipilih."));
         return;
     }
-    if (msgBox(QStringLiteral("Anda yakin akan menghapus."), QStringLiteral("Pesan"),
-               Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
+    // Names the grid's placement by its letter and trainee; one whose trainee has gone, by
+    // its trainee number.
+    QStringList shown;
+    for (const QString& column : {QStringLiteral("Ns"), QStringLiteral("Nama_Kursan")})
+        if (!grid->field(column).toString().isEmpty())
+            shown << grid->field(column).toString();
+    if (shown.isEmpty())
+        shown << Adodc4->field(0).toString();
+    if (msgBox(QStringLiteral("Anda yakin akan menghapus.\n") + shown.join(QStringLiteral(" - ")),
+               QStringLiteral("Pesan"), Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
     guarded(this, [this] {
-        Adodc4->deleteCurrent();
+        // The letter goes back among those awaiting a reply, so its trainee can be placed
+        // again; both changes or neither.
+        if (Adodc5->hasCurrent()) {
+            try {
+                Adodc5->setField(1, QStringLiteral("-"));
+                data::deleteTogether(Adodc4.recordset(), {Adodc5.recordset()});
+            } catch (const data::Error&) {
+                Adodc5->cancelUpdate();
+                throw;
+            }
+        } else {
+            Adodc4->deleteCurrent();
+        }
         Adodc4->moveFirst();
         Adodc6.refresh(); // the deleted placement leaves the grid
     });
 }
 
 void frmSPM::cmdkeluar_Click() { unload(); }
+
+void frmSPM::tell(const QString& message)
+{
+    msgBox(message, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
+}
+
+bool frmSPM::mayClose()
+{
+    return m_mode == Mode::Browse || askToSave([this] { return simpan(); });
+}
 
 // Closing in entry mode throws the unsaved placement and reply away.
 void frmSPM::beforeUnload()

@@ -46,6 +46,7 @@ public:
 
 protected:
     void beforeUnload() override;
+    bool mayClose() override;
 
 private:
     static inline const QString PilihNoSurat = QStringLiteral("-----Pilih No Surat-----");
@@ -55,15 +56,24 @@ private:
     enum class Mode { Browse, Add, Edit };
 
     void bind();
-    void simpan();
+    void tell(const QString& message); // an information box titled "Pesan"
+    bool simpan();
     void cari();
     void enterMode(Mode mode);
     void leaveEntry();
     void followGridRow();
     void showPlacement();
+    void clearBoxes();
     bool requireLetter();
     void forgetLetter();
     bool checkStartDate(QWidget* focusOnFailure);
+    // Normalises and checks the start date; on success fills the end date when `fillEnd`.
+    bool acceptStartDate(bool fillEnd);
+    // What "Simpan" checks before it stores anything; each refusal says why.
+    bool replyAsShown();
+    bool unitAsShown() const;
+    bool periodReady();
+    bool letterPlaced();
 
     std::unique_ptr<Ui::frmSPM> ui;
     int BlnSekarang = 0;
@@ -73,5 +83,7 @@ private:
     Mode m_mode = Mode::Browse;
     QString m_noSurat;    // the letter of the entry; empty until one is picked
     QString m_jawaban;    // the reply picked in this entry
-    bool m_unitPicked = false;
+    QString m_unitName;   // the unit picked, or the placement's own; empty: none
+    bool m_startChecked = true; // the start date has not been typed since it was checked
+    bool m_endTyped = false;    // the user typed the end date rather than letting it be filled
 };

@@ -9,13 +9,6 @@
 using namespace platform;
 using data::Criterion;
 
-namespace {
-void tell(QWidget* window, const QString& message)
-{
-    msgBox(message, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, window);
-}
-} // namespace
-
 void frmSPM::cboNoSurat_Click()
 {
     const QString picked = ui->cboNoSurat->currentText();
@@ -24,7 +17,7 @@ void frmSPM::cboNoSurat_Click()
         Adodc3->setFilter(Criterion::equals(QStringLiteral("Ns"), picked));
         if (!Adodc3->hasCurrent()) {
             forgetLetter();
-            tell(this, QStringLiteral("Data Kursan dengan No Surat ini tidak ada."));
+            tell(QStringLiteral("Data Kursan dengan No Surat ini tidak ada."));
             return;
         }
         ui->txtNP->setText(Adodc3->field(1).toString());
@@ -46,7 +39,7 @@ void frmSPM::cboNoSurat_Click()
         Adodc5->setFilter(Criterion::equals(QStringLiteral("Ns"), picked));
         if (!Adodc5->hasCurrent()) {
             forgetLetter();
-            tell(this, QStringLiteral("No Surat tidak ada dalam DataBase."));
+            tell(QStringLiteral("No Surat tidak ada dalam DataBase."));
             return;
         }
         m_noSurat = picked;
@@ -72,12 +65,12 @@ void frmSPM::cboUnit_Click()
         Adodc2->setFilter(Criterion::equals(QStringLiteral("Unit"), picked));
         if (!Adodc2->hasCurrent()) {
             showHint(ui->cboUnit, PilihUnit);
-            tell(this, QStringLiteral("Unit tidak ada dalam DataBase."));
+            tell(QStringLiteral("Unit tidak ada dalam DataBase."));
             return;
         }
         KdUnit = Adodc2->field(0).toString();
         ui->Text6->setText(KdUnit);
-        m_unitPicked = true;
+        m_unitName = picked;
     });
 }
 
@@ -87,7 +80,7 @@ bool frmSPM::requireLetter()
 {
     if (!m_noSurat.isEmpty() && Adodc5->hasCurrent())
         return true;
-    tell(this, QStringLiteral("Pilih No Surat terlebih dahulu."));
+    tell(QStringLiteral("Pilih No Surat terlebih dahulu."));
     return false;
 }
 
@@ -103,14 +96,7 @@ void frmSPM::cboJawaban_Click()
         ui->Text3->setText(picked);
         Adodc5->setField(1, ui->Text3->text());
         m_jawaban = picked;
-        // A refused letter still names a unit: the one picked, the placement's own, or else
-        // the first unit.
-        if (picked == QLatin1String("Dapat") || m_unitPicked || !ui->Text6->text().isEmpty())
-            return;
-        Adodc2->moveFirst();
-        if (!Adodc2->hasCurrent())
-            return;
-        KdUnit = Adodc2->field(0).toString();
-        ui->Text6->setText(KdUnit);
+        // "Tidak" keeps whatever unit was picked; with none, the placement names no unit
+        // rather than one the user never chose.
     });
 }

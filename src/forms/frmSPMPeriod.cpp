@@ -16,11 +16,24 @@ bool frmSPM::Text8_KeyPress(int key)
 {
     if (key != KeyEnter)
         return false;
-    CekTgl();
-    ui->Text8->setText(period::withCentury(ui->Text8->text()));
-    if (checkStartDate(ui->Text8)) {
-        TglAkhir();
+    if (acceptStartDate(true))
         ui->cmd->setFocus();
+    return true;
+}
+
+bool frmSPM::acceptStartDate(bool fillEnd)
+{
+    CekTgl();
+    // A date that cannot be read stays as typed, for the user to correct.
+    const QString normal = period::normalise(ui->Text8->text());
+    if (!normal.isEmpty())
+        ui->Text8->setText(normal);
+    if (!checkStartDate(ui->Text8))
+        return false;
+    m_startChecked = true;
+    if (fillEnd) {
+        TglAkhir();
+        m_endTyped = false;
     }
     return true;
 }

@@ -98,19 +98,33 @@ void frmUnit::cmd2_Click()
         openSearch(this);
         return;
     }
+    simpan();
+}
+
+bool frmUnit::simpan()
+{
     // A refused save keeps the entry as typed so the user can correct it and save again.
     if (!guarded(this, [this] { Adodc1->recordset()->update(); }))
-        return;
+        return false;
     tutupkunci();
     ui->DataGrid1->viewport()->update();
     setBrowsing(true);
+    return true;
+}
+
+bool frmUnit::mayClose()
+{
+    return ui->cmd2->text() != QLatin1String("Simpan") || askToSave([this] { return simpan(); });
 }
 
 void frmUnit::cmdHapus_Click()
 {
     if (!hasUnit(QStringLiteral("Tidak ada data unit yang dapat dihapus.")))
         return;
-    if (msgBox(QStringLiteral("Anda yakin akan menghapus."), QStringLiteral("Peringatan"),
+    data::RecordSet* units = Adodc1->recordset();
+    const QString unit = units->field(QStringLiteral("Kode_Unit")).toString() +
+                         QStringLiteral(" - ") + units->field(QStringLiteral("Unit")).toString();
+    if (msgBox(QStringLiteral("Anda yakin akan menghapus.\n") + unit, QStringLiteral("Peringatan"),
                Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
     guarded(this, [this] {

@@ -32,7 +32,11 @@ public:
     bool txtKodeUnit_KeyPress(int key);
     bool txtNamaUnit_KeyPress(int key);
 
+protected:
+    bool mayClose() override;
+
 private:
+    bool simpan();
     // Browsing (true) or adding/editing (false): the record buttons and cmd2's caption.
     void setBrowsing(bool browsing);
     bool hasUnit(const QString& refusal);

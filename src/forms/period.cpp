@@ -3,6 +3,7 @@
 #include "platform/val.h"
 
 #include <QDate>
+#include <QStringList>
 #include <algorithm>
 
 namespace period {
@@ -21,29 +22,47 @@ int daysInMonth(qint64 y, qint64 m)
 
 QString twoDigits(qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigits(const QString& text)
+{
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return !text.isEmpty();
+}
 } // namespace
 
 QString CekTgl(const QString& text)
 {
-    if (text.size() != 6)
+    if (text.size() != 6 || !isDigits(text))
         return text;
     return text.mid(0, 2) + '/' + text.mid(2, 2) + '/' + text.right(2);
 }
 
-QString withCentury(const QString& text)
+QString normalise(const QString& text)
 {
-    if (text.size() == 8 && text[5] == QLatin1Char('/') && isDigit(text[6]) && isDigit(text[7]))
-        return text.left(6) + QStringLiteral("20") + text.right(2);
-    return text;
+    QStringList parts = text.trimmed().split(QLatin1Char('/'));
+    if (parts.size() == 1 && parts[0].size() == 8 && isDigits(parts[0]))
+        parts = {parts[0].left(2), parts[0].mid(2, 2), parts[0].right(4)};
+    if (parts.size() != 3)
+        return {};
+    for (const QString& part : parts)
+        if (!isDigits(part))
+            return {};
+    const QString &d = parts[0], &m = parts[1], &y = parts[2];
+    if (d.size() > 2 || m.size() > 2 || (y.size() != 2 && y.size() != 4))
+        return {};
+    return d.rightJustified(2, u'0') + '/' + m.rightJustified(2, u'0') + '/' +
+           (y.size() == 2 ? QStringLiteral("20") + y : y);
 }
 
 Problem checkStart(const QString& start, int thisMonth, int thisYear)
 {
+    if (start.isEmpty() || normalise(start) != start)
+        return Problem::Day;
     const qint64 m = month(start), y = year(start), d = day(start);
     if (m < 1 || m > 12)
         return Problem::Month;
-    if (y < thisYear)
+    if (y < thisYear || (m == 12 && y == 9999))
         return Problem::Year;
     if (y == thisYear && m < thisMonth)
         return Problem::Month;

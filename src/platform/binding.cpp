@@ -80,18 +80,33 @@ void bindGrid(QTableView* grid, data::RecordSet* rs, const QStringList& columns)
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->setDefaultSectionSize(20);
-    auto select = [grid, rs] {
+    QItemSelectionModel* selection = grid->selectionModel();
+    auto following = std::make_shared<bool>(false);
+    // The highlight shows the current row; with none, nothing is highlighted or current, so
+    // the next click on any row is a move.
+    auto select = [grid, rs, selection, following] {
+        *following = true;
         if (rs->hasCurrent())
             grid->selectRow(rs->position());
         else
-            grid->clearSelection();
+            selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
+        *following = false;
     };
     QObject::connect(rs, &data::RecordSet::currentChanged, grid, select);
     QObject::connect(rs, &data::RecordSet::rowsReset, grid, select);
-    QObject::connect(grid, &QTableView::clicked, grid, [grid, rs](const QModelIndex& index) {
-        if (!guarded(grid, [&] { rs->moveTo(index.row()); }) && rs->hasCurrent())
-            grid->selectRow(rs->position());
-    });
+    // Whatever moved the grid (click, arrow keys, Page Up/Down, Home/End, the row numbers),
+    // its row becomes current; a refused move puts the highlight back.
+    QObject::connect(selection, &QItemSelectionModel::currentRowChanged, grid,
+                     [grid, rs, select, following](const QModelIndex& index) {
+                         if (*following || !index.isValid())
+                             return;
+                         if (guarded(grid, [&] { rs->moveTo(index.row()); }) &&
+                             rs->position() == index.row())
+                             return;
+                         select();
+                         // A mouse press goes on to select the pressed row after this.
+                         QMetaObject::invokeMethod(grid, select, Qt::QueuedConnection);
+                     });
     select();
 }
 

@@ -30,22 +30,33 @@ Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons butt
     case Icon::Question: box.setIcon(QMessageBox::Question); break;
     case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
     }
-    if (buttons == Buttons::RetryCancel) {
-        // Our own captions: the standard Retry and Cancel buttons would speak English.
-        QPushButton* retry = box.addButton(QStringLiteral("&Ulangi"), QMessageBox::AcceptRole);
-        QPushButton* cancel = box.addButton(QStringLiteral("&Batal"), QMessageBox::RejectRole);
-        box.setDefaultButton(retry);
-        box.setEscapeButton(cancel);
-        box.exec();
-        return box.clickedButton() == retry ? Answer::Retry : Answer::Cancel;
-    }
-    if (buttons == Buttons::OkCancel) {
+    switch (buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ya"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Tidak"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Batal"));
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case Buttons::RetryCancel:
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.button(QMessageBox::Retry)->setText(QStringLiteral("&Ulangi"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Batal"));
+        box.setDefaultButton(QMessageBox::Retry);
+        break;
     }
-    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Retry: return Answer::Retry;
+    default: return Answer::Cancel; // Cancel, Batal, Esc or the close box
+    }
 }
 
 } // namespace platform

@@ -8,9 +8,9 @@ class QWidget;
 namespace platform {
 
 enum class Icon { Information, Question, Critical };
-// RetryCancel shows "&Ulangi" and "&Batal".
-enum class Buttons { Ok, OkCancel, RetryCancel };
-enum class Answer { Ok, Cancel, Retry };
+// YesNoCancel reads Ya / Tidak / Batal, RetryCancel Ulangi / Batal.
+enum class Buttons { Ok, OkCancel, YesNoCancel, RetryCancel };
+enum class Answer { Ok, Cancel, Yes, No, Retry };
 
 struct MsgBoxCall {
     QString text;

@@ -17,6 +17,8 @@ QHash<QString, QPointer<QWidget>>& registry()
     static QHash<QString, QPointer<QWidget>> r;
     return r;
 }
+
+bool g_programEnding = false; // windows close without asking
 } // namespace
 
 QWidget* Windows::find(const QString& name)
@@ -105,8 +107,22 @@ void fitLabels(QWidget* window)
     }
 }
 
+bool Form::askToSave(const std::function<bool()>& save)
+{
+    switch (msgBox(QStringLiteral("Data belum disimpan. Simpan?"), QStringLiteral("Pesan"),
+                   Icon::Question, Buttons::YesNoCancel, this)) {
+    case Answer::Yes: return save();
+    case Answer::No: return true;
+    default: return false;
+    }
+}
+
 void Form::closeEvent(QCloseEvent* event)
 {
+    if (!g_programEnding && !mayClose()) {
+        event->ignore();
+        return;
+    }
     guarded(this, [this] { beforeUnload(); }); // a data error must not stop the window closing
     Windows::forget(this);
     event->accept();
@@ -132,6 +148,7 @@ void endProgram()
         endHandler()();
         return;
     }
+    g_programEnding = true;
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
 }

@@ -35,18 +35,21 @@ bool attempt(QWidget* window, const QString& title, const std::function<void()>&
 }
 
 // Closes every form and preview but the main window, so that none keeps or writes back rows
-// of the data being replaced; an entry not yet saved is dropped as at any close.
-void closeOtherWindows(QWidget* keep)
+// of the data being replaced. A form with an entry not yet saved asks as at any close; false
+// when the user kept one open.
+bool closeOtherWindows(QWidget* keep)
 {
     QList<QPointer<QWidget>> open;
     for (QWidget* w : Windows::all())
         if (w != keep)
             open << w;
+    bool closed = true;
     for (const QPointer<QWidget>& w : open)
-        if (w)
-            w->close();
+        if (w && !w->close())
+            closed = false;
     // Their connections go with them now, not at the next turn of the event loop.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return closed;
 }
 
 } // namespace
@@ -86,7 +89,8 @@ void frmMenu::mnuPulihkan_Click()
             .arg(contents.placements);
     if (msgBox(question, title, Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
-    closeOtherWindows(this);
+    if (!closeOtherWindows(this))
+        return;
     QString kept;
     if (!attempt(this, title, [&] { kept = data::restoreFrom(file, today()); }, refused))
         return;

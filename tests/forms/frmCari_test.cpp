@@ -2,6 +2,7 @@
 #include "forms/frmCari.h"
 #include "support/fixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -184,6 +185,7 @@ TEST_F(SearchTest, MissSaysSoReturnsCallerToFirstRowAndStaysOpen)
     pick(w, "Nama Kursan");
     typeValue(w, "Bud"); // part of a name is no match
     boxes.expect(NotFound);
+    QApplication::setActiveWindow(trainees.form);
     button(w, "Command1")->click();
     boxes.verify();
     ASSERT_EQ(boxes.shown().size(), 1u);
@@ -195,6 +197,9 @@ TEST_F(SearchTest, MissSaysSoReturnsCallerToFirstRowAndStaysOpen)
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(combo(w)->currentText(), "Nama Kursan");
     EXPECT_EQ(value(w)->text(), "Bud");
+    // The keyboard stays here for another try, even when the box handed it to the caller.
+    EXPECT_EQ(QApplication::activeWindow(), w);
+    EXPECT_EQ(w->focusWidget(), value(w));
 
     // Another try from the same window finds the first of two matches, every time.
     typeValue(w, "budi");

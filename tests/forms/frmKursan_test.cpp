@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,6 +24,10 @@ const QStringList EntryBoxes{"txtNoKursan",  "txtNim",     "txtNama",         "t
                              "txtTglLahir",  "txtAlamat",  "txtNoTelepon",    "txtNamaInstansi",
                              "txtJurusan",   "txtTujuan",  "txtNoSurat",      "txtJumlah"};
 const QStringList BrowseButtons{"cmdTambah", "cmdEdit", "cmdCari", "cmdHapus", "cmdKeluar"};
+QString askDelete(const QString& trainee)
+{
+    return "Anda sangat yakin akan menghapus.\n" + trainee;
+}
 
 class TraineeFormTest : public KursanTest {
 protected:
@@ -343,12 +348,12 @@ TEST_F(TraineeFormTest, DeleteAsksAndRemovesTheTraineeButNotItsLetter)
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                       grid->visualRect(grid->model()->index(2, 0)).center());
 
-    boxes.expect("Anda sangat yakin akan menghapus.", Answer::Cancel);
+    boxes.expect(askDelete("003 - Kursan 003"), Answer::Cancel);
     button("cmdHapus")->click();
     EXPECT_EQ(rows("TKursan").size(), 3);
     EXPECT_EQ(box("txtNoKursan")->text(), "003");
 
-    boxes.expect("Anda sangat yakin akan menghapus.", Answer::Ok);
+    boxes.expect(askDelete("003 - Kursan 003"), Answer::Ok);
     button("cmdHapus")->click();
     EXPECT_EQ(sql("SELECT Np FROM TKursan"), QVariantList({"001", "002"}));
     EXPECT_EQ(rows("TSurat").size(), 3);
@@ -359,8 +364,8 @@ TEST_F(TraineeFormTest, DeleteAsksAndRemovesTheTraineeButNotItsLetter)
     EXPECT_EQ(boxes.shown()[1].buttons, platform::Buttons::OkCancel);
     expectMode(true);
 
-    for (int i = 0; i < 2; ++i) {
-        boxes.expect("Anda sangat yakin akan menghapus.", Answer::Ok);
+    for (const char* trainee : {"001 - Kursan 001", "002 - Kursan 002"}) {
+        boxes.expect(askDelete(trainee), Answer::Ok);
         button("cmdHapus")->click();
     }
     EXPECT_TRUE(rows("TKursan").isEmpty());
@@ -402,6 +407,74 @@ TEST_F(TraineeFormTest, SearchFindsATraineeByEachOfItsFields)
         EXPECT_EQ(box("txtNoKursan")->text(), c.np);
         expectMode(true);
     }
+}
+
+TEST_F(TraineeFormTest, EveryWayOfMovingTheGridMovesTheTraineeShown)
+{
+    addTrainees(4);
+    open();
+    auto* grid = form->findChild<QTableView*>("DataGrid1");
+    QHeaderView* numbers = grid->verticalHeader();
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {},
+                      QPoint(numbers->width() / 2, numbers->sectionViewportPosition(2) + 5));
+    EXPECT_EQ(box("txtNoKursan")->text(), "003");
+    // Home and End move along the row; with Ctrl they go to the first and last rows.
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* np;
+    } moves[] = {{Qt::Key_Home, Qt::ControlModifier, "001"},
+                 {Qt::Key_PageDown, {}, "004"},
+                 {Qt::Key_PageUp, {}, "001"},
+                 {Qt::Key_End, Qt::ControlModifier, "004"},
+                 {Qt::Key_Up, {}, "003"}};
+    for (const auto& m : moves) {
+        QTest::keyClick(grid, m.key, m.modifiers);
+        EXPECT_EQ(box("txtNoKursan")->text(), m.np) << m.key;
+    }
+
+    button("cmdEdit")->click();
+    box("txtNama")->setFocus();
+    box("txtNama")->selectAll();
+    type("Dewi");
+    button("cmdSimpan")->click();
+    EXPECT_EQ(sql("SELECT Nama_Kursan FROM TKursan ORDER BY Np"),
+              QVariantList({"Kursan 001", "Kursan 002", "Dewi", "Kursan 004"}));
+}
+
+TEST_F(TraineeFormTest, ALetterNumberGoesOnlyToTheNewTrainee)
+{
+    addTrainees(2);
+    open();
+    button("cmdTambah")->click();
+    type("N77");
+    // A click on another row stores the new trainee and shows the one clicked.
+    auto* grid = form->findChild<QTableView*>("DataGrid1");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(0, 0)).center());
+    EXPECT_EQ(box("txtNoKursan")->text(), "001");
+    box("txtTujuan")->setFocus();
+    enter();
+    EXPECT_EQ(box("txtNoSurat")->text(), "B/001/III/PKL/2005");
+    EXPECT_EQ(focused(), "cmdSimpan");
+    enter();
+    EXPECT_EQ(sql("SELECT Ns FROM TKursan WHERE Np = '001'"), QVariantList({"B/001/III/PKL/2005"}));
+    EXPECT_EQ(sql("SELECT Nim FROM TKursan WHERE Np = '003'"), QVariantList({"N77"}));
+    EXPECT_TRUE(sql("SELECT Ns FROM TSurat WHERE Ns LIKE 'B/003/%'").isEmpty());
+}
+
+TEST_F(TraineeFormTest, ClosingDuringAnEntryCanSaveIt)
+{
+    open();
+    button("cmdTambah")->click();
+    typeTrainee("Budi");
+    boxes.expect("Data belum disimpan. Simpan?", Answer::Yes);
+    form->close();
+    settle();
+    EXPECT_EQ(platform::loaded<frmKursan>(), nullptr);
+    ASSERT_EQ(rows("TKursan").size(), 1);
+    EXPECT_TRUE(rows("TKursan")[0].startsWith("B/001/III/PKL/2005|001|N123|Budi|"));
+    EXPECT_EQ(rows("TSurat"), QStringList({"B/001/III/PKL/2005|-|1"}));
 }
 
 class QuotaTest : public TraineeFormTest {

@@ -17,7 +17,8 @@ TEST_F(LetterFormTest, EnterInTheStartDateNormalisesChecksAndFillsTheEnd)
         {"010305", "01/03/2005", "01/04/2005"},   {"15/03/05", "15/03/2005", "15/04/2005"},
         {"15/12/2005", "15/12/2005", "15/01/2006"}, {"31/01/2006", "31/01/2006", "28/02/2006"},
         {"31/05/2005", "31/05/2005", "30/06/2005"}, {"05/09/2005", "05/09/2005", "05/10/2005"},
-        {"10/08/2005", "10/08/2005", "10/09/2005"},
+        {"10/08/2005", "10/08/2005", "10/09/2005"}, {"1/4/2005", "01/04/2005", "01/05/2005"},
+        {"1/4/27", "01/04/2027", "01/05/2027"},     {"01/1/2027", "01/01/2027", "01/02/2027"},
     };
     for (const auto& c : passing) {
         SCOPED_TRACE(c.typed);
@@ -33,9 +34,10 @@ TEST_F(LetterFormTest, EnterInTheStartDateNormalisesChecksAndFillsTheEnd)
         const QString& message;
         const char* title;
     } refused[] = {
-        {"01/04/1999", Year, "Cek Tahun"}, {"1/4/2005", Month, "Cek Bulan"},
-        {"", Month, "Cek Bulan"},          {"15/13/2005", Month, "Cek Bulan"},
+        {"01/04/1999", Year, "Cek Tahun"},  {"1/4/10000", Day, "Cek Tanggal"},
+        {"", Day, "Cek Tanggal"},           {"15/13/2005", Month, "Cek Bulan"},
         {"01/02/2005", Month, "Cek Bulan"}, {"31/04/2005", Day, "Cek Tanggal"},
+        {"31/12/9999", Year, "Cek Tahun"},
     };
     for (const auto& c : refused) {
         SCOPED_TRACE(c.typed);

@@ -4,7 +4,7 @@
 using platform::Answer;
 
 namespace {
-const QString AreYouSure = QStringLiteral("Anda yakin akan menghapus.");
+QString askDelete(const QString& placement) { return "Anda yakin akan menghapus.\n" + placement; }
 }
 
 TEST_F(LetterFormTest, EditKeepsTheStoredPeriodOfTheSelectedRow)
@@ -53,21 +53,22 @@ TEST_F(LetterFormTest, DeleteRemovesOnlyTheSelectedPlacement)
 {
     open();
     clickGridRow(1);
-    boxes.expect(AreYouSure, Answer::Cancel);
+    boxes.expect(askDelete(L4 + " - Wati"), Answer::Cancel);
     button("cmdHapus")->click();
     EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1, Placed2}));
 
-    boxes.expect(AreYouSure, Answer::Ok);
+    boxes.expect(askDelete(L4 + " - Wati"), Answer::Ok);
     button("cmdHapus")->click();
     EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1}));
     EXPECT_EQ(rows("TSurat").size(), 4);
+    EXPECT_EQ(jawaban(L4), "-") << "the letter awaits a reply again";
     EXPECT_EQ(w<QTableView>("DataGrid1")->model()->rowCount(), 1);
     const platform::MsgBoxCall& asked = boxes.shown().back();
     EXPECT_EQ(asked.title, "Pesan");
     EXPECT_EQ(asked.icon, platform::Icon::Question);
     EXPECT_EQ(asked.buttons, platform::Buttons::OkCancel);
 
-    boxes.expect(AreYouSure, Answer::Ok);
+    boxes.expect(askDelete(L3 + " - Tono"), Answer::Ok);
     button("cmdHapus")->click();
     EXPECT_TRUE(rows("TKegiatan").isEmpty());
     boxes.expect(QStringLiteral("Tidak ada data yang dipilih."));
@@ -75,6 +76,49 @@ TEST_F(LetterFormTest, DeleteRemovesOnlyTheSelectedPlacement)
     boxes.expect(QStringLiteral("Tidak ada data yang dipilih."));
     button("cmdEdit")->click();
     EXPECT_TRUE(inBrowseMode());
+
+    // Both trainees can be placed again.
+    button("cmdTambah")->click();
+    EXPECT_EQ(entries(combo("cboNoSurat")), QStringList({L1, L2, L3, L4}));
+}
+
+TEST_F(LetterFormTest, TheGridRowReachedByKeysIsShownAndDeleted)
+{
+    open();
+    auto* grid = w<QTableView>("DataGrid1");
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(combo("cboNoSurat")->currentText(), L4);
+    EXPECT_EQ(box("txtNama")->text(), "Wati");
+    EXPECT_EQ(combo("cboJawaban")->currentText(), "Tidak");
+    EXPECT_EQ(combo("cboUnit")->currentText(), "Keuangan");
+    EXPECT_EQ(box("Text8")->text(), "10/02/2005");
+    EXPECT_EQ(box("Text9")->text(), "10/03/2005");
+
+    boxes.expect(askDelete(L4 + " - Wati"), Answer::Ok);
+    button("cmdHapus")->click();
+    EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1}));
+    EXPECT_EQ(box("txtNama")->text(), "Tono") << "the first placement, shown";
+}
+
+TEST_F(LetterFormTest, EditNeverMovesAPlacementToAnotherLetter)
+{
+    open();
+    button("cmdTambah")->click(); // lists the pending letters B/001 and B/002
+    pick("cboNoSurat", L1);
+    pick("cboJawaban", "Tidak");
+    pick("cboUnit", "Keuangan");
+    button("cmd")->click();
+
+    clickGridRow(1);
+    button("cmdEdit")->click();
+    QTest::keyClick(combo("cboNoSurat"), Qt::Key_Down);
+    EXPECT_EQ(combo("cboNoSurat")->currentText(), L4);
+    EXPECT_EQ(box("txtNama")->text(), "Wati");
+    button("cmd")->click();
+    EXPECT_TRUE(inBrowseMode());
+    EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1, Placed2, "001|s/d|U01"}));
+    EXPECT_EQ(jawaban(L2), "-");
 }
 
 TEST_F(LetterFormTest, SearchFindsAGridRowByEachOfItsThreeFields)
@@ -83,10 +127,11 @@ TEST_F(LetterFormTest, SearchFindsAGridRowByEachOfItsThreeFields)
         const char* field;
         QString value;
         QString remaining;
+        QString shown;
     } cases[] = {
-        {"No Surat", L4, Placed1},
-        {"Nama Kursan", QStringLiteral("Tono"), Placed2},
-        {"Instansi", QStringLiteral("UNS"), Placed1},
+        {"No Surat", L4, Placed1, L4 + " - Wati"},
+        {"Nama Kursan", QStringLiteral("Tono"), Placed2, L3 + " - Tono"},
+        {"Instansi", QStringLiteral("UNS"), Placed1, L4 + " - Wati"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.field);
@@ -110,7 +155,7 @@ TEST_F(LetterFormTest, SearchFindsAGridRowByEachOfItsThreeFields)
         EXPECT_EQ(platform::loaded<frmCari>(), nullptr);
 
         // The found row is the one "&Hapus" acts on.
-        boxes.expect(AreYouSure, Answer::Ok);
+        boxes.expect(askDelete(c.shown), Answer::Ok);
         button("cmdHapus")->click();
         EXPECT_EQ(rows("TKegiatan"), QStringList({c.remaining}));
         form->close();

@@ -9,7 +9,10 @@ using platform::isLocked;
 
 namespace {
 const QString PickLetterFirst = QStringLiteral("Pilih No Surat terlebih dahulu.");
-}
+const QString PickReply = QStringLiteral("Pilih Jawaban: Dapat atau Tidak.");
+const QString PickUnit = QStringLiteral("Pilih Unit terlebih dahulu.");
+const QString AskSave = QStringLiteral("Data belum disimpan. Simpan?");
+} // namespace
 
 TEST_F(LetterFormTest, OpensFromTheMainWindowOnceInBrowseMode)
 {
@@ -27,9 +30,11 @@ TEST_F(LetterFormTest, OpensFromTheMainWindowOnceInBrowseMode)
     EXPECT_EQ(form->size(), QSize(451, 454));
     EXPECT_TRUE(inBrowseMode());
     EXPECT_EQ(entries(combo("cboJawaban")), QStringList({"Dapat", "Tidak"}));
-    EXPECT_EQ(combo("cboJawaban")->currentText(), "-----Pilih Jawaban-----");
-    EXPECT_EQ(combo("cboNoSurat")->currentText(), "-----Pilih No Surat-----");
-    EXPECT_EQ(combo("cboUnit")->currentText(), "-----Pilih Unit-----");
+    // The boxes show the grid's first row.
+    EXPECT_EQ(combo("cboNoSurat")->currentText(), L3);
+    EXPECT_EQ(box("txtNama")->text(), "Tono");
+    EXPECT_EQ(combo("cboJawaban")->currentText(), "Dapat");
+    EXPECT_EQ(combo("cboUnit")->currentText(), "Produksi");
     EXPECT_EQ(combo("cboNoSurat")->count(), 0);
     EXPECT_EQ(combo("cboUnit")->count(), 0);
     for (const char* name : {"cboNoSurat", "cboJawaban", "cboUnit"})
@@ -46,7 +51,7 @@ TEST_F(LetterFormTest, OpensFromTheMainWindowOnceInBrowseMode)
     // A locked list keeps its text against arrow keys and typing.
     QTest::keyClick(combo("cboJawaban"), Qt::Key_Down);
     QTest::keyClicks(combo("cboJawaban")->lineEdit(), "x");
-    EXPECT_EQ(combo("cboJawaban")->currentText(), "-----Pilih Jawaban-----");
+    EXPECT_EQ(combo("cboJawaban")->currentText(), "Dapat");
 
     // The visible boxes and buttons come in their tab order.
     QStringList order;
@@ -115,28 +120,28 @@ TEST_F(LetterFormTest, AWholeEntryStoresThePlacementAndTheReply)
     EXPECT_EQ(grid->model()->index(2, 4).data().toString(), "Produksi");
 }
 
-TEST_F(LetterFormTest, NothingHappensWhenNoLetterAwaitsAReply)
+TEST_F(LetterFormTest, TambahSaysSoWhenNoLetterAwaitsAReply)
 {
     sql("UPDATE TSurat SET Jawaban = 'Dapat'");
     open();
+    boxes.expect(QStringLiteral("Tidak ada No Surat yang belum dijawab."));
     button("cmdTambah")->click();
     EXPECT_TRUE(inBrowseMode());
     EXPECT_EQ(combo("cboNoSurat")->count(), 0);
     EXPECT_EQ(combo("cboUnit")->count(), 0);
     EXPECT_TRUE(isLocked(combo("cboNoSurat")));
-    EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST_F(LetterFormTest, TidakTakesThePickedUnitOrElseTheFirstOne)
+TEST_F(LetterFormTest, TidakKeepsThePickedUnitOrNamesNone)
 {
     open();
     button("cmdTambah")->click();
     pick("cboNoSurat", L1);
     pick("cboJawaban", "Tidak");
-    EXPECT_EQ(box("Text6")->text(), "U01");
+    EXPECT_EQ(box("Text6")->text(), "");
     typeStart("15/03/05");
     button("cmd")->click();
-    EXPECT_EQ(rows("TKegiatan").last(), "001|15/03/2005s/d15/04/2005|U01");
+    EXPECT_EQ(rows("TKegiatan").last(), "001|15/03/2005s/d15/04/2005|");
     EXPECT_EQ(jawaban(L1), "Tidak");
 
     // A unit picked first is kept; one picked after the reply replaces the first unit.
@@ -171,24 +176,65 @@ TEST_F(LetterFormTest, EachEntryListsPendingLettersAndAllUnitsAfresh)
     pick("cboNoSurat", "B/005/III/PKL/2005"); // a trainee added after the form was opened
     EXPECT_EQ(box("txtNama")->text(), "Rudi");
     pick("cboJawaban", "Tidak");
+    pick("cboUnit", "Keuangan");
     EXPECT_EQ(box("Text6")->text(), "U01") << "the unit of the last entry no longer narrows";
     button("cmd")->click();
     EXPECT_EQ(rows("TKegiatan").last(), "006|s/d|U01");
 }
 
-TEST_F(LetterFormTest, AReplyNeedsTheLetterNumberFirst)
+TEST_F(LetterFormTest, SimpanRefusesWhatItCannotStoreAndKeepsTheEntry)
 {
     open();
     button("cmdTambah")->click();
     boxes.expect(PickLetterFirst);
     pick("cboJawaban", "Dapat");
     EXPECT_EQ(combo("cboJawaban")->currentText(), "-----Pilih Jawaban-----");
-
     pick("cboNoSurat", L2);
+
+    // No reply, or one typed rather than picked.
+    boxes.expect(PickReply);
     button("cmd")->click();
-    EXPECT_EQ(rows("TSurat"), QStringList({L1 + "|-|1", L2 + "|-|2", L3 + "|Dapat|1",
-                                           L4 + "|Tidak|1"}));
-    EXPECT_EQ(rows("TKegiatan").size(), 3);
+    combo("cboJawaban")->lineEdit()->selectAll();
+    QTest::keyClicks(combo("cboJawaban")->lineEdit(), "Dapat");
+    boxes.expect(PickReply);
+    button("cmd")->click();
+    pick("cboJawaban", "Dapat");
+    // "Dapat" needs a unit picked from the list.
+    boxes.expect(PickUnit);
+    button("cmd")->click();
+    pick("cboUnit", "Produksi");
+    // A start date typed without Enter is checked, and written in full, at Simpan.
+    QTest::keyClicks(box("Text8"), "01/02/2005");
+    boxes.expect(QStringLiteral("Cek ulang bulan pelaksanaan."));
+    button("cmd")->click();
+    EXPECT_EQ(form->focusWidget(), box("Text8"));
+    EXPECT_TRUE(inEntryMode());
+    EXPECT_EQ(box("txtNama")->text(), "Sari");
+    EXPECT_EQ(rows("TKegiatan").size(), 2);
+    EXPECT_EQ(jawaban(L2), "-");
+    box("Text8")->clear();
+    QTest::keyClicks(box("Text8"), "1/4/27");
+    QTest::keyClicks(box("Text9"), "5 Mei"); // an end date typed over is read as a date too
+    boxes.expect(QStringLiteral("Cek ulang tanggal akhir pelaksanaan."));
+    button("cmd")->click();
+    EXPECT_EQ(box("Text8")->text(), "01/04/2027");
+    box("Text9")->clear();
+    QTest::keyClicks(box("Text9"), "5/5/2027");
+    button("cmd")->click();
+    EXPECT_TRUE(inBrowseMode());
+    EXPECT_EQ(rows("TKegiatan").last(), "002|01/04/2027s/d05/05/2027|U03");
+    EXPECT_EQ(jawaban(L2), "Dapat");
+
+    // A letter that has a placement already gets no second one.
+    sql("INSERT INTO TKegiatan VALUES ('001','01/04/2005s/d01/05/2005','U01')");
+    button("cmdTambah")->click();
+    pick("cboNoSurat", L1);
+    pick("cboJawaban", "Tidak");
+    boxes.expect(QStringLiteral("Data kegiatan untuk No Surat ini sudah ada."));
+    button("cmd")->click();
+    EXPECT_TRUE(inEntryMode());
+    EXPECT_EQ(rows("TKegiatan").size(), 4);
+    EXPECT_EQ(jawaban(L1), "-");
 }
 
 TEST_F(LetterFormTest, ASecondLetterNumberReusesTheOnePendingRow)
@@ -203,14 +249,15 @@ TEST_F(LetterFormTest, ASecondLetterNumberReusesTheOnePendingRow)
     EXPECT_EQ(jawaban(L1), "-");
 
     typeStart("01/04/2005");
+    pick("cboUnit", "Keuangan");
     button("cmd")->click();
     EXPECT_EQ(rows("TKegiatan"),
-              QStringList({Placed1, Placed2, "002|01/04/2005s/d01/05/2005|"}));
+              QStringList({Placed1, Placed2, "002|01/04/2005s/d01/05/2005|U01"}));
     EXPECT_EQ(jawaban(L1), "-");
     EXPECT_EQ(jawaban(L2), "Dapat") << "the reply follows the letter now picked";
 }
 
-TEST_F(LetterFormTest, SavingWithoutALetterNumberIsRefusedAndClosingDiscards)
+TEST_F(LetterFormTest, SavingWithoutALetterNumberIsRefusedAndClosingAsks)
 {
     open();
     clickGridRow(1);
@@ -220,10 +267,18 @@ TEST_F(LetterFormTest, SavingWithoutALetterNumberIsRefusedAndClosingDiscards)
     button("cmd")->click();
     EXPECT_TRUE(inEntryMode());
     EXPECT_EQ(rows("TKegiatan"), QStringList({Placed1, Placed2}));
+    // Ya saves through the same checks: refused, the window stays.
+    boxes.expect(AskSave, Answer::Yes);
+    boxes.expect(PickLetterFirst);
+    form->close();
+    settle();
+    ASSERT_EQ(platform::loaded<frmSPM>(), form);
+    EXPECT_TRUE(inEntryMode());
 
     pick("cboNoSurat", L1);
     pick("cboJawaban", "Dapat");
     typeStart("01/04/2005");
+    boxes.expect(AskSave, Answer::No);
     form->close();
     settle();
     EXPECT_EQ(platform::loaded<frmSPM>(), nullptr);

@@ -17,7 +17,8 @@ using platform::Answer;
 
 namespace {
 
-const QString AskDelete = QStringLiteral("Anda yakin akan menghapus.");
+QString askDelete(const QString& unit) { return "Anda yakin akan menghapus.\n" + unit; }
+const QString AskSave = QStringLiteral("Data belum disimpan. Simpan?");
 const QString NotFound = QStringLiteral("Data Tidak ada dalam DataBase.");
 
 class UnitTest : public KursanTest {
@@ -195,7 +196,7 @@ TEST_F(UnitTest, EditTheClickedRowInPlace)
 TEST_F(UnitTest, DeleteAsksAndOnlyOkRemoves)
 {
     clickRow(2);
-    boxes.expect(AskDelete, Answer::Cancel);
+    boxes.expect(askDelete("U03 - Gudang"), Answer::Cancel);
     button("cmdHapus")->click();
     EXPECT_EQ(boxes.shown().back().title, "Peringatan");
     EXPECT_EQ(boxes.shown().back().icon, platform::Icon::Question);
@@ -204,7 +205,7 @@ TEST_F(UnitTest, DeleteAsksAndOnlyOkRemoves)
     EXPECT_EQ(kode->text(), "U03") << "Cancel leaves the position";
 
     clickRow(1);
-    boxes.expect(AskDelete, Answer::Ok);
+    boxes.expect(askDelete("U02 - Produksi"), Answer::Ok);
     button("cmdHapus")->click();
     EXPECT_EQ(rows("TUnit"), QStringList({"U01|Keuangan|101", "U03|Gudang|103"}));
     EXPECT_EQ(kode->text(), "U01") << "the first unit, not the neighbour";
@@ -214,8 +215,8 @@ TEST_F(UnitTest, DeleteAsksAndOnlyOkRemoves)
 
 TEST_F(UnitTest, EmptyTableRefusesEditAndDeleteWithAMessage)
 {
-    for (int i = 0; i < 3; ++i) {
-        boxes.expect(AskDelete, Answer::Ok);
+    for (const char* unit : {"U01 - Keuangan", "U02 - Produksi", "U03 - Gudang"}) {
+        boxes.expect(askDelete(unit), Answer::Ok);
         button("cmdHapus")->click();
     }
     EXPECT_TRUE(rows("TUnit").isEmpty());
@@ -320,16 +321,56 @@ TEST_F(UnitTest, SearchByEachFieldFindsOrStaysOpen)
     expectBrowsing();
 }
 
-TEST_F(UnitTest, ClosingDuringEntryWritesNothing)
+TEST_F(UnitTest, TheGridsHighlightIsTheRowDeleted)
+{
+    // The grid has the focus when the form opens; the keys move the row the form acts on.
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(kode->text(), "U02");
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_Up);
+    boxes.expect(askDelete("U02 - Produksi"), Answer::Ok);
+    button("cmdHapus")->click();
+    EXPECT_EQ(rows("TUnit"), QStringList({"U01|Keuangan|101", "U03|Gudang|103"}));
+    EXPECT_EQ(grid->currentIndex().row(), 0) << "the first unit, highlighted";
+}
+
+TEST_F(UnitTest, ClosingDuringEntryAsksFirst)
 {
     button("cmdTambah")->click();
-    retype(kode, "U07");
+    retype(kode, "U01");
+    retype(nama, "Gizi");
+    // Batal keeps everything typed; Ya saves through the same checks as Simpan.
+    boxes.expect(AskSave, Answer::Cancel);
+    form->close();
+    boxes.expect(AskSave, Answer::Yes);
+    boxes.expect("Data tidak dapat disimpan: Kode_Unit \"U01\" sudah ada dalam DataBase.");
     form->close();
     settle();
+    ASSERT_EQ(platform::loaded<frmUnit>(), form);
+    EXPECT_EQ(boxes.shown()[0].buttons, platform::Buttons::YesNoCancel);
+    expectEntry();
+    EXPECT_EQ(nama->text(), "Gizi");
     EXPECT_EQ(rows("TUnit").size(), 3);
+
+    retype(kode, "U07");
+    boxes.expect(AskSave, Answer::Yes);
+    form->close();
+    settle();
+    EXPECT_EQ(platform::loaded<frmUnit>(), nullptr);
+    EXPECT_EQ(rows("TUnit").last(), "U07|Gizi|<null>");
+
+    // Tidak throws the entry away.
+    open();
+    button("cmdTambah")->click();
+    retype(kode, "U08");
+    boxes.expect(AskSave, Answer::No);
+    form->close();
+    settle();
+    EXPECT_EQ(rows("TUnit").size(), 4);
     open();
     expectBrowsing();
-    EXPECT_EQ(grid->model()->rowCount(), 3);
+    EXPECT_EQ(grid->model()->rowCount(), 4);
 }
 
 } // namespace

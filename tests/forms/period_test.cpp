@@ -4,16 +4,22 @@
 
 using period::Problem;
 
-TEST(PeriodDates, SixDigitsGetSlashesAndTwoDigitYearsTheCentury)
+TEST(PeriodDates, ShortOrUnpaddedDatesAreWrittenInFullOrNotAtAll)
 {
     EXPECT_EQ(period::CekTgl("010305"), "01/03/05");
-    EXPECT_EQ(period::CekTgl("01/03/05"), "01/03/05");
-    EXPECT_EQ(period::CekTgl("1032005"), "1032005");
+    EXPECT_EQ(period::CekTgl("1/4/27"), "1/4/27") << "six characters, not six digits";
 
-    EXPECT_EQ(period::withCentury("15/03/05"), "15/03/2005");
-    EXPECT_EQ(period::withCentury("01/04/1999"), "01/04/1999"); // a full year is kept
-    EXPECT_EQ(period::withCentury("15/03/ab"), "15/03/ab");
-    EXPECT_EQ(period::withCentury(""), "");
+    const struct {
+        const char* typed;
+        const char* normal; // empty: cannot be read
+    } cases[] = {
+        {"15/03/05", "15/03/2005"}, {"01/04/1999", "01/04/1999"}, {"1/4/27", "01/04/2027"},
+        {"01/1/2027", "01/01/2027"}, {"01042027", "01/04/2027"},  {"15/03/ab", ""},
+        {"1//4//27", ""},           {"1/4/10000", ""},            {"1/4/205", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(period::normalise(c.typed), c.normal) << c.typed;
 }
 
 TEST(PeriodDates, StartIsCheckedAgainstTodaysMonthAndYearTogether)
@@ -27,8 +33,9 @@ TEST(PeriodDates, StartIsCheckedAgainstTodaysMonthAndYearTogether)
         {"31/01/2006", Problem::None},  // a later year is never refused for its month
         {"01/02/2005", Problem::Month}, {"31/12/2004", Problem::Year},
         {"01/04/1999", Problem::Year},  {"15/13/2005", Problem::Month},
-        {"15/00/2005", Problem::Month}, {"1/4/2005", Problem::Month},
-        {"", Problem::Month},           {"31/04/2005", Problem::Day},
+        {"15/00/2005", Problem::Month}, {"1/4/2005", Problem::Day}, // not written in full
+        {"", Problem::Day},             {"31/04/2005", Problem::Day},
+        {"15/12/9999", Problem::Year},  // its end would have a five-digit year
         {"00/04/2005", Problem::Day},   {"29/02/2008", Problem::None},
         {"29/02/2006", Problem::Day},
     };

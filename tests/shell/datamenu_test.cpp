@@ -111,6 +111,7 @@ TEST_F(DataMenuTest, RestoreChecksAsksClosesTheFormsAndKeepsTheOldData)
 
     const QString kept = m_dir.filePath("kursan/master-sebelum-pulih-2005-03-15.mdb");
     boxes.expect(question);
+    boxes.expect("Data belum disimpan. Simpan?", Answer::No);
     boxes.expect("Data dipulihkan dari " + file + ".\nData sebelumnya disimpan sebagai " +
                  QDir::toNativeSeparators(kept) + ".");
     trigger("mnuPulihkan");
