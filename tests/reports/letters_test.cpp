@@ -1,5 +1,6 @@
 #include "forms/frmKursan.h"
 #include "platform/windows.h"
+#include "reports/engine/fitter.h"
 #include "reports/engine/preview.h"
 #include "reports/lettersheets.h"
 #include "reports/registry.h"
@@ -91,6 +92,20 @@ protected:
         sql("INSERT INTO TSurat VALUES (?, ?, ?)", {"Ns", "Jawaban", "Jumlah_Kursan"});
         sql("INSERT INTO TKegiatan VALUES (?, ?, ?)", {"Np", "Tanggal_Pelaksanaan", "Kode_Unit"});
     }
+    // A placed trainee as an office really has them: long names, a long town, a long unit.
+    void addLongValues(const QString& unit = "Divisi Teknologi Informasi")
+    {
+        addUnit("U01", unit);
+        sql("INSERT INTO TKursan VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+            {"B/001/III/PKL/2026", "001", "0810123456", "Muhammad Rizky Pratama Siregar",
+             "Pematangsiantar", "17/08/05", "Jl. Sisingamangaraja No. 123, Kelurahan Teladan Timur",
+             "081234567890", "Universitas Sumatera Utara", "Teknik Informatika dan Komputer",
+             "Penelitian"});
+        sql("INSERT INTO TSurat VALUES (?, ?, ?)", {"B/001/III/PKL/2026", "Dapat", 1});
+        addPlacement("001", period, "U01");
+    }
+    const QString period = "01/03/2026s/d01/04/2026";
+
     static Document prepare(const std::string& name)
     {
         const Layout* layout = findLayout(QString::fromStdString(name));
@@ -236,7 +251,7 @@ TEST_F(Letters, KursanCetakWritesEachToPdfWithItsFontsEmbedded)
         EXPECT_TRUE(fonts.contains(QRegularExpression("LiberationSans-Bold\\s.*yes")))
             << fonts.toStdString();
         if (report == "drSertifikat") {
-            EXPECT_TRUE(fonts.contains(QRegularExpression("EBGaramond.*\\s.*yes")))
+            EXPECT_TRUE(fonts.contains(QRegularExpression("EBGaramond12-Bold\\s.*yes")))
                 << fonts.toStdString();
         }
     }
@@ -277,4 +292,53 @@ TEST_F(Letters, MenuItemsAndCetakSpmShowEveryLetterUnfiltered)
     kursan->close();
     settle();
     EXPECT_EQ(platform::Windows::find("drSPM"), spm);
+}
+
+TEST_F(Letters, NoTwoTextsTouchOnALineAndDatesPrintWhole)
+{
+    addLongValues();
+    for (const std::string& report : letterReports) {
+        SCOPED_TRACE(report);
+        const QString pdf = m_dir.filePath(QString::fromStdString(report) + ".pdf");
+        ASSERT_TRUE(writePdf(prepare(report), pdf));
+        std::vector<PdfWord> words = pdfWords(pdf);
+        std::sort(words.begin(), words.end(),
+                  [](const PdfWord& a, const PdfWord& b) { return a.left < b.left; });
+        QStringList texts;
+        for (size_t i = 0; i < words.size(); ++i) {
+            texts << words[i].text;
+            // The nearest word to its right on the same line starts a space (1.5 pt) later.
+            for (size_t j = i + 1; j < words.size(); ++j) {
+                if (std::abs(words[j].top - words[i].top) < 3) {
+                    EXPECT_GE(words[j].left - words[i].right, 1.5)
+                        << words[i].text.toStdString() << " | " << words[j].text.toStdString();
+                    break;
+                }
+            }
+        }
+        const bool hasTown = report == "drSK" || report == "drSertifikat" || report == "drSPKP";
+        EXPECT_EQ(texts.contains("Pematangsiantar"), hasTown) << texts.join(' ').toStdString();
+        EXPECT_TRUE(texts.contains(period)) << texts.join(' ').toStdString();
+        // The place of issue and today's date apart ("Sendangwiru 15 Maret 2005").
+        EXPECT_EQ(texts.contains("Sendangwiru"), report != "drSK");
+    }
+}
+
+TEST_F(Letters, CertificatePrintsThePeriodWholeAndAtLeast85PercentWide)
+{
+    // A unit name so long that the line of the period cannot hold everything.
+    addLongValues("Pemeliharaan Mesin Produksi dan Perbengkelan Pusat");
+    const QString pdf = m_dir.filePath("sertifikat.pdf");
+    ASSERT_TRUE(writePdf(prepare("drSertifikat"), pdf));
+    const Face garamond12(fontFor(garamond(12).bold()));
+    const qreal natural = garamond12.width(period) / 20; // points
+    bool found = false;
+    for (const PdfWord& w : pdfWords(pdf)) {
+        if (w.text != period)
+            continue;
+        found = true;
+        EXPECT_GE(w.right - w.left, natural * BandFitter::narrowest - 0.1);
+        EXPECT_LT(w.right - w.left, natural - 1); // condensed: the unit took what it could
+    }
+    EXPECT_TRUE(found);
 }
