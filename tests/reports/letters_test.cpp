@@ -10,6 +10,8 @@
 #include "shell/frmMenu.h"
 
 #include <QAction>
+#include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <gmock/gmock.h>
@@ -251,7 +253,7 @@ TEST_F(Letters, KursanCetakWritesEachToPdfWithItsFontsEmbedded)
         EXPECT_TRUE(fonts.contains(QRegularExpression("LiberationSans-Bold\\s.*yes")))
             << fonts.toStdString();
         if (report == "drSertifikat") {
-            EXPECT_TRUE(fonts.contains(QRegularExpression("EBGaramond12-Bold\\s.*yes")))
+            EXPECT_TRUE(fonts.contains(QRegularExpression("JunicodeTwoBeta-Bold\\s.*yes")))
                 << fonts.toStdString();
         }
     }
@@ -341,4 +343,30 @@ TEST_F(Letters, CertificatePrintsThePeriodWholeAndAtLeast85PercentWide)
         EXPECT_LT(w.right - w.left, natural - 1); // condensed: the unit took what it could
     }
     EXPECT_TRUE(found);
+}
+
+TEST_F(Letters, GaramondStandsInAsASerifWhenItsFacesAreMissing)
+{
+    addSample();
+    // A machine with the Arial stand-ins and DejaVu only.
+    QFile conf(m_dir.filePath("fonts.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write(QString("<?xml version=\"1.0\"?><fontconfig>"
+                       "<dir>/usr/share/fonts/truetype/liberation2</dir>"
+                       "<dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>%1</cachedir>"
+                       "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include></fontconfig>")
+                   .arg(m_dir.filePath("fc-cache"))
+                   .toUtf8());
+    conf.close();
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("FONTCONFIG_FILE", conf.fileName());
+    p.setProcessEnvironment(env);
+    const QString pdf = m_dir.filePath("sertifikat.pdf");
+    p.start(KURSAN_CETAK, {m_path, "drSertifikat", pdf});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QString fonts = runTool("pdffonts", {pdf});
+    EXPECT_TRUE(fonts.contains("LiberationSerif-Bold") || fonts.contains("DejaVuSerif-Bold"))
+        << fonts.toStdString();
 }

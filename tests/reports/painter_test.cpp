@@ -124,7 +124,7 @@ TEST(ReportPainter, PdfEmbedsTheStandInFaces)
     }
     embedded.sort();
     EXPECT_EQ(embedded,
-              (QStringList{"EBGaramond12-Bold", "LiberationSans", "LiberationSans-Bold"}))
+              (QStringList{"JunicodeTwoBeta-Bold", "LiberationSans", "LiberationSans-Bold"}))
         << embedded.join(", ").toStdString();
 }
 

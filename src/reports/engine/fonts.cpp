@@ -6,8 +6,14 @@ QFont fontFor(const FontSpec& wanted)
 {
     QFont font;
     if (wanted.family.compare(QLatin1String("Garamond"), Qt::CaseInsensitive) == 0) {
-        font.setFamilies({QStringLiteral("EB Garamond 12"), QStringLiteral("EB Garamond"),
-                          QStringLiteral("Garamond")});
+        // EB Garamond's figures are old-style (its bold has no others), so dates and numbers
+        // would not line up with the Arial beside them; Junicode, an old-style face
+        // in the Garamond tradition and nearly as narrow, has lining figures and a true bold.
+        font.setFamilies({QStringLiteral("Garamond"), QStringLiteral("Junicode Two Beta"),
+                          QStringLiteral("Junicode"), QStringLiteral("EB Garamond 12"),
+                          QStringLiteral("EB Garamond"),
+                          QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif"),
+                          QStringLiteral("Times New Roman")});
         font.setStyleHint(QFont::Serif);
     } else if (wanted.family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) {
         font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),

@@ -11,7 +11,9 @@
 
 namespace reports {
 
-// The installed face that stands in for a layout's font, sized in twips.
+// The installed face that stands in for a layout's font, sized in twips. "Garamond" prints in a
+// Garamond-like serif with lining figures (Junicode), else in EB Garamond, else in another
+// serif; "Arial" in Liberation Sans.
 QFont fontFor(const FontSpec& wanted);
 
 // A font with its metrics, in twips.
