@@ -7,7 +7,8 @@ namespace reports {
 
 Document prepareReport(const Layout& layout)
 {
-    return paginate(layout, deLaporan::instance().run(layout.command), platform::today());
+    return paginate(layout, deLaporan::instance().run(layout.command, layout.filter),
+                    platform::today());
 }
 
 } // namespace reports

@@ -124,6 +124,9 @@ TEST_F(Letters, EveryControlWhereTheDesignSheetPutsIt)
     ASSERT_EQ(letterSheets().size(), letterReports.size());
     for (const Sheet& sheet : letterSheets()) {
         SCOPED_TRACE(sheet.report);
+        // Only the exploration letter prints a reply that is not "Dapat".
+        const bool everyReply = std::string(sheet.report) == "drSPM";
+        sql("UPDATE TSurat SET Jawaban = ?", {everyReply ? "Jawaban" : "Dapat"});
         const Document doc = prepare(sheet.report);
         ASSERT_EQ(doc.pages.size(), 1u);
         EXPECT_EQ(pageOf(*doc.layout), sheet.page);
@@ -161,6 +164,22 @@ TEST_F(Letters, OneDocumentPerPlacementEachOnAPageOfItsOwn)
                 EXPECT_EQ(i.cutAt, 0) << i.control->name.toStdString();
             }
         }
+    }
+}
+
+TEST_F(Letters, RefusedPlacementGetsOnlyTheExplorationLetter)
+{
+    addSample(); // Budi placed once, Ani twice
+    sql("UPDATE TSurat SET Jawaban = ? WHERE Ns = ?", {"Tidak", "B/002/III/PKL/2005"});
+    for (const std::string& report : letterReports) {
+        SCOPED_TRACE(report);
+        const Document doc = prepare(report);
+        QStringList names;
+        for (const Page& page : doc.pages)
+            names << textOf(page, "txtNama_Kursan");
+        const QStringList expected =
+            report == "drSPM" ? QStringList{"Budi", "Ani", "Ani"} : QStringList{"Budi"};
+        EXPECT_EQ(names, expected);
     }
 }
 

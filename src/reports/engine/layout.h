@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/engine/rows.h"
+
 #include <QString>
 #include <vector>
 
@@ -80,6 +82,7 @@ struct Layout {
     QString name;    // "drKursan"
     QString command; // the command of deLaporan it prints: "cmdKursan"
     QString caption; // the preview window's caption
+    RowFilter filter; // the command's rows it prints; empty: all of them
     int pageWidth = 11906; // A4 portrait
     int pageHeight = 16838;
     int reportWidth = 0;
