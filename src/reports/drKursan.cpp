@@ -45,6 +45,7 @@ Control& cell(Band& band, const Column& c, const QString& name, const QString& c
 Layout drKursan()
 {
     Layout l(QStringLiteral("drKursan"), QStringLiteral("cmdKursan"), QStringLiteral("drKursan"));
+    l.title = QStringLiteral("Data Kursan");
     l.reportWidth = 10365;
     l.margins = {700, 500, 1440, 1440};
     l.reportHeader.height = 855;

@@ -293,17 +293,18 @@ TEST_F(Letters, MenuItemsAndCetakSpmShowEveryLetterUnfiltered)
     EXPECT_EQ(spm->document().rowCount, 3);
     EXPECT_EQ(spm->parentWidget(), menu);
 
-    const std::map<std::string, const char*> items{{"mnuSPM", "drSPM"},
-                                                   {"mnuCetakSPKP", "drSPKP"},
-                                                   {"mnuSPP", "drSPP"},
-                                                   {"mnuCetakSK", "drSK"},
-                                                   {"mnuCetakSertifikat", "drSertifikat"}};
-    for (const auto& [item, report] : items) {
+    const std::map<std::string, std::pair<const char*, QString>> items{
+        {"mnuSPM", {"drSPM", "Surat Penjajakan Masalah"}},
+        {"mnuCetakSPKP", {"drSPKP", "Surat Pengantar Kartu Pengenal"}},
+        {"mnuSPP", {"drSPP", "Surat Pengantar Pelaksana"}},
+        {"mnuCetakSK", {"drSK", "Surat Keterangan"}},
+        {"mnuCetakSertifikat", {"drSertifikat", "Sertifikat"}}};
+    for (const auto& [item, shown] : items) {
         SCOPED_TRACE(item);
         menu->findChild<QAction*>(item.c_str())->trigger();
-        auto* preview = qobject_cast<ReportPreview*>(platform::Windows::find(report));
+        auto* preview = qobject_cast<ReportPreview*>(platform::Windows::find(shown.first));
         ASSERT_NE(preview, nullptr);
-        EXPECT_EQ(preview->windowTitle(), "DataReport1");
+        EXPECT_EQ(preview->windowTitle(), "DataReport1 — " + shown.second);
         EXPECT_EQ(preview->document().rowCount, 3);
         EXPECT_TRUE(preview->isVisible());
     }

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
+#include <QPrintPreviewWidget>
 #include <QProgressDialog>
 #include <QToolBar>
 
@@ -82,6 +84,32 @@ TEST_F(Preview, SmallReportNeedsNoProgressAndClosesCleanly)
     auto* again = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->document().rowCount, ReportPreview::progressRows + 1);
+}
+
+TEST_F(Preview, ShownAgainTheOpenPreviewReadsItsRowsAgain)
+{
+    addSample(); // three certificates: Budi, Ani, Ani
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drSertifikat", nullptr));
+    ASSERT_NE(preview, nullptr);
+    auto* pages = preview->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->pageCount(), 3);
+
+    sql("DELETE FROM TKegiatan WHERE Np = ? AND Kode_Unit = ?", {"002", "U02"});
+    EXPECT_EQ(reports::show("drSertifikat", nullptr), preview);
+    EXPECT_EQ(preview->document().rowCount, 2);
+    EXPECT_EQ(pages->pageCount(), 2);
+}
+
+TEST_F(Preview, NewPreviewOpensOffsetFromTheLastAndSaysWhichReportItIs)
+{
+    addSample();
+    QWidget* statement = reports::show("drSK", nullptr);
+    QWidget* certificate = reports::show("drSertifikat", nullptr);
+    ASSERT_TRUE(statement && certificate);
+    EXPECT_EQ(statement->windowTitle(), "DataReport1 — Surat Keterangan");
+    EXPECT_EQ(certificate->windowTitle(), "DataReport1 — Sertifikat");
+    EXPECT_EQ(certificate->pos(), statement->pos() + QPoint(30, 30));
 }
 
 TEST_F(Preview, UnknownReportIsAMessageNotACrash)

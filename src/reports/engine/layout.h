@@ -82,6 +82,7 @@ struct Layout {
     QString name;    // "drKursan"
     QString command; // the command of deLaporan it prints: "cmdKursan"
     QString caption; // the preview window's caption
+    QString title;   // what the report is ("Sertifikat"), after the caption and in file names
     RowFilter filter; // the command's rows it prints; empty: all of them
     int pageWidth = 11906; // A4 portrait
     int pageHeight = 16838;

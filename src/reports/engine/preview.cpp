@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QToolBar>
@@ -35,7 +36,9 @@ ReportPreview::ReportPreview(Document doc, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setObjectName(m_doc.layout->name);
-    setWindowTitle(m_doc.layout->caption);
+    const Layout& layout = *m_doc.layout;
+    setWindowTitle(layout.title.isEmpty() ? layout.caption
+                                          : layout.caption + QStringLiteral(" — ") + layout.title);
     setUpPage(printer(), *m_doc.layout);
     printer()->setFullPage(true);
 
@@ -47,6 +50,13 @@ ReportPreview::ReportPreview(Document doc, QWidget* owner)
     }
     connect(m_savePdf, &QAction::triggered, this, &ReportPreview::savePdf);
     connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paintPages);
+}
+
+void ReportPreview::setDocument(Document doc)
+{
+    m_doc = std::move(doc);
+    if (auto* pages = findChild<QPrintPreviewWidget*>())
+        pages->updatePreview();
 }
 
 QProgressDialog* ReportPreview::progressFor(const QString& text)
