@@ -45,8 +45,11 @@ TEST_F(Preview, SavesThePdfWhereTheUserChooses)
         suggested = s;
         return path;
     });
+    // What and when, and where it went.
+    boxes.expect(QString("Berkas PDF disimpan di %1.").arg(path));
     preview->savePdfAction()->trigger();
-    EXPECT_TRUE(suggested.endsWith("drUnit.pdf"));
+    EXPECT_EQ(QFileInfo(suggested).fileName(), "Data-Unit-2005-03-15.pdf");
+    EXPECT_EQ(boxes.shown().back().icon, platform::Icon::Information);
     EXPECT_TRUE(pdfText(path).simplified().contains("U01 Keuangan U02 Gudang"));
 
     // A place that cannot be written says so; cancelling the dialog does nothing.

@@ -1,5 +1,6 @@
 #include "reports/engine/preview.h"
 
+#include "platform/clock.h"
 #include "platform/msgbox.h"
 
 #include <QAction>
@@ -59,6 +60,15 @@ void ReportPreview::setDocument(Document doc)
         pages->updatePreview();
 }
 
+QString ReportPreview::suggestedFileName() const
+{
+    const Layout& layout = *m_doc.layout;
+    QString what = layout.title.isEmpty() ? layout.name : layout.title;
+    what.replace(QLatin1Char(' '), QLatin1Char('-'));
+    return what + QLatin1Char('-') + platform::today().toString(QStringLiteral("yyyy-MM-dd")) +
+           QStringLiteral(".pdf");
+}
+
 QProgressDialog* ReportPreview::progressFor(const QString& text)
 {
     if (m_doc.rowCount <= progressRows)
@@ -101,8 +111,7 @@ void ReportPreview::paintPages(QPrinter* printer)
 
 void ReportPreview::savePdf()
 {
-    const QString suggested = QDir::home().filePath(m_doc.layout->name + QStringLiteral(".pdf"));
-    const QString path = askForPdf(this, suggested);
+    const QString path = askForPdf(this, QDir::home().filePath(suggestedFileName()));
     if (path.isEmpty())
         return;
     QProgressDialog* dialog =
@@ -110,9 +119,13 @@ void ReportPreview::savePdf()
     const bool written = writePdf(m_doc, path, progress(dialog));
     if (dialog)
         dialog->hide();
-    if (!written)
-        platform::msgBox(QStringLiteral("Berkas PDF %1 tidak dapat ditulis.")
-                             .arg(QDir::toNativeSeparators(path)),
+    const QString where = QDir::toNativeSeparators(path);
+    if (written)
+        platform::msgBox(QStringLiteral("Berkas PDF disimpan di %1.").arg(where),
+                         QStringLiteral("Simpan PDF"), platform::Icon::Information,
+                         platform::Buttons::Ok, this);
+    else
+        platform::msgBox(QStringLiteral("Berkas PDF %1 tidak dapat ditulis.").arg(where),
                          QStringLiteral("Simpan PDF"), platform::Icon::Critical,
                          platform::Buttons::Ok, this);
 }

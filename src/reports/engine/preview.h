@@ -21,7 +21,10 @@ public:
     // Shows the pages of a fresh run of the same report.
     void setDocument(Document doc);
     QAction* savePdfAction() const { return m_savePdf; }
+    // Asks where, suggesting what and when ("Sertifikat-2026-12-08.pdf"), writes the PDF and
+    // says where it went.
     void savePdf();
+    QString suggestedFileName() const;
 
     // Reports of more rows than this show a progress bar while their pages are drawn.
     static constexpr int progressRows = 300;
