@@ -1,5 +1,6 @@
 #include "data/database.h"
 #include "data/error.h"
+#include "platform/language.h"
 #include "platform/msgbox.h"
 #include "shell/frmPassword.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kursan"));
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    platform::useIndonesian();
 
     try {
         data::Database::prepare(data::Database::defaultPath());

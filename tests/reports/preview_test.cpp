@@ -5,6 +5,11 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QFileInfo>
 #include <QPrintPreviewWidget>
 #include <QProgressDialog>
@@ -113,6 +118,28 @@ TEST_F(Preview, NewPreviewOpensOffsetFromTheLastAndSaysWhichReportItIs)
     EXPECT_EQ(statement->windowTitle(), "DataReport1 — Surat Keterangan");
     EXPECT_EQ(certificate->windowTitle(), "DataReport1 — Sertifikat");
     EXPECT_EQ(certificate->pos(), statement->pos() + QPoint(30, 30));
+}
+
+TEST_F(Preview, SpeaksIndonesian)
+{
+    addSample();
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drUnit", nullptr));
+    ASSERT_NE(preview, nullptr);
+    QStringList tips;
+    for (QAction* action : preview->findChild<QToolBar*>()->actions())
+        tips << action->toolTip();
+    for (const char* tip : {"Halaman berikutnya", "Perbesar", "Muat lebar halaman", "Cetak"})
+        EXPECT_TRUE(tips.contains(tip)) << tips.join(", ").toStdString();
+
+    QPrintDialog print(preview->printer());
+    EXPECT_EQ(print.windowTitle(), "Cetak");
+    QFileDialog save(nullptr, "Simpan PDF");
+    save.setOption(QFileDialog::DontUseNativeDialog);
+    save.setAcceptMode(QFileDialog::AcceptSave);
+    EXPECT_EQ(save.findChild<QLabel*>("fileNameLabel")->text(), "&Nama berkas:");
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Batal");
 }
 
 TEST_F(Preview, UnknownReportIsAMessageNotACrash)

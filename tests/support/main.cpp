@@ -1,3 +1,5 @@
+#include "platform/language.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,6 +8,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
                                                                     : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    platform::useIndonesian();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
