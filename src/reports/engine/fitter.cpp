@@ -80,7 +80,6 @@ BandFitter::BandFitter(const Layout& layout, const Band& band, Faces& faces)
         if (!isText(c))
             continue;
         Slot& slot = m_slots[i];
-        slot.isText = true;
         slot.onLine = c.width == 0;
         slot.face = &faces.of(c);
         if (!slot.onLine)

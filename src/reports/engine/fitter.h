@@ -33,7 +33,6 @@ public:
 
 private:
     struct Slot {
-        bool isText = false;
         bool onLine = false;        // a text without a width of its own
         const Face* face = nullptr;
         std::vector<int> followers; // texts to its right on its line, nearest first

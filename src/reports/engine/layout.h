@@ -30,8 +30,8 @@ enum class ControlKind { Label, Field, Line, Rect };
 enum class Align { Left, Centre, Right };
 
 // One control of a band. Positions are twips from the band's top-left corner.
-// A label or field with width 0 reaches the report's right edge; height 0 is one line of its
-// font. A line runs from (left, top) to (left + width, top + height).
+// A label or field with width 0 takes the room its line leaves it (see BandFitter); height 0 is
+// one line of its font. A line runs from (left, top) to (left + width, top + height).
 struct Control {
     ControlKind kind = ControlKind::Label;
     QString name;
