@@ -134,19 +134,6 @@ TEST(ReportPainter, UnwritablePdfIsReported)
     EXPECT_FALSE(writePdf(doc, "/nonexistent-dir/uji.pdf"));
 }
 
-TEST(ReportPainter, CondensedTextInksExactlyItsRoom)
-{
-    // The page is 3000 wide: the name is condensed to end at its edge, not past it.
-    const Document doc = onePage([](Band& b) {
-        b.label("Place", 200, 100, "Sendangwiru Sendangwiru").font(arial(12));
-    });
-    ASSERT_LT(doc.pages[0].items[0].stretch, 1);
-    const auto ink = inkedColumns(render(doc));
-    EXPECT_GE(ink.first, 200);
-    EXPECT_GE(ink.second, 2900);
-    EXPECT_LE(ink.second, 3000);
-}
-
 TEST(ReportPainter, CentredAndRightAlignedTextsArePlacedByTheirKernedWidth)
 {
     // The list reports' title, whose pairs "AT", "TA", "AV", "PT" are kerned.
