@@ -32,10 +32,10 @@ void heading(Band& band, const Column& c, const QString& name, const QString& te
 }
 
 // A value fills its cell's lines (two at this size) before it is cut.
-Control& cell(Band& band, const Column& c, const QString& name, const QString& column,
-              int top = inset, int height = rowHeight - 2 * inset)
+void cell(Band& band, const Column& c, const QString& name, const QString& column,
+          int top = inset, int height = rowHeight - 2 * inset)
 {
-    return band.field(name, c.cellLeft + inset, top, column)
+    band.field(name, c.cellLeft + inset, top, column)
         .size(c.cellWidth - 2 * inset, height)
         .wrapped();
 }

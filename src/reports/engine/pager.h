@@ -43,7 +43,7 @@ struct Document {
 // header at the top and the page footer at the bottom of every page, one detail band per row in
 // row order, the report footer (when it holds anything) after the last row. A band that does
 // not fit in what is left of a page starts the next one; a band taller than a whole page prints
-// on one page, cut at the bottom margin. Texts are fitted as fitBand() says. Throws data::Error
+// on one page, cut at the bottom margin. Texts are fitted as BandFitter says. Throws data::Error
 // when the layout names a column the rows lack.
 Document paginate(const Layout& layout, const Rows& rows, const QDate& today);
 
