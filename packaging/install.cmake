@@ -33,5 +33,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # the SQLite driver of Qt SQL and the faces the layouts are drawn in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6sql6-sqlite, fonts-liberation2, fonts-ebgaramond, fonts-urw-base35")
+    "libqt6sql6-sqlite, fonts-liberation2, fonts-junicode, fonts-ebgaramond, fonts-urw-base35")
 include(CPack)

@@ -2,6 +2,7 @@
 #include "data/database.h"
 #include "data/error.h"
 #include "platform/clock.h"
+#include "platform/language.h"
 #include "platform/msgbox.h"
 #include "shell/frmPassword.h"
 #include "shell/startup.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     // Desktops take the window's icon and name from the installed menu entry.
     QApplication::setDesktopFileName(QStringLiteral("id.co.tembara.Kursan"));
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    platform::useIndonesian();
 
     if (!shell::openDatabase(data::Database::defaultPath()))
         return 1;

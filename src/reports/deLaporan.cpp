@@ -121,14 +121,23 @@ QSqlDatabase& deLaporan::connection()
     return m_db;
 }
 
-Rows deLaporan::run(const QString& command)
+Rows deLaporan::run(const QString& command, const RowFilter& filter)
 {
-    const QString text = commandText(command);
+    QString text = commandText(command);
     if (text.isEmpty())
         throw data::Error(QStringLiteral("Perintah laporan %1 tidak dikenal.").arg(command));
     QSqlQuery q(connection());
     q.setForwardOnly(true);
-    if (!q.exec(text))
+    if (!filter.column.isEmpty()) {
+        // The column is a name from the program's own layouts, never typed by a user.
+        static const QRegularExpression end(QStringLiteral("[;\\s]*$"));
+        text.remove(end);
+        text += QStringLiteral("\r\nWHERE %1 = ?;").arg(filter.column);
+    }
+    q.prepare(text);
+    if (!filter.column.isEmpty())
+        q.addBindValue(filter.value);
+    if (!q.exec())
         throw data::Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
                               .arg(command, m_openedPath, q.lastError().text()));
     Rows rows;

@@ -18,9 +18,11 @@ public:
     // The SQL a command runs (a table command reads the whole table in column order).
     static QString commandText(const QString& command);
 
-    // Runs a command and returns every row it gives, columns by their bare names; a column
-    // name that comes twice is read once. Throws data::Error when the database cannot be read.
-    Rows run(const QString& command);
+    // Runs a command and returns every row it gives (those the filter keeps), columns by their
+    // bare names; a column name that comes twice is read once. The command's own text is left
+    // as it is: the filter's condition is added to its from clause, its value bound. Throws
+    // data::Error when the database cannot be read.
+    Rows run(const QString& command, const RowFilter& filter = {});
 
     ~deLaporan() override;
 

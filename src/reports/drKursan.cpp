@@ -20,7 +20,7 @@ const Column columns[9] = {
 };
 
 constexpr int rowHeight = 480;
-constexpr int inset = 30; // a field starts just inside its box
+constexpr int inset = 30; // a field keeps this far inside its box
 
 // A one-line heading sits in the middle of its box, a two-line one fills the box.
 void heading(Band& band, const Column& c, const QString& name, const QString& text, int top)
@@ -31,9 +31,13 @@ void heading(Band& band, const Column& c, const QString& name, const QString& te
         .centred();
 }
 
-void cell(Band& band, const Column& c, const QString& name, const QString& column, int top = inset)
+// A value fills its cell's lines (two at this size) before it is cut.
+void cell(Band& band, const Column& c, const QString& name, const QString& column,
+          int top = inset, int height = rowHeight - 2 * inset)
 {
-    band.field(name, c.cellLeft + inset, top, column).size(c.cellWidth - 2 * inset + 15, 225);
+    band.field(name, c.cellLeft + inset, top, column)
+        .size(c.cellWidth - 2 * inset, height)
+        .wrapped();
 }
 
 } // namespace
@@ -41,6 +45,7 @@ void cell(Band& band, const Column& c, const QString& name, const QString& colum
 Layout drKursan()
 {
     Layout l(QStringLiteral("drKursan"), QStringLiteral("cmdKursan"), QStringLiteral("drKursan"));
+    l.title = QStringLiteral("Data Kursan");
     l.reportWidth = 10365;
     l.margins = {700, 500, 1440, 1440};
     l.reportHeader.height = 855;
@@ -79,8 +84,9 @@ Layout drKursan()
                rowHeight);
     cell(d, columns[0], "txtNp", "Np");
     cell(d, columns[1], "txtNama_Kursan", "Nama_Kursan");
-    cell(d, columns[2], "txtTempat_Lahir", "Tempat_Lahir");
-    cell(d, columns[2], "txtTanggal_Lahir", "Tanggal_Lahir", inset + 225);
+    // The place has one line: the date is printed beneath it.
+    cell(d, columns[2], "txtTempat_Lahir", "Tempat_Lahir", inset, 225);
+    cell(d, columns[2], "txtTanggal_Lahir", "Tanggal_Lahir", inset + 225, 225);
     cell(d, columns[3], "txtAlamat", "Alamat");
     cell(d, columns[4], "txtTelepon", "Telepon");
     cell(d, columns[5], "txtInstansi", "Instansi");

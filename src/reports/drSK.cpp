@@ -6,6 +6,8 @@ namespace reports::layouts {
 Layout drSK()
 {
     Layout l(QStringLiteral("drSK"), QStringLiteral("cmdSK"), QStringLiteral("DataReport1"));
+    l.title = QStringLiteral("Surat Keterangan");
+    l.filter = grantedOnly();
     l.reportWidth = 9675;
     l.margins = {1400, 700, 1440, 1440};
     l.detail.height = 12555;

@@ -6,6 +6,8 @@ namespace reports::layouts {
 Layout drSPKP()
 {
     Layout l(QStringLiteral("drSPKP"), QStringLiteral("cmdSPKP"), QStringLiteral("DataReport1"));
+    l.title = QStringLiteral("Surat Pengantar Kartu Pengenal");
+    l.filter = grantedOnly();
     l.reportWidth = 9765;
     l.margins = {1400, 700, 1440, 1440};
     l.detail.height = 14085;

@@ -6,6 +6,7 @@ namespace reports::layouts {
 Layout drSPM()
 {
     Layout l(QStringLiteral("drSPM"), QStringLiteral("cmdSPM"), QStringLiteral("DataReport1"));
+    l.title = QStringLiteral("Surat Penjajakan Masalah");
     l.reportWidth = 10200;
     l.margins = {700, 700, 1440, 1440};
     l.detail.height = 12945;

@@ -6,6 +6,8 @@ namespace reports::layouts {
 Layout drSPP()
 {
     Layout l(QStringLiteral("drSPP"), QStringLiteral("cmdSPP"), QStringLiteral("DataReport1"));
+    l.title = QStringLiteral("Surat Pengantar Pelaksana");
+    l.filter = grantedOnly();
     l.reportWidth = 9075;
     l.margins = {1440, 700, 1440, 1400};
     l.detail.height = 14430;

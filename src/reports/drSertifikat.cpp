@@ -7,6 +7,8 @@ Layout drSertifikat()
 {
     Layout l(QStringLiteral("drSertifikat"), QStringLiteral("cmdSertifikat"),
              QStringLiteral("DataReport1"));
+    l.title = QStringLiteral("Sertifikat");
+    l.filter = grantedOnly();
     l.reportWidth = 9264;
     l.margins = {1440, 1440, 1440, 1440};
     l.detail.height = 13065;

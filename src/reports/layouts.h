@@ -14,6 +14,13 @@
 //     l.detail.line("Line1", 4410, 9285, 4170, 0);
 namespace reports::layouts {
 
+// The placements granted by their unit: a refused trainee gets no statement, certificate or
+// covering letter (the exploration letter goes to every reply).
+inline RowFilter grantedOnly()
+{
+    return {QStringLiteral("TSurat.Jawaban"), QStringLiteral("Dapat")};
+}
+
 Layout drSPM();
 Layout drSPKP();
 Layout drSPP();

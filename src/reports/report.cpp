@@ -7,7 +7,8 @@ namespace reports {
 
 Document prepareReport(const Layout& layout)
 {
-    auto rows = std::make_shared<const Rows>(deLaporan::instance().run(layout.command));
+    auto rows = std::make_shared<const Rows>(
+        deLaporan::instance().run(layout.command, layout.filter));
     Document doc = paginate(layout, *rows, platform::today());
     doc.rows = std::move(rows); // the preview hands these same rows to a workbook
     return doc;

@@ -7,8 +7,9 @@ class QWidget;
 namespace reports {
 
 // Shows a report by name ("drKursan", "drSPM", …) in its modeless preview, owned by `owner`.
-// A report whose preview is open is brought to the front; otherwise its command runs afresh.
-// A failing command shows its error and no preview. Returns the preview, or nullptr.
+// Its command runs afresh every time: a preview already open shows the new rows and comes to
+// the front; a new one opens a step right of and below the last one opened. A failing command
+// shows its error and leaves any open preview as it was. Returns the preview, or nullptr.
 QWidget* show(const QString& name, QWidget* owner);
 
 } // namespace reports

@@ -39,9 +39,10 @@ TEST_F(KursanCetak, WritesTheListsToPdf)
     const QString text = pdfText(kursan);
     EXPECT_TRUE(text.contains("LAPORAN DATA KERJA PRAKTEK / PENELITIAN PT.TEMBARA(Persero)"));
     EXPECT_TRUE(text.contains("SENDANGWIRU"));
-    for (const char* row : {"001 Budi Yogyakarta Jl. Mawar 001 0812001 UGM Teknik PKL "
-                               "B/001/III/PKL/2005",
-                               "003 Citra Yogyakarta Jl. Mawar 003 0812003 UGM Teknik PKL"})
+    // The letter number goes on to its cell's second line, beside the date of birth.
+    for (const char* row : {"001 Budi Yogyakarta Jl. Mawar 001 0812001 UGM Teknik PKL B/001/III/ "
+                            "05/01/85 PKL/2005",
+                            "003 Citra Yogyakarta Jl. Mawar 003 0812003 UGM Teknik PKL"})
         EXPECT_TRUE(text.simplified().contains(row)) << text.toStdString();
     EXPECT_TRUE(runTool("pdffonts", {kursan}).contains(QRegularExpression("LiberationSans\\s.*yes")));
 

@@ -1,5 +1,6 @@
 #include "forms/frmKursan.h"
 #include "platform/windows.h"
+#include "reports/engine/fitter.h"
 #include "reports/engine/pdffile.h"
 #include "reports/engine/preview.h"
 #include "reports/lettersheets.h"
@@ -10,6 +11,8 @@
 #include "shell/frmMenu.h"
 
 #include <QAction>
+#include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <gmock/gmock.h>
@@ -92,6 +95,20 @@ protected:
         sql("INSERT INTO TSurat VALUES (?, ?, ?)", {"Ns", "Jawaban", "Jumlah_Kursan"});
         sql("INSERT INTO TKegiatan VALUES (?, ?, ?)", {"Np", "Tanggal_Pelaksanaan", "Kode_Unit"});
     }
+    // A placed trainee as an office really has them: long names, a long town, a long unit.
+    void addLongValues(const QString& unit = "Divisi Teknologi Informasi")
+    {
+        addUnit("U01", unit);
+        sql("INSERT INTO TKursan VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+            {"B/001/III/PKL/2026", "001", "0810123456", "Muhammad Rizky Pratama Siregar",
+             "Pematangsiantar", "17/08/05", "Jl. Sisingamangaraja No. 123, Kelurahan Teladan Timur",
+             "081234567890", "Universitas Sumatera Utara", "Teknik Informatika dan Komputer",
+             "Penelitian"});
+        sql("INSERT INTO TSurat VALUES (?, ?, ?)", {"B/001/III/PKL/2026", "Dapat", 1});
+        addPlacement("001", period, "U01");
+    }
+    const QString period = "01/03/2026s/d01/04/2026";
+
     static Document prepare(const std::string& name)
     {
         const Layout* layout = findLayout(QString::fromStdString(name));
@@ -108,6 +125,9 @@ TEST_F(Letters, EveryControlWhereTheDesignSheetPutsIt)
     ASSERT_EQ(letterSheets().size(), letterReports.size());
     for (const Sheet& sheet : letterSheets()) {
         SCOPED_TRACE(sheet.report);
+        // Only the exploration letter prints a reply that is not "Dapat".
+        const bool everyReply = std::string(sheet.report) == "drSPM";
+        sql("UPDATE TSurat SET Jawaban = ?", {everyReply ? "Jawaban" : "Dapat"});
         const Document doc = prepare(sheet.report);
         ASSERT_EQ(doc.pages.size(), 1u);
         EXPECT_EQ(pageOf(*doc.layout), sheet.page);
@@ -145,6 +165,22 @@ TEST_F(Letters, OneDocumentPerPlacementEachOnAPageOfItsOwn)
                 EXPECT_EQ(i.cutAt, 0) << i.control->name.toStdString();
             }
         }
+    }
+}
+
+TEST_F(Letters, RefusedPlacementGetsOnlyTheExplorationLetter)
+{
+    addSample(); // Budi placed once, Ani twice
+    sql("UPDATE TSurat SET Jawaban = ? WHERE Ns = ?", {"Tidak", "B/002/III/PKL/2005"});
+    for (const std::string& report : letterReports) {
+        SCOPED_TRACE(report);
+        const Document doc = prepare(report);
+        QStringList names;
+        for (const Page& page : doc.pages)
+            names << textOf(page, "txtNama_Kursan");
+        const QStringList expected =
+            report == "drSPM" ? QStringList{"Budi", "Ani", "Ani"} : QStringList{"Budi"};
+        EXPECT_EQ(names, expected);
     }
 }
 
@@ -237,7 +273,7 @@ TEST_F(Letters, KursanCetakWritesEachToPdfWithItsFontsEmbedded)
         EXPECT_TRUE(fonts.contains(QRegularExpression("LiberationSans-Bold\\s.*yes")))
             << fonts.toStdString();
         if (report == "drSertifikat") {
-            EXPECT_TRUE(fonts.contains(QRegularExpression("EBGaramond.*\\s.*yes")))
+            EXPECT_TRUE(fonts.contains(QRegularExpression("JunicodeTwoBeta-Bold\\s.*yes")))
                 << fonts.toStdString();
         }
     }
@@ -258,17 +294,18 @@ TEST_F(Letters, MenuItemsAndCetakSpmShowEveryLetterUnfiltered)
     EXPECT_EQ(spm->document().rowCount, 3);
     EXPECT_EQ(spm->parentWidget(), menu);
 
-    const std::map<std::string, const char*> items{{"mnuSPM", "drSPM"},
-                                                   {"mnuCetakSPKP", "drSPKP"},
-                                                   {"mnuSPP", "drSPP"},
-                                                   {"mnuCetakSK", "drSK"},
-                                                   {"mnuCetakSertifikat", "drSertifikat"}};
-    for (const auto& [item, report] : items) {
+    const std::map<std::string, std::pair<const char*, QString>> items{
+        {"mnuSPM", {"drSPM", "Surat Penjajakan Masalah"}},
+        {"mnuCetakSPKP", {"drSPKP", "Surat Pengantar Kartu Pengenal"}},
+        {"mnuSPP", {"drSPP", "Surat Pengantar Pelaksana"}},
+        {"mnuCetakSK", {"drSK", "Surat Keterangan"}},
+        {"mnuCetakSertifikat", {"drSertifikat", "Sertifikat"}}};
+    for (const auto& [item, shown] : items) {
         SCOPED_TRACE(item);
         menu->findChild<QAction*>(item.c_str())->trigger();
-        auto* preview = qobject_cast<ReportPreview*>(platform::Windows::find(report));
+        auto* preview = qobject_cast<ReportPreview*>(platform::Windows::find(shown.first));
         ASSERT_NE(preview, nullptr);
-        EXPECT_EQ(preview->windowTitle(), "DataReport1");
+        EXPECT_EQ(preview->windowTitle(), "DataReport1 — " + shown.second);
         EXPECT_EQ(preview->document().rowCount, 3);
         EXPECT_TRUE(preview->isVisible());
     }
@@ -278,4 +315,79 @@ TEST_F(Letters, MenuItemsAndCetakSpmShowEveryLetterUnfiltered)
     kursan->close();
     settle();
     EXPECT_EQ(platform::Windows::find("drSPM"), spm);
+}
+
+TEST_F(Letters, NoTwoTextsTouchOnALineAndDatesPrintWhole)
+{
+    addLongValues();
+    for (const std::string& report : letterReports) {
+        SCOPED_TRACE(report);
+        const QString pdf = m_dir.filePath(QString::fromStdString(report) + ".pdf");
+        ASSERT_TRUE(writePdf(prepare(report), pdf));
+        std::vector<PdfWord> words = pdfWords(pdf);
+        std::sort(words.begin(), words.end(),
+                  [](const PdfWord& a, const PdfWord& b) { return a.left < b.left; });
+        QStringList texts;
+        for (size_t i = 0; i < words.size(); ++i) {
+            texts << words[i].text;
+            // The nearest word to its right on the same line starts a space (1.5 pt) later.
+            for (size_t j = i + 1; j < words.size(); ++j) {
+                if (std::abs(words[j].top - words[i].top) < 3) {
+                    EXPECT_GE(words[j].left - words[i].right, 1.5)
+                        << words[i].text.toStdString() << " | " << words[j].text.toStdString();
+                    break;
+                }
+            }
+        }
+        const bool hasTown = report == "drSK" || report == "drSertifikat" || report == "drSPKP";
+        EXPECT_EQ(texts.contains("Pematangsiantar"), hasTown) << texts.join(' ').toStdString();
+        EXPECT_TRUE(texts.contains(period)) << texts.join(' ').toStdString();
+        // The place of issue and today's date apart ("Sendangwiru 15 Maret 2005").
+        EXPECT_EQ(texts.contains("Sendangwiru"), report != "drSK");
+    }
+}
+
+TEST_F(Letters, CertificatePrintsThePeriodWholeAndAtLeast85PercentWide)
+{
+    // A unit name so long that the line of the period cannot hold everything.
+    addLongValues("Pemeliharaan Mesin Produksi dan Perbengkelan Pusat");
+    const QString pdf = m_dir.filePath("sertifikat.pdf");
+    ASSERT_TRUE(writePdf(prepare("drSertifikat"), pdf));
+    const Face garamond12(fontFor(garamond(12).bold()));
+    const qreal natural = garamond12.width(period) / 20; // points
+    bool found = false;
+    for (const PdfWord& w : pdfWords(pdf)) {
+        if (w.text != period)
+            continue;
+        found = true;
+        EXPECT_GE(w.right - w.left, natural * BandFitter::narrowest - 0.1);
+        EXPECT_LT(w.right - w.left, natural - 1); // condensed: the unit took what it could
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST_F(Letters, GaramondStandsInAsASerifWhenItsFacesAreMissing)
+{
+    addSample();
+    // A machine with the Arial stand-ins and DejaVu only.
+    QFile conf(m_dir.filePath("fonts.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write(QString("<?xml version=\"1.0\"?><fontconfig>"
+                       "<dir>/usr/share/fonts/truetype/liberation2</dir>"
+                       "<dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>%1</cachedir>"
+                       "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include></fontconfig>")
+                   .arg(m_dir.filePath("fc-cache"))
+                   .toUtf8());
+    conf.close();
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("FONTCONFIG_FILE", conf.fileName());
+    p.setProcessEnvironment(env);
+    const QString pdf = m_dir.filePath("sertifikat.pdf");
+    p.start(KURSAN_CETAK, {m_path, "drSertifikat", pdf});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QString fonts = runTool("pdffonts", {pdf});
+    EXPECT_TRUE(fonts.contains("LiberationSerif-Bold") || fonts.contains("DejaVuSerif-Bold"))
+        << fonts.toStdString();
 }

@@ -1,3 +1,4 @@
+#include "reports/engine/fonts.h"
 #include "reports/registry.h"
 #include "reports/report.h"
 #include "reports/reportdata.h"
@@ -98,13 +99,34 @@ TEST_F(ListReports, TraineeListTitlesHeadingsAndGrid)
                                         "5575,3255 1035x480", "6610,3255 1185x480",
                                         "7795,3255 1080x480", "8875,3255 1080x480",
                                         "9955,3255 1065x480"}));
-    EXPECT_EQ(text(doc, p, "txtNp", 0), "001 (730,2805 885x225) Arial 8.25");
-    EXPECT_EQ(text(doc, p, "txtTempat_Lahir", 1), "Yogyakarta (2860,3285 1035x225) Arial 8.25");
-    EXPECT_EQ(text(doc, p, "txtTanggal_Lahir", 1), "17/08/86 (2860,3510 1035x225) Arial 8.25");
-    EXPECT_EQ(text(doc, p, "txtNs", 1), "B/002/III/PKL/2005 (9985,3285 1020x225) Arial 8.25");
+    // Each field keeps 30 twips inside its box; a cell holds two lines, the place one.
+    EXPECT_EQ(text(doc, p, "txtNp", 0), "001 (730,2805 870x420) Arial 8.25");
+    EXPECT_EQ(text(doc, p, "txtTempat_Lahir", 1), "Yogyakarta (2860,3285 1020x225) Arial 8.25");
+    EXPECT_EQ(text(doc, p, "txtTanggal_Lahir", 1), "17/08/86 (2860,3510 1020x225) Arial 8.25");
+    EXPECT_EQ(text(doc, p, "txtNama_Kursan", 1), "Ani (1660,3285 1140x420) Arial 8.25");
     // The trainee without letter or placement is listed too.
     EXPECT_EQ(item(p, "txtNama_Kursan", 2)->text, "Citra");
     EXPECT_EQ(item(p, "txtNs", 2)->text, "");
+}
+
+TEST_F(ListReports, LongValuesWrapWithinTheirCellsAndTheLetterNumberIsWhole)
+{
+    addTrainee("001", "B/1000/XII/PKL/2026", "Siti Nurhaliza Kusuma");
+    const Document doc = prepareReport(*findLayout("drKursan"));
+    const Face face(fontFor(arial(8.25)));
+    std::map<QString, QStringList> lines;
+    for (const PageItem& i : doc.pages[0].items) {
+        if (i.row != 0 || i.kind != ItemKind::Text)
+            continue;
+        lines[i.control->name] << i.text;
+        // Every line inside its cell: the grid's boxes are the field's box widened by 30.
+        const QRect cell = i.box.adjusted(-30, 0, 30, 0);
+        EXPECT_GE(i.x, cell.left() + 29);
+        EXPECT_LE(i.x + face.width(i.text) * i.stretch, cell.right() - 29) << i.text.toStdString();
+        EXPECT_LE(i.box.top() + face.lineSpacing(), 2775 + 480) << i.text.toStdString();
+    }
+    EXPECT_EQ(lines["txtNs"], (QStringList{"B/1000/XII/", "PKL/2026"}));
+    EXPECT_EQ(lines["txtNama_Kursan"], (QStringList{"Siti Nurhaliza", "Kusuma"}));
 }
 
 TEST_F(ListReports, TraineeListRepeatsItsHeadingsOnEveryPage)

@@ -1,4 +1,5 @@
 #include "data/error.h"
+#include "reports/engine/fitter.h"
 #include "reports/engine/pager.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ const QDate today(2005, 3, 15);
 Layout smallLayout()
 {
     Layout l("drTest", "cmdTest", "Uji");
-    l.pageWidth = 2000;
+    l.pageWidth = 5000;
     l.pageHeight = 1000;
     l.reportWidth = 1500;
     l.margins = {200, 300, 100, 100};
@@ -93,8 +94,8 @@ TEST(Pager, PositionsAreOnThePaperInTwips)
     }
     ASSERT_TRUE(field && rect);
     EXPECT_EQ(rect->box, QRect(200, 250, 500, 100));
-    // A text without a width reaches the report's right edge; without a height, one line.
-    EXPECT_EQ(field->box, QRect(210, 270, 1490, arial(8.25).lineHeight()));
+    // A text without a width reaches the right margin; without a height, one line.
+    EXPECT_EQ(field->box, QRect(210, 270, 4490, arial(8.25).lineHeight()));
     EXPECT_EQ(field->cutAt, 0);
 }
 
@@ -122,7 +123,7 @@ TEST(Pager, BandTallerThanThePagePrintsOnOnePageCutAtTheBottomMargin)
     l.detail.height = 1200;
     l.detail.field("txtNama", 0, 0, "Nama");
     // The band starts at 100, so the bottom margin at 900 is 800 into it.
-    l.detail.label("Tengah", 0, 750, "terpotong").size(500, 100); // crosses the margin
+    l.detail.label("Tengah", 0, 750, "terpotong").size(1500, 100); // crosses the margin
     l.detail.line("Garis", 0, 780, 0, 100);
     l.detail.label("Bawah", 0, 800, "hilang");                   // wholly below it
     const Document doc = paginate(l, names(2), today);
@@ -167,4 +168,72 @@ TEST(Pager, ColumnMissingFromTheCommandIsAnError)
     } catch (const data::Error& e) {
         EXPECT_EQ(e.message().toStdString(), "Laporan drTest: kolom Umur tidak ada pada perintah cmdTest.");
     }
+}
+
+namespace {
+
+// One line of labels on a page `width` twips wide, laid out; texts may reach the paper's
+// printable edge, in the right margin.
+std::vector<PageItem> line(int width, const std::vector<std::pair<int, QString>>& texts)
+{
+    Layout l("drTest", "cmdTest", "Uji");
+    l.pageWidth = width;
+    l.reportWidth = width;
+    l.margins = {0, 1000, 0, 0};
+    l.detail.height = 500;
+    for (const auto& [left, text] : texts)
+        l.detail.label(QStringLiteral("L%1").arg(left), left, 0, text).font(arial(12));
+    Rows rows;
+    rows.values.push_back({});
+    std::vector<PageItem> items = paginate(l, rows, today).pages[0].items;
+    std::sort(items.begin(), items.end(), [](auto& a, auto& b) { return a.x < b.x; });
+    return items;
+}
+
+const Face& arial12()
+{
+    static const Face face(fontFor(arial(12)));
+    return face;
+}
+
+qreal end(const PageItem& item) { return item.x + arial12().width(item.text) * item.stretch; }
+
+} // namespace
+
+TEST(Pager, TextsOnALineMoveRightThenCondenseThenAreCutNeverTouching)
+{
+    const QString town = "Pematangsiantar", date = "17 Agustus 2005";
+    const qreal space = arial12().spaceWidth();
+    const qreal townWidth = arial12().width(town), dateWidth = arial12().width(date);
+
+    // Room enough: both where the layout puts them.
+    auto items = line(9000, {{0, town}, {3000, date}});
+    EXPECT_EQ(items[0].x, 0);
+    EXPECT_EQ(items[1].x, 3000);
+    EXPECT_EQ(items[0].stretch, 1);
+
+    // The town runs into the date: the date moves right, a space after it.
+    items = line(9000, {{0, town}, {1000, date}});
+    EXPECT_EQ(items[0].text, town);
+    EXPECT_EQ(items[0].stretch, 1);
+    EXPECT_DOUBLE_EQ(items[1].x, townWidth + space);
+    EXPECT_EQ(items[1].text, date);
+
+    // The page's edge stops the date: the town is condensed, to no less than 85%.
+    const int page = int(townWidth * 0.9 + space + dateWidth) + 1 + BandFitter::paperEdge;
+    items = line(page, {{0, town}, {1000, date}});
+    EXPECT_EQ(items[0].text, town);
+    EXPECT_NEAR(items[0].stretch, 0.9, 0.01);
+    EXPECT_LE(end(items[0]) + space, items[1].x + 0.01);
+    EXPECT_EQ(items[1].stretch, 1);
+    EXPECT_LE(end(items[1]), page - BandFitter::paperEdge);
+
+    // Narrower still: the town keeps its 85%, the date after it is cut at a character boundary
+    // and never reaches past the edge.
+    items = line(int(townWidth) + 1000 + BandFitter::paperEdge, {{0, town}, {100, date}});
+    EXPECT_EQ(items[0].text, town);
+    EXPECT_NEAR(items[0].stretch, BandFitter::narrowest, 0.01);
+    EXPECT_TRUE(date.startsWith(items[1].text) && items[1].text.size() < date.size());
+    EXPECT_GE(items[1].x, end(items[0]) + space - 0.01);
+    EXPECT_LE(end(items[1]), townWidth + 1000 + 0.01);
 }

@@ -5,6 +5,13 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QFileInfo>
+#include <QPrintPreviewWidget>
 #include <QProgressDialog>
 #include <QToolBar>
 
@@ -43,8 +50,11 @@ TEST_F(Preview, SavesThePdfWhereTheUserChooses)
         suggested = s;
         return path;
     });
+    // What and when, and where it went.
+    boxes.expect(QString("Berkas PDF disimpan di %1.").arg(path));
     preview->savePdfAction()->trigger();
-    EXPECT_TRUE(suggested.endsWith("drUnit.pdf"));
+    EXPECT_EQ(QFileInfo(suggested).fileName(), "Data-Unit-2005-03-15.pdf");
+    EXPECT_EQ(boxes.shown().back().icon, platform::Icon::Information);
     EXPECT_TRUE(pdfText(path).simplified().contains("U01 Keuangan U02 Gudang"));
 
     // A write that fails says so; cancelling the dialog does nothing.
@@ -82,6 +92,54 @@ TEST_F(Preview, SmallReportNeedsNoProgressAndClosesCleanly)
     auto* again = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->document().rowCount, ReportPreview::progressRows + 1);
+}
+
+TEST_F(Preview, ShownAgainTheOpenPreviewReadsItsRowsAgain)
+{
+    addSample(); // three certificates: Budi, Ani, Ani
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drSertifikat", nullptr));
+    ASSERT_NE(preview, nullptr);
+    auto* pages = preview->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->pageCount(), 3);
+
+    sql("DELETE FROM TKegiatan WHERE Np = ? AND Kode_Unit = ?", {"002", "U02"});
+    EXPECT_EQ(reports::show("drSertifikat", nullptr), preview);
+    EXPECT_EQ(preview->document().rowCount, 2);
+    EXPECT_EQ(pages->pageCount(), 2);
+}
+
+TEST_F(Preview, NewPreviewOpensOffsetFromTheLastAndSaysWhichReportItIs)
+{
+    addSample();
+    QWidget* statement = reports::show("drSK", nullptr);
+    QWidget* certificate = reports::show("drSertifikat", nullptr);
+    ASSERT_TRUE(statement && certificate);
+    EXPECT_EQ(statement->windowTitle(), "DataReport1 — Surat Keterangan");
+    EXPECT_EQ(certificate->windowTitle(), "DataReport1 — Sertifikat");
+    EXPECT_EQ(certificate->pos(), statement->pos() + QPoint(30, 30));
+}
+
+TEST_F(Preview, SpeaksIndonesian)
+{
+    addSample();
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drUnit", nullptr));
+    ASSERT_NE(preview, nullptr);
+    QStringList tips;
+    for (QAction* action : preview->findChild<QToolBar*>()->actions())
+        tips << action->toolTip();
+    for (const char* tip : {"Halaman berikutnya", "Perbesar", "Muat lebar halaman", "Cetak"})
+        EXPECT_TRUE(tips.contains(tip)) << tips.join(", ").toStdString();
+
+    QPrintDialog print(preview->printer());
+    EXPECT_EQ(print.windowTitle(), "Cetak");
+    QFileDialog save(nullptr, "Simpan PDF");
+    save.setOption(QFileDialog::DontUseNativeDialog);
+    save.setAcceptMode(QFileDialog::AcceptSave);
+    EXPECT_EQ(save.findChild<QLabel*>("fileNameLabel")->text(), "&Nama berkas:");
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Batal");
 }
 
 TEST_F(Preview, UnknownReportIsAMessageNotACrash)

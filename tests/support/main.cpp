@@ -1,3 +1,5 @@
+#include "platform/language.h"
+
 #include <QApplication>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc == 3 && std::strcmp(argv[1], "--save-until-killed") == 0)
         return saveTraineesUntilKilled(QString::fromLocal8Bit(argv[2]));
+    platform::useIndonesian();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/engine/rows.h"
+
 #include <QString>
 #include <vector>
 
@@ -25,11 +27,11 @@ inline FontSpec arial(double pointSize) { return {QStringLiteral("Arial"), point
 inline FontSpec garamond(double pointSize) { return {QStringLiteral("Garamond"), pointSize}; }
 
 enum class ControlKind { Label, Field, Line, Rect };
-enum class Align { Left, Centre };
+enum class Align { Left, Centre, Right };
 
 // One control of a band. Positions are twips from the band's top-left corner.
-// A label or field with width 0 reaches the report's right edge; height 0 is one line of its
-// font. A line runs from (left, top) to (left + width, top + height).
+// A label or field with width 0 takes the room its line leaves it (see BandFitter); height 0 is
+// one line of its font. A line runs from (left, top) to (left + width, top + height).
 struct Control {
     ControlKind kind = ControlKind::Label;
     QString name;
@@ -43,11 +45,12 @@ struct Control {
     bool hasFont = false;
     FontSpec ownFont;   // used when hasFont; otherwise the report's default font
     Align align = Align::Left;
-    bool wraps = false; // a label whose text wraps within its box instead of being cut
+    bool wraps = false; // a text that goes on to its box's further lines before it is cut
 
     Control& size(int w, int h) { width = w; height = h; return *this; }
     Control& font(const FontSpec& f) { ownFont = f; hasFont = true; return *this; }
     Control& centred() { align = Align::Centre; return *this; }
+    Control& rightAligned() { align = Align::Right; return *this; }
     Control& wrapped() { wraps = true; return *this; }
     Control& format(const QString& pattern) { dateFormat = pattern; return *this; }
 };
@@ -79,6 +82,8 @@ struct Layout {
     QString name;    // "drKursan"
     QString command; // the command of deLaporan it prints: "cmdKursan"
     QString caption; // the preview window's caption
+    QString title;   // what the report is ("Sertifikat"), after the caption and in file names
+    RowFilter filter; // the command's rows it prints; empty: all of them
     int pageWidth = 11906; // A4 portrait
     int pageHeight = 16838;
     int reportWidth = 0;

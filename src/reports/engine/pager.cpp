@@ -2,8 +2,7 @@
 
 #include "data/error.h"
 #include "reports/engine/dateformat.h"
-
-#include <QHash>
+#include "reports/engine/fitter.h"
 
 namespace reports {
 
@@ -15,14 +14,15 @@ public:
         : m_layout(layout), m_rows(rows), m_doc(doc),
           m_footerTop(layout.pageHeight - layout.margins.bottom - layout.pageFooter.height),
           m_cut(layout.pageHeight - layout.margins.bottom),
-          m_longDate(longDate(today)), m_today(today)
+          m_right(layout.pageWidth - layout.margins.right), m_longDate(longDate(today)),
+          m_today(today), m_faces(layout)
     {
         for (const Control& c : layout.detail.controls)
             if (c.kind == ControlKind::Field)
                 m_columns.push_back(columnOf(c));
         for (BandKind kind : {BandKind::ReportHeader, BandKind::PageHeader, BandKind::Detail,
                               BandKind::PageFooter, BandKind::ReportFooter})
-            findRoom(layout.band(kind));
+            m_fitters.emplace_back(layout, layout.band(kind), m_faces);
     }
 
     void run()
@@ -36,37 +36,6 @@ public:
     }
 
 private:
-    bool isText(const Control& c) const
-    {
-        return c.kind == ControlKind::Label || c.kind == ControlKind::Field;
-    }
-
-    int heightOf(const Control& c) const
-    {
-        return c.height ? c.height : m_layout.fontOf(c).lineHeight();
-    }
-
-    // A text without a width of its own ends where the next text on its line begins: the
-    // letters place labels and fields side by side ("Sendangwiru" before the date).
-    void findRoom(const Band& band)
-    {
-        for (const Control& c : band.controls) {
-            if (!isText(c) || c.width != 0)
-                continue;
-            int room = 0;
-            for (const Control& next : band.controls) {
-                // Tops within half a line of each other: a big heading above does not count.
-                const bool sameLine = std::abs(next.top - c.top) * 2 <
-                                      std::min(heightOf(c), heightOf(next));
-                if (&next != &c && isText(next) && next.left > c.left && sameLine &&
-                    (room == 0 || next.left - c.left < room))
-                    room = next.left - c.left;
-            }
-            if (room > 0)
-                m_room.insert(&c, room);
-        }
-    }
-
     int columnOf(const Control& c) const
     {
         const int i = m_rows.columnIndex(c.column);
@@ -104,6 +73,7 @@ private:
     void put(const Band& band, BandKind kind, int row, int top)
     {
         std::vector<PageItem>& items = m_doc.pages.back().items;
+        const size_t first = items.size();
         int field = 0;
         for (const Control& c : band.controls) {
             PageItem item;
@@ -121,11 +91,9 @@ private:
                                    row);
                 if (c.kind == ControlKind::Field)
                     ++field;
-                if (width == 0) {
-                    const int room = m_room.value(&c);
-                    item.squeeze = room > 0;
-                    width = room > 0 ? room : m_layout.reportWidth - c.left;
-                }
+                // Without a width of its own a text may reach the printable width's edge.
+                if (width == 0)
+                    width = m_right - m_layout.margins.left - c.left;
                 if (height == 0)
                     height = m_layout.fontOf(c).lineHeight();
                 break;
@@ -139,6 +107,7 @@ private:
                 item.cutAt = m_cut;
             items.push_back(std::move(item));
         }
+        m_fitters[size_t(kind)].fit(items, first);
     }
 
     QString textOf(const Control& c, const int* column, int row) const
@@ -157,10 +126,12 @@ private:
     Document& m_doc;
     const int m_footerTop;
     const int m_cut;
+    const int m_right;
     const QString m_longDate;
     const QDate m_today;
+    Faces m_faces;
+    std::vector<BandFitter> m_fitters; // one per band, in BandKind order
     std::vector<int> m_columns; // column index of each detail field, in control order
-    QHash<const Control*, int> m_room; // width up to the next text on the same line
     int m_y = 0;
     bool m_fresh = true;
 };

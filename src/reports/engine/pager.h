@@ -20,10 +20,12 @@ struct PageItem {
     const Control* control = nullptr; // its control (font, alignment, wrapping)
     QRect box;                        // text cell or rectangle; a line from box.topLeft()
                                       // by (box.width(), box.height())
-    QString text;
+    QString text;                     // one line of text as it is drawn
+    qreal x = 0;                      // where the text starts: right of its cell's left edge
+                                      // when centred, or when a wider text before it on its
+                                      // line pushed it along
+    qreal stretch = 1;                // horizontal scale of the text; below 1: condensed
     int cutAt = 0;                    // page y where the item is cut off; 0: whole
-    bool squeeze = false;             // a text running into the next control on its line is
-                                      // condensed to end where that control starts
 };
 
 struct Page {
@@ -40,9 +42,10 @@ struct Document {
 
 // Lays the command's rows out: the report header once at the top of the first page, the page
 // header at the top and the page footer at the bottom of every page, one detail band per row in
-// row order, the report footer (when it holds anything) after the last row. A band that does not fit in what is left of a
-// page starts the next one; a band taller than a whole page prints on one page, cut at the
-// bottom margin. Throws data::Error when the layout names a column the rows lack.
+// row order, the report footer (when it holds anything) after the last row. A band that does
+// not fit in what is left of a page starts the next one; a band taller than a whole page prints
+// on one page, cut at the bottom margin. Texts are fitted as BandFitter says. Throws data::Error
+// when the layout names a column the rows lack.
 Document paginate(const Layout& layout, const Rows& rows, const QDate& today);
 
 } // namespace reports

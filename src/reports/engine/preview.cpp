@@ -1,11 +1,13 @@
 #include "reports/engine/preview.h"
 
+#include "platform/clock.h"
 #include "platform/msgbox.h"
 #include "reports/engine/pdffile.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QToolBar>
@@ -36,7 +38,9 @@ ReportPreview::ReportPreview(Document doc, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setObjectName(m_doc.layout->name);
-    setWindowTitle(m_doc.layout->caption);
+    const Layout& layout = *m_doc.layout;
+    setWindowTitle(layout.title.isEmpty() ? layout.caption
+                                          : layout.caption + QStringLiteral(" — ") + layout.title);
     setUpPage(printer(), *m_doc.layout);
     printer()->setFullPage(true);
 
@@ -48,6 +52,22 @@ ReportPreview::ReportPreview(Document doc, QWidget* owner)
     }
     connect(m_savePdf, &QAction::triggered, this, &ReportPreview::savePdf);
     connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paintPages);
+}
+
+void ReportPreview::setDocument(Document doc)
+{
+    m_doc = std::move(doc);
+    if (auto* pages = findChild<QPrintPreviewWidget*>())
+        pages->updatePreview();
+}
+
+QString ReportPreview::suggestedFileName() const
+{
+    const Layout& layout = *m_doc.layout;
+    QString what = layout.title.isEmpty() ? layout.name : layout.title;
+    what.replace(QLatin1Char(' '), QLatin1Char('-'));
+    return what + QLatin1Char('-') + platform::today().toString(QStringLiteral("yyyy-MM-dd")) +
+           QStringLiteral(".pdf");
 }
 
 QProgressDialog* ReportPreview::progressFor(const QString& text)
@@ -92,8 +112,7 @@ void ReportPreview::paintPages(QPrinter* printer)
 
 void ReportPreview::savePdf()
 {
-    const QString suggested = QDir::home().filePath(m_doc.layout->name + QStringLiteral(".pdf"));
-    const QString path = askForPdf(this, suggested);
+    const QString path = askForPdf(this, QDir::home().filePath(suggestedFileName()));
     if (path.isEmpty())
         return;
     QProgressDialog* dialog =
@@ -102,9 +121,13 @@ void ReportPreview::savePdf()
     const bool written = writePdf(m_doc, path, progress(dialog), &why);
     if (dialog)
         dialog->hide();
-    if (!written)
-        platform::msgBox(QStringLiteral("Berkas PDF %1 tidak dapat ditulis: %2")
-                             .arg(QDir::toNativeSeparators(path), why),
+    const QString where = QDir::toNativeSeparators(path);
+    if (written)
+        platform::msgBox(QStringLiteral("Berkas PDF disimpan di %1.").arg(where),
+                         QStringLiteral("Simpan PDF"), platform::Icon::Information,
+                         platform::Buttons::Ok, this);
+    else
+        platform::msgBox(QStringLiteral("Berkas PDF %1 tidak dapat ditulis: %2").arg(where, why),
                          QStringLiteral("Simpan PDF"), platform::Icon::Critical,
                          platform::Buttons::Ok, this);
 }

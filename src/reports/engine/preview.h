@@ -10,15 +10,21 @@ class QProgressDialog;
 namespace reports {
 
 // The preview window of one report: pages, zoom, printing with the choice of printer, and
-// "Simpan PDF". Modeless, destroyed when closed.
+// "Simpan PDF". Modeless, destroyed when closed; its caption says which report it shows
+// ("DataReport1 — Sertifikat").
 class ReportPreview : public QPrintPreviewDialog {
     Q_OBJECT
 public:
     ReportPreview(Document doc, QWidget* owner);
 
     const Document& document() const { return m_doc; }
+    // Shows the pages of a fresh run of the same report.
+    void setDocument(Document doc);
     QAction* savePdfAction() const { return m_savePdf; }
+    // Asks where, suggesting what and when ("Sertifikat-2026-12-08.pdf"), writes the PDF and
+    // says where it went.
     void savePdf();
+    QString suggestedFileName() const;
 
     // Reports of more rows than this show a progress bar while their pages are drawn.
     static constexpr int progressRows = 300;

@@ -15,4 +15,11 @@ struct Rows {
     int count() const { return int(values.size()); }
 };
 
+// Keeps the rows of a command whose column (a table column such as "TSurat.Jawaban", which
+// the command need not select) holds the value; an empty filter keeps every row.
+struct RowFilter {
+    QString column;
+    QString value;
+};
+
 } // namespace reports

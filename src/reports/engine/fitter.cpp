@@ -1,0 +1,262 @@
+#include "reports/engine/fitter.h"
+
+#include "reports/engine/pager.h"
+
+#include <QTextBoundaryFinder>
+#include <algorithm>
+#include <limits>
+
+namespace reports {
+
+namespace {
+
+bool isText(const Control& c)
+{
+    return c.kind == ControlKind::Label || c.kind == ControlKind::Field;
+}
+
+// Character boundaries of a text: a cut or a line break never falls inside a letter.
+std::vector<int> boundaries(const QString& text)
+{
+    std::vector<int> at{0};
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    while (finder.toNextBoundary() > 0)
+        at.push_back(finder.position());
+    return at;
+}
+
+// The longest start of the text, ending on a character boundary, whose width times `scale`
+// is within `room`; its length.
+int longestStart(const Face& face, const QString& text, qreal room, qreal scale)
+{
+    const std::vector<int> at = boundaries(text);
+    size_t low = 0, high = at.size() - 1; // at[low] fits; above `high` nothing does
+    while (low < high) {
+        const size_t mid = (low + high + 1) / 2;
+        if (face.width(text.left(at[mid])) * scale <= room)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return at[low];
+}
+
+bool breaksAfter(QChar c)
+{
+    return c.isSpace() || c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char(',');
+}
+
+// Where a text too long for one line of `room` goes on to the next line: after the last space,
+// slash, hyphen or comma that fits. A first word wider than the line goes whole when it fits
+// condensed, else it is broken after its last character that fits.
+int lineBreak(const Face& face, const QString& text, qreal room)
+{
+    auto opportunity = [&](int fits) {
+        for (int i = fits; i > 0; --i)
+            if (breaksAfter(text[i - 1]) || (i < text.size() && text[i].isSpace()))
+                return i;
+        return 0;
+    };
+    if (const int at = opportunity(longestStart(face, text, room, 1)))
+        return at;
+    const int condensed = longestStart(face, text, room, BandFitter::narrowest);
+    if (const int at = opportunity(condensed))
+        return at;
+    return condensed > 0 ? condensed : boundaries(text).at(1);
+}
+
+} // namespace
+
+BandFitter::BandFitter(const Layout& layout, const Band& band, Faces& faces)
+    : m_band(band), m_right(layout.pageWidth - std::min(layout.margins.right, paperEdge))
+{
+    const std::vector<Control>& controls = band.controls;
+    m_slots.resize(controls.size());
+    auto heightOf = [&](const Control& c) {
+        return c.height ? c.height : layout.fontOf(c).lineHeight();
+    };
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const Control& c = controls[i];
+        if (!isText(c))
+            continue;
+        Slot& slot = m_slots[i];
+        slot.onLine = c.width == 0;
+        slot.face = &faces.of(c);
+        if (!slot.onLine)
+            continue;
+        m_byLeft.push_back(int(i));
+        for (size_t j = 0; j < controls.size(); ++j) {
+            const Control& other = controls[j];
+            // Tops within half a line of each other: a big heading above does not count.
+            const bool sameLine =
+                std::abs(other.top - c.top) * 2 < std::min(heightOf(c), heightOf(other));
+            if (j != i && isText(other) && other.left > c.left && sameLine)
+                slot.followers.push_back(int(j));
+        }
+        std::stable_sort(slot.followers.begin(), slot.followers.end(),
+                         [&](int a, int b) { return controls[a].left < controls[b].left; });
+    }
+    std::stable_sort(m_byLeft.begin(), m_byLeft.end(),
+                     [&](int a, int b) { return controls[a].left < controls[b].left; });
+    m_width.resize(m_slots.size());
+    m_latest.resize(m_slots.size());
+    m_pushed.resize(m_slots.size());
+    m_next.resize(m_slots.size());
+}
+
+int BandFitter::slotOf(const PageItem& item) const
+{
+    return int(item.control - m_band.controls.data());
+}
+
+qreal BandFitter::naturalWidth(int slot, const PageItem& item)
+{
+    Slot& s = m_slots[slot];
+    // A label prints the same text every time (today's date included).
+    if (item.control->kind == ControlKind::Label) {
+        if (s.labelWidth < 0)
+            s.labelWidth = s.face->width(item.text);
+        return s.labelWidth;
+    }
+    return s.face->width(item.text);
+}
+
+void BandFitter::fit(std::vector<PageItem>& items, size_t first)
+{
+    for (Slot& slot : m_slots)
+        slot.item = -1;
+    bool anyOnLine = false;
+    const size_t end = items.size();
+    for (size_t i = first; i < end; ++i) {
+        if (items[i].kind != ItemKind::Text)
+            continue;
+        Slot& slot = m_slots[slotOf(items[i])];
+        slot.item = int(i);
+        items[i].x = items[i].box.left();
+        if (slot.onLine)
+            anyOnLine = true;
+        else
+            fitBox(items, int(i));
+    }
+    if (anyOnLine)
+        fitLines(items);
+}
+
+void BandFitter::fitLines(std::vector<PageItem>& items)
+{
+    // The next text of each: the nearest one to its right on its line that prints something.
+    bool asDesigned = true;
+    for (int s : m_byLeft) {
+        const Slot& slot = m_slots[s];
+        if (slot.item < 0)
+            continue;
+        m_next[s] = -1;
+        for (int f : slot.followers) {
+            if (m_slots[f].item >= 0 && !items[m_slots[f].item].text.isEmpty()) {
+                m_next[s] = f;
+                break;
+            }
+        }
+        if (!asDesigned)
+            continue;
+        const PageItem& item = items[slot.item];
+        const qreal room =
+            m_next[s] < 0 ? m_right - item.box.left()
+                          : items[m_slots[m_next[s]].item].box.left() - slot.face->spaceWidth() -
+                                item.box.left();
+        asDesigned = item.control->kind == ControlKind::Label ? naturalWidth(s, item) <= room
+                                                               : slot.face->fits(item.text, room);
+    }
+    if (asDesigned)
+        return; // every text already at its own place
+
+    // Where each text may start at the latest, so that those after it keep their own width.
+    auto limitOf = [&](int next) {
+        return m_slots[next].onLine ? m_latest[next] : qreal(items[m_slots[next].item].box.left());
+    };
+    for (auto it = m_byLeft.rbegin(); it != m_byLeft.rend(); ++it) {
+        const int s = *it;
+        const Slot& slot = m_slots[s];
+        if (slot.item < 0)
+            continue;
+        const PageItem& item = items[slot.item];
+        m_width[s] = naturalWidth(s, item);
+        m_pushed[s] = -std::numeric_limits<qreal>::infinity();
+        const qreal end = m_next[s] < 0 ? m_right : limitOf(m_next[s]) - slot.face->spaceWidth();
+        m_latest[s] = std::max<qreal>(item.box.left(), end - m_width[s]);
+    }
+    for (int s : m_byLeft) {
+        const Slot& slot = m_slots[s];
+        if (slot.item < 0)
+            continue;
+        PageItem& item = items[slot.item];
+        const int next = m_next[s];
+        const qreal x = std::max<qreal>(item.box.left(), m_pushed[s]);
+        const qreal limit = next < 0 ? m_right : limitOf(next) - slot.face->spaceWidth();
+        qreal room = limit - x;
+        // Down to its narrowest, a text takes room from the texts after it, never from a box.
+        if (m_width[s] * narrowest > room && (next < 0 || m_slots[next].onLine))
+            room = std::max(room, std::min(m_right - x, m_width[s] * narrowest));
+        const qreal end = place(item, *slot.face, x, room, m_width[s]);
+        if (next >= 0 && m_slots[next].onLine)
+            m_pushed[next] = std::max(m_pushed[next], end + slot.face->spaceWidth());
+    }
+}
+
+void BandFitter::fitBox(std::vector<PageItem>& items, int index)
+{
+    const Face& face = *m_slots[slotOf(items[index])].face;
+    const Control& c = *items[index].control;
+    const QRect box = items[index].box;
+    const qreal room = box.width();
+    const int lines = c.wraps ? std::max(1, int(box.height() / face.lineSpacing())) : 1;
+    QString rest = items[index].text;
+    for (int k = 0; k < lines && (k == 0 || !rest.isEmpty()); ++k) {
+        QString line;
+        if (k == lines - 1 || face.fits(rest, room)) {
+            line = std::move(rest);
+            rest.clear();
+        } else {
+            const int cut = lineBreak(face, rest, room);
+            line = rest.left(cut).trimmed();
+            rest = rest.mid(cut).trimmed();
+        }
+        if (k > 0) {
+            PageItem further = items[index];
+            const int down = qRound(k * face.lineSpacing());
+            further.box.setTop(box.top() + down);
+            further.box.setHeight(std::max(0, box.height() - down));
+            items.push_back(std::move(further));
+        }
+        PageItem& item = k == 0 ? items[index] : items.back();
+        item.text = std::move(line);
+        if (c.align == Align::Left && face.fits(item.text, room)) {
+            item.x = box.left();
+            continue;
+        }
+        const qreal drawn = place(item, face, box.left(), room, face.width(item.text)) - box.left();
+        if (c.align == Align::Centre)
+            item.x += (room - drawn) / 2;
+        else if (c.align == Align::Right)
+            item.x += room - drawn;
+    }
+}
+
+qreal BandFitter::place(PageItem& item, const Face& face, qreal x, qreal room, qreal width)
+{
+    item.x = x;
+    item.stretch = 1;
+    if (width <= room)
+        return x + width;
+    if (width * narrowest <= room) {
+        item.stretch = room / width;
+        return x + room;
+    }
+    item.text.truncate(longestStart(face, item.text, room, narrowest));
+    const qreal cut = face.width(item.text);
+    if (cut > room && cut > 0)
+        item.stretch = room / cut;
+    return x + cut * item.stretch;
+}
+
+} // namespace reports

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "reports/engine/fonts.h"
+
+#include <vector>
+
+namespace reports {
+
+struct PageItem;
+
+// Fits the texts of one band as it is printed, so that no text touches or covers another.
+//
+// A text without a width of its own shares its line with the texts beside it (tops within half
+// a line). It keeps its place and its natural width when it ends at least a space before the
+// next text; otherwise the following texts of its line move right, as far as the page's
+// printable width allows; then it is condensed, to no less than 85% of its width; what still
+// does not fit is cut at a character boundary. A text keeps its 85% before any text after it
+// on its line: those are condensed or cut first. A text with a width of its own fits its box
+// the same way, wrapping onto the box's further lines first when it wraps. Centred and
+// right-aligned texts are placed by the width they are drawn with.
+class BandFitter {
+public:
+    BandFitter(const Layout& layout, const Band& band, Faces& faces);
+
+    // Fits the items of one printing of the band, items[first] to the end; a wrapped text adds
+    // an item for each further line.
+    void fit(std::vector<PageItem>& items, size_t first);
+
+    // Never condensed below this share of the natural width.
+    static constexpr qreal narrowest = 0.85;
+    // Printers leave this much of the paper's edge blank (a quarter inch), in twips.
+    static constexpr int paperEdge = 360;
+
+private:
+    struct Slot {
+        bool onLine = false;        // a text without a width of its own
+        const Face* face = nullptr;
+        std::vector<int> followers; // texts to its right on its line, nearest first
+        qreal labelWidth = -1;      // a label's natural width, measured once
+        int item = -1;              // its item in the printing being fitted
+    };
+
+    int slotOf(const PageItem& item) const;
+    qreal naturalWidth(int slot, const PageItem& item);
+    void fitLines(std::vector<PageItem>& items);
+    void fitBox(std::vector<PageItem>& items, int index);
+    // Places one line of text at x in `room`; returns where its ink ends.
+    qreal place(PageItem& item, const Face& face, qreal x, qreal room, qreal width);
+
+    const Band& m_band;
+    const int m_right; // the right edge of the page's printable width
+    std::vector<Slot> m_slots;
+    std::vector<int> m_byLeft; // texts on lines, by their left edge
+    // Scratch for one printing.
+    std::vector<qreal> m_width, m_latest, m_pushed;
+    std::vector<int> m_next;
+};
+
+} // namespace reports
