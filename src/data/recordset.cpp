@@ -33,10 +33,11 @@ QString refusal(const QSqlError& error, const QStringList& columns,
 
 RecordSet::RecordSet(QObject* parent) : QObject(parent) {}
 
-void RecordSet::open(const QSqlDatabase& db, const QString& source)
+void RecordSet::open(const QSqlDatabase& db, const QString& source, Reading reading)
 {
     m_db = db;
     m_source = source;
+    m_reading = reading;
     m_filter = Criterion();
     QSqlQuery kind(m_db);
     kind.prepare(QStringLiteral("SELECT type FROM sqlite_master WHERE name = ?"));
@@ -107,8 +108,9 @@ bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringLi
 
 void RecordSet::read()
 {
-    const QString sql = m_isTable ? "SELECT rowid, * FROM " + quoted(m_source)
-                                  : "SELECT * FROM " + quoted(m_source);
+    const QString limit = m_reading == Reading::AddingOnly ? QStringLiteral(" LIMIT 0") : QString();
+    const QString sql = (m_isTable ? "SELECT rowid, * FROM " : "SELECT * FROM ") +
+                        quoted(m_source) + limit;
     const int first = m_isTable ? 1 : 0;
     QStringList columns;
     // The rows go straight into their final list; the old ones stay until the read succeeded.

@@ -134,11 +134,13 @@ bool frmKursan::requireTrainee()
 // ---- numbering ---------------------------------------------------------------------------
 
 // The letter rows only matter from the first new trainee on, and their boxes are never shown,
-// so the table is opened then rather than with the form.
+// so the table is opened then rather than with the form, and for adding only: the form never
+// reads the letters already stored.
 data::RecordSet* frmKursan::letters()
 {
     if (!Adodc2) {
-        Adodc2 = new data::DataControl(this, QStringLiteral("Adodc2"), QStringLiteral("TSurat"));
+        Adodc2 = new data::DataControl(this, QStringLiteral("Adodc2"), QStringLiteral("TSurat"),
+                                       data::Reading::AddingOnly);
         bindText(ui->txtNo, Adodc2->recordset(), QStringLiteral("Ns"));
         bindText(ui->txtJawaban, Adodc2->recordset(), QStringLiteral("Jawaban"));
         bindText(ui->txtJumlah, Adodc2->recordset(), QStringLiteral("Jumlah_Kursan"));
