@@ -43,7 +43,8 @@ bool addScenario(const QString& name, std::function<void()> body);
 qint64 scenarioPeak(const QString& name);
 
 // Runs another program to its end; its exit code and its peak resident memory in bytes (-1 when
-// it could not be run or measured).
+// it could not be run or measured). The program is started by a bare copy of this one, whose own
+// 16 MiB or so are the smallest peak this can show.
 struct MeasuredRun {
     int exitCode = -1;
     qint64 peakBytes = -1;
