@@ -1,68 +1,52 @@
+#include "data/datacontrol.h"
+#include "forms.h"
 #include "forms/frmKursan.h"
-#include "generate.h"
-#include "platform/clock.h"
-#include "platform/msgbox.h"
+#include "memory.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QKeyEvent>
+#include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int Trainees = 100000;
-
-// 100,000 trainees, each with its letter and a granted placement, in 50 units.
-void useLargeDatabase()
-{
-    bench::useDatabase(Trainees);
-    platform::setToday(QDate(2005, 1, 15)); // every generated placement lies ahead
-}
-
-frmKursan* openForm()
-{
-    frmKursan* form = platform::window<frmKursan>();
-    form->show();
-    return form;
-}
-
-// An entry left open is thrown away ("Tidak" to the question about saving it).
-void closeForm(frmKursan* form)
-{
-    platform::setMsgBoxHandler([](const platform::MsgBoxCall&) { return platform::Answer::No; });
-    form->unload();
-    platform::setMsgBoxHandler({});
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-template <class T> T* child(QWidget* form, const char* name) { return form->findChild<T*>(name); }
+using bench::child;
+using bench::closeForm;
+using bench::openForm;
 
 void BM_OpenTraineeForm(benchmark::State& state)
 {
-    useLargeDatabase();
+    bench::useLargeOffice();
+    bench::PeakMemory memory;
     for (auto _ : state) {
-        frmKursan* form = openForm();
+        state.PauseTiming();
+        memory.start();
+        state.ResumeTiming();
+        frmKursan* form = openForm<frmKursan>();
         state.PauseTiming(); // closing is not part of opening
+        memory.stop();
         closeForm(form);
         state.ResumeTiming();
     }
+    memory.report(state);
 }
 BENCHMARK(BM_OpenTraineeForm)->Unit(benchmark::kMillisecond);
 
 // "&Tambah": the next trainee number read from the database and two new rows begun.
 void BM_TambahNewTraineeNumber(benchmark::State& state)
 {
-    useLargeDatabase();
-    frmKursan* form = openForm();
+    bench::useLargeOffice();
+    frmKursan* form = openForm<frmKursan>();
     for (auto _ : state) {
         child<QPushButton>(form, "cmdTambah")->click();
         state.PauseTiming(); // there is no cancel: a fresh form for the next press
-        if (form->noKursan != QString::number(Trainees + 1))
+        if (form->noKursan != QString::number(bench::LargeOffice + 1))
             state.SkipWithError("wrong trainee number");
         closeForm(form);
-        form = openForm();
+        form = openForm<frmKursan>();
         state.ResumeTiming();
     }
     closeForm(form);
@@ -72,8 +56,8 @@ BENCHMARK(BM_TambahNewTraineeNumber)->Unit(benchmark::kMillisecond);
 // Enter in txtTujuan while adding: the next letter number read from the database.
 void BM_TujuanEnterNewLetterNumber(benchmark::State& state)
 {
-    useLargeDatabase();
-    frmKursan* form = openForm();
+    bench::useLargeOffice();
+    frmKursan* form = openForm<frmKursan>();
     child<QPushButton>(form, "cmdTambah")->click();
     auto* purpose = child<QLineEdit>(form, "txtTujuan");
     for (auto _ : state) {
@@ -86,11 +70,30 @@ void BM_TujuanEnterNewLetterNumber(benchmark::State& state)
 }
 BENCHMARK(BM_TujuanEnterNewLetterNumber)->Unit(benchmark::kMillisecond);
 
+// The floor of both numbers: one SQL statement reading the largest sequence, nothing else.
+void BM_LargestSequencesBareQuery(benchmark::State& state)
+{
+    bench::useLargeOffice();
+    frmKursan* form = openForm<frmKursan>(); // its connection is open and warm
+    QSqlQuery q(child<data::DataControl>(form, "Adodc1")->recordset()->database());
+    for (auto _ : state) {
+        q.exec(QStringLiteral("SELECT max(CAST(Np AS INTEGER)) FROM TKursan"));
+        q.next();
+        benchmark::DoNotOptimize(q.value(0));
+        q.exec(QStringLiteral("SELECT max(CAST(substr(Ns, 3) AS INTEGER)) FROM TSurat"));
+        q.next();
+        benchmark::DoNotOptimize(q.value(0));
+    }
+    q.finish();
+    closeForm(form);
+}
+BENCHMARK(BM_LargestSequencesBareQuery)->Unit(benchmark::kMillisecond);
+
 // "&Proses" over 100,000 granted placements, one month's share of them matching.
 void BM_ProsesQuota(benchmark::State& state)
 {
-    useLargeDatabase();
-    frmKursan* form = openForm();
+    bench::useLargeOffice();
+    frmKursan* form = openForm<frmKursan>();
     child<QComboBox>(form, "Combo1")->setEditText(QStringLiteral("Februari"));
     auto* process = child<QPushButton>(form, "Command1");
     for (auto _ : state)

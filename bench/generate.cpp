@@ -1,6 +1,7 @@
 #include "generate.h"
 
 #include "data/database.h"
+#include "memory.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +69,9 @@ QString useDatabase(int trainees)
     QString& path = made[trainees];
     if (path.isEmpty()) {
         path = QDir::temp().filePath(QStringLiteral("kursan-bench-%1.mdb").arg(trainees));
-        generateDatabase(path, 50, trainees);
+        // A scenario's process was started by a run that has just written the file.
+        if (!bench::inScenario() || !QFile::exists(path))
+            generateDatabase(path, 50, trainees);
     }
     data::Database::setPath(path);
     return path;

@@ -4,12 +4,13 @@
 
 namespace data {
 
-DataControl::DataControl(QObject* parent, const QString& name, const QString& source)
+DataControl::DataControl(QObject* parent, const QString& name, const QString& source,
+                         Reading reading)
     : QObject(parent), m_connection(Database::uniqueName(name))
 {
     setObjectName(name);
     try {
-        m_recordset.open(Database::connect(m_connection), source);
+        m_recordset.open(Database::connect(m_connection), source, reading);
     } catch (...) {
         QSqlDatabase::removeDatabase(m_connection);
         throw;

@@ -11,7 +11,8 @@ namespace data {
 class DataControl : public QObject {
     Q_OBJECT
 public:
-    DataControl(QObject* parent, const QString& name, const QString& source);
+    DataControl(QObject* parent, const QString& name, const QString& source,
+                Reading reading = Reading::AllRows);
     ~DataControl() override;
 
     RecordSet* recordset() { return &m_recordset; }

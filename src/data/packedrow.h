@@ -3,45 +3,71 @@
 #include <QString>
 #include <QVariant>
 #include <QVector>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace data {
 
-// One row of a snapshot with the text of all its values in one buffer: reading a large table
-// then costs two allocations a row instead of one a value.
+// One row of a snapshot in a single heap block: the number of values, where each ends and what
+// kind it is, then the bytes of them all. Text is held as Latin-1 when every character fits a
+// byte (ASCII always does) and as UTF-8 otherwise, so a large table costs about the bytes of
+// its text and one allocation a row.
 class PackedRow {
 public:
     PackedRow() = default;
     explicit PackedRow(const QVector<QVariant>& values) { assign(values); }
+    PackedRow(const PackedRow& other);
+    PackedRow& operator=(const PackedRow& other);
+    PackedRow(PackedRow&&) noexcept = default;
+    PackedRow& operator=(PackedRow&&) noexcept = default;
 
-    void reserve(int columns, qsizetype chars);
-    void appendNull();
-    void appendText(QStringView text);
-    void appendUtf8(const char* utf8, int bytes);
-    void appendInteger(qint64 value);
-    void appendReal(double value);
+    // Gathers the values of one row, then packs them; it keeps its buffers for the next row.
+    class Builder {
+    public:
+        void appendNull() { appendCell(Kind::Null, nullptr, 0); }
+        void appendText(QStringView text);
+        void appendUtf8(const char* utf8, qsizetype bytes);
+        void appendInteger(qint64 value);
+        void appendReal(double value);
+        void append(const QVariant& value);
+        // The row gathered so far; the builder starts the next one empty.
+        PackedRow take();
 
-    int size() const { return int(m_cells.size()); }
-    bool isNull(int column) const { return m_cells[column].kind == Kind::Null; }
+    private:
+        friend class PackedRow;
+        enum class Kind : quint8 { Null, Latin1, Utf8, Integer, Real };
+        void appendCell(Kind kind, const char* bytes, qsizetype size);
+
+        std::vector<quint32> m_cells;
+        std::string m_bytes;
+    };
+
+    int size() const;
+    bool isNull(int column) const;
     // The value's text as stored (numbers in decimal); empty for NULL.
-    QStringView text(int column) const;
+    QString text(int column) const;
+    // Whether the value's text is `text` (a NULL reads as empty text).
+    bool textEquals(int column, QStringView text, Qt::CaseSensitivity cs) const;
     QVariant value(int column) const;
     QVector<QVariant> values() const;
 
     void assign(const QVector<QVariant>& values);
     void set(int column, const QVariant& value);
 
-private:
-    enum class Kind : quint8 { Null, Text, Integer, Real };
-    struct Cell {
-        qint32 begin;
-        qint32 length;
-        Kind kind;
-    };
-    void appendCell(Kind kind, QStringView text);
+    // Bytes of the row's block.
+    qsizetype blockSize() const;
 
-    QString m_text;
-    std::vector<Cell> m_cells;
+private:
+    using Kind = Builder::Kind;
+    struct Cell {
+        Kind kind;
+        const char* bytes;
+        qsizetype size;
+    };
+    Cell cell(int column) const;
+
+    std::unique_ptr<char[]> m_block;
 };
 
 } // namespace data

@@ -34,10 +34,11 @@ QString refusal(const QSqlError& error, const QStringList& columns,
 
 RecordSet::RecordSet(QObject* parent) : QObject(parent) {}
 
-void RecordSet::open(const QSqlDatabase& db, const QString& source)
+void RecordSet::open(const QSqlDatabase& db, const QString& source, Reading reading)
 {
     m_db = db;
     m_source = source;
+    m_reading = reading;
     m_filter = Criterion();
     QSqlQuery kind(m_db);
     kind.prepare(QStringLiteral("SELECT type FROM sqlite_master WHERE name = ?"));
@@ -49,10 +50,12 @@ void RecordSet::open(const QSqlDatabase& db, const QString& source)
 }
 
 namespace {
-// Reads the rows straight from SQLite (on Linux Qt's driver uses the system library we link): the snapshot of a large table is read at every form
-// load, and going through QSqlQuery's per-value copies costs several times as much.
+// Reads the rows straight from SQLite (on Linux Qt's driver uses the system library we link): the
+// snapshot of a large table is read at every form load, and going through QSqlQuery's
+// per-value copies costs several times as much. Each row goes to `keep(rowid, row)`.
+template <typename Keep>
 bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringList& columns,
-                std::vector<PackedRow>& rows, std::vector<qint64>& rowids)
+                Keep&& keep)
 {
 #if !defined(Q_OS_LINUX)
     // Elsewhere Qt's driver usually carries its own copy of SQLite: its handle is not ours.
@@ -60,8 +63,7 @@ bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringLi
     Q_UNUSED(sql);
     Q_UNUSED(first);
     Q_UNUSED(columns);
-    Q_UNUSED(rows);
-    Q_UNUSED(rowids);
+    Q_UNUSED(keep);
     return false;
 #endif
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
@@ -76,38 +78,26 @@ bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringLi
     const int count = sqlite3_column_count(stmt);
     for (int i = first; i < count; ++i)
         columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
-    struct Value {
-        int type;
-        const char* text;
-        int bytes;
-    };
-    std::vector<Value> values(std::max(count - first, 0));
+    PackedRow::Builder row;
     int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        // One pass takes every value, so the row's buffer is allocated once at its full size.
-        qsizetype chars = 0;
-        for (int i = first; i < count; ++i) {
-            Value& v = values[i - first];
-            v.type = sqlite3_column_type(stmt, i);
-            if (v.type == SQLITE_TEXT || v.type == SQLITE_BLOB) {
-                v.text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-                v.bytes = sqlite3_column_bytes(stmt, i);
-                chars += v.bytes;
+    try {
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            for (int i = first; i < count; ++i) {
+                switch (sqlite3_column_type(stmt, i)) {
+                case SQLITE_INTEGER: row.appendInteger(sqlite3_column_int64(stmt, i)); break;
+                case SQLITE_FLOAT: row.appendReal(sqlite3_column_double(stmt, i)); break;
+                case SQLITE_NULL: row.appendNull(); break;
+                default: { // blobs read as text: none of ours is binary
+                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+                    row.appendUtf8(text, sqlite3_column_bytes(stmt, i));
+                }
+                }
             }
+            keep(first ? sqlite3_column_int64(stmt, 0) : -1, row.take());
         }
-        PackedRow row;
-        row.reserve(count - first, chars);
-        for (int i = first; i < count; ++i) {
-            const Value& v = values[i - first];
-            switch (v.type) {
-            case SQLITE_INTEGER: row.appendInteger(sqlite3_column_int64(stmt, i)); break;
-            case SQLITE_FLOAT: row.appendReal(sqlite3_column_double(stmt, i)); break;
-            case SQLITE_NULL: row.appendNull(); break;
-            default: row.appendUtf8(v.text, v.bytes); // blobs read as text: none of ours is binary
-            }
-        }
-        rowids.push_back(first ? sqlite3_column_int64(stmt, 0) : -1);
-        rows.push_back(std::move(row));
+    } catch (...) {
+        sqlite3_finalize(stmt);
+        throw;
     }
     sqlite3_finalize(stmt);
     if (rc != SQLITE_DONE)
@@ -119,13 +109,17 @@ bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringLi
 
 void RecordSet::read()
 {
-    const QString sql = m_isTable ? "SELECT rowid, * FROM " + quoted(m_source)
-                                  : "SELECT * FROM " + quoted(m_source);
+    const QString limit = m_reading == Reading::AddingOnly ? QStringLiteral(" LIMIT 0") : QString();
+    const QString sql = (m_isTable ? "SELECT rowid, * FROM " : "SELECT * FROM ") +
+                        quoted(m_source) + limit;
     const int first = m_isTable ? 1 : 0;
     QStringList columns;
-    std::vector<PackedRow> values;
-    std::vector<qint64> rowids;
-    if (!readNative(m_db, sql, first, columns, values, rowids)) {
+    // The rows go straight into their final list; the old ones stay until the read succeeded.
+    std::vector<Row> rows;
+    auto keep = [&rows](qint64 rowid, PackedRow&& values) {
+        rows.push_back(Row{rowid, std::move(values)});
+    };
+    if (!readNative(m_db, sql, first, columns, keep)) {
         QSqlQuery q(m_db);
         q.setForwardOnly(true);
         if (!q.exec(sql))
@@ -134,19 +128,16 @@ void RecordSet::read()
         const QSqlRecord rec = q.record();
         for (int i = first; i < rec.count(); ++i)
             columns << rec.fieldName(i);
+        PackedRow::Builder row;
         while (q.next()) {
-            QVector<QVariant> row(columns.size());
-            for (int i = 0; i < columns.size(); ++i)
-                row[i] = q.value(first + i);
-            rowids.push_back(first ? q.value(0).toLongLong() : -1);
-            values.push_back(PackedRow(row));
+            for (int i = first; i < rec.count(); ++i)
+                row.append(q.value(i));
+            keep(first ? q.value(0).toLongLong() : -1, row.take());
         }
     }
     m_columns = columns;
-    m_rows.clear();
-    m_rows.reserve(values.size());
-    for (size_t i = 0; i < values.size(); ++i)
-        m_rows.push_back(Row{rowids[i], std::move(values[i])});
+    m_rows.swap(rows);
+    rows = {}; // the old snapshot goes now, not when this read ends
     m_dirty = false;
     applyFilter();
     m_pos = 0;
@@ -383,14 +374,9 @@ QVector<RecordSet::Test> RecordSet::resolve(const Criterion& c) const
 
 bool RecordSet::matches(const Row& row, const QVector<Test>& tests)
 {
-    for (const Test& t : tests) {
-        // A NULL reads as empty text; case folding keeps the length, so most rows are told
-        // apart by their size alone.
-        const QStringView s = row.values.text(t.column);
-        if (s.size() != t.value.size() ||
-            (s != t.value && s.compare(t.value, Qt::CaseInsensitive) != 0))
+    for (const Test& t : tests)
+        if (!row.values.textEquals(t.column, t.value, Qt::CaseInsensitive))
             return false;
-    }
     return true;
 }
 

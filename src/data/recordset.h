@@ -13,6 +13,10 @@
 
 namespace data {
 
+// What a record set reads: every row, or none at all for a form that only adds rows to a
+// large table (it then holds just the rows added through it).
+enum class Reading { AllRows, AddingOnly };
+
 // A client-side snapshot of one table or view: every row is read at open/refresh, then the
 // form moves through them, edits the current row and stores it. Tables are read with their
 // rowid so that storing and deleting act on exactly one row; views are read-only.
@@ -21,8 +25,8 @@ class RecordSet : public QObject {
 public:
     explicit RecordSet(QObject* parent = nullptr);
 
-    // Reads every row of `source` (a table or view of `db`); the first row becomes current.
-    void open(const QSqlDatabase& db, const QString& source);
+    // Reads the rows of `source` (a table or view of `db`); the first row becomes current.
+    void open(const QSqlDatabase& db, const QString& source, Reading reading = Reading::AllRows);
     // Lets go of the connection (the rows stay readable).
     void close() { m_db = QSqlDatabase(); }
     // Stores a changed row, then reads the rows anew; the filter stays, the first row current.
@@ -111,6 +115,7 @@ private:
     QSqlDatabase m_db;
     QString m_source;
     bool m_isTable = false;
+    Reading m_reading = Reading::AllRows;
     QStringList m_columns;
     std::vector<Row> m_rows;
     QVector<int> m_visible;

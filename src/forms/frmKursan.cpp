@@ -2,6 +2,7 @@
 
 #include "data/datacontrol.h"
 #include "data/error.h"
+#include "data/sequences.h"
 #include "forms/frmCari.h"
 #include "forms/numbering.h"
 #include "forms/quota.h"
@@ -133,11 +134,13 @@ bool frmKursan::requireTrainee()
 // ---- numbering ---------------------------------------------------------------------------
 
 // The letter rows only matter from the first new trainee on, and their boxes are never shown,
-// so the table is opened then rather than with the form.
+// so the table is opened then rather than with the form, and for adding only: the form never
+// reads the letters already stored.
 data::RecordSet* frmKursan::letters()
 {
     if (!Adodc2) {
-        Adodc2 = new data::DataControl(this, QStringLiteral("Adodc2"), QStringLiteral("TSurat"));
+        Adodc2 = new data::DataControl(this, QStringLiteral("Adodc2"), QStringLiteral("TSurat"),
+                                       data::Reading::AddingOnly);
         bindText(ui->txtNo, Adodc2->recordset(), QStringLiteral("Ns"));
         bindText(ui->txtJawaban, Adodc2->recordset(), QStringLiteral("Jawaban"));
         bindText(ui->txtJumlah, Adodc2->recordset(), QStringLiteral("Jumlah_Kursan"));
@@ -145,7 +148,7 @@ data::RecordSet* frmKursan::letters()
     return Adodc2->recordset();
 }
 
-// The numbering sources are read afresh before every use, so they are opened then too.
+// The units are read afresh before every use, so they are opened then too.
 data::RecordSet* frmKursan::readAfresh(data::DataControl*& control, const char* name,
                                        const QString& source)
 {
@@ -156,26 +159,17 @@ data::RecordSet* frmKursan::readAfresh(data::DataControl*& control, const char* 
     return control->recordset();
 }
 
+// Both numbers continue from the last row of their sorted view, read alone and afresh, so
+// rows saved since the form opened count.
 void frmKursan::np()
 {
-    data::RecordSet* trainees = readAfresh(adoKe3, "adoKe3", QStringLiteral("QLapKursan"));
-    QString last;
-    if (trainees->recordCount() > 0) {
-        trainees->moveLast();
-        last = trainees->field(1).toString();
-    }
-    noKursan = numbering::nextTraineeNumber(last);
+    noKursan = numbering::nextTraineeNumber(
+        data::lastTraineeNumber(Adodc1->recordset()->database()));
 }
 
 void frmKursan::NomorSurat()
 {
-    data::RecordSet* letters = readAfresh(Adodc4, "Adodc4", QStringLiteral("QNS"));
-    QString last;
-    if (letters->recordCount() > 0) {
-        letters->moveLast();
-        last = letters->field(0).toString();
-    }
-    nomor = numbering::nextLetterSequence(last);
+    nomor = numbering::nextLetterSequence(data::lastLetterNumber(Adodc1->recordset()->database()));
 }
 
 void frmKursan::KonverterBln() { romawi = numbering::romanMonth(bulan); }

@@ -80,7 +80,5 @@ private:
 
     data::DataControl* Adodc1 = nullptr; // TKursan: the boxes and the grid
     data::DataControl* Adodc2 = nullptr; // TSurat: the new letter row (see letters())
-    data::DataControl* Adodc4 = nullptr; // QNS: the letter sequence
-    data::DataControl* adoKe3 = nullptr; // QLapKursan: the trainee numbers
     data::DataControl* Adoke2 = nullptr; // TUnit: the units listed by the detector
 };

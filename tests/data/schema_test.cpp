@@ -1,6 +1,7 @@
 #include "data/database.h"
 #include "data/datacontrol.h"
 #include "data/error.h"
+#include "data/sequences.h"
 #include "support/fixture.h"
 
 #include <QDir>
@@ -39,6 +40,36 @@ TEST_F(SchemaTest, TraineeListOrdersByNumericTraineeNumber)
     data::DataControl list(nullptr, "adoKe3", "QLapKursan");
     EXPECT_EQ(column(list.recordset(), "Np"), QStringList({"002", "099", "100", "1000"}));
     EXPECT_EQ(list->columnNames().at(1), "Np");
+}
+
+// The newest numbers are read without the rest of their view, and must still be its last row
+// whatever is stored: numbers past 999, equal values told apart by rowid (which need not follow
+// the order of storing), junk and NULLs.
+TEST_F(SchemaTest, LastNumberQueriesGiveTheLastRowOfTheirView)
+{
+    data::DataControl letters(nullptr, "Adodc2", "TSurat");
+    const QSqlDatabase db = letters->database();
+    const auto check = [&](auto last, const char* table, const char* column, const char* view,
+                           const std::vector<std::pair<int, const char*>>& stored) {
+        EXPECT_EQ(last(db).toStdString(), "");
+        for (const auto& [rowid, number] : stored) {
+            sql(QString("INSERT INTO %1 (rowid, %2) VALUES (?, ?)").arg(table, column),
+                {rowid, number ? QVariant(number) : QVariant()});
+            const QVariantList inView = sql(QString("SELECT %1 FROM %2").arg(column, view));
+            EXPECT_EQ(last(db).toStdString(), inView.last().toString().toStdString())
+                << "after " << (number ? number : "NULL");
+        }
+        return last(db).toStdString();
+    };
+    EXPECT_EQ(check(data::lastTraineeNumber, "TKursan", "Np", "QLapKursan",
+                    {{10, "099"}, {20, "1000"}, {30, "999"}, {5, "01000"}, {40, "abc"},
+                     {50, nullptr}, {60, "1000x"}, {1, " 1000"}, {70, "-2000"}}),
+              "1000x");
+    EXPECT_EQ(check(data::lastLetterNumber, "TSurat", "Ns", "QNS",
+                    {{10, "B/099/I/PKL/2005"}, {20, "B/1000/I/PKL/2006"},
+                     {30, "B/999/XII/PKL/2005"}, {5, "B/01000/II/PKL/2006"}, {40, "junk"},
+                     {50, nullptr}, {60, "X/1000"}, {1, "B/1000/III/PKL/2006"}}),
+              "X/1000");
 }
 
 TEST_F(SchemaTest, ActivePlacementsCarryMonthNameAndYearOfGrantedLettersOnly)

@@ -1,0 +1,37 @@
+#include "data/sequences.h"
+
+#include "data/error.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace data {
+
+namespace {
+QString firstValue(const QSqlDatabase& db, const QString& sql)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(sql))
+        throw Error(QStringLiteral("Data tidak dapat dibaca: %1").arg(q.lastError().text()));
+    return q.next() ? q.value(0).toString() : QString();
+}
+} // namespace
+
+// The orders are those of the views in schema.sql, each term reversed (NULLs, first there,
+// come last here). The key's index holds number and rowid, so only it is scanned.
+QString lastTraineeNumber(const QSqlDatabase& db)
+{
+    return firstValue(db, QStringLiteral("SELECT Np FROM TKursan "
+                                         "ORDER BY CAST(Np AS INTEGER) DESC, rowid DESC "
+                                         "LIMIT 1"));
+}
+
+QString lastLetterNumber(const QSqlDatabase& db)
+{
+    return firstValue(db, QStringLiteral("SELECT Ns FROM TSurat "
+                                         "ORDER BY CAST(substr(Ns, 3) AS INTEGER) DESC, "
+                                         "rowid DESC LIMIT 1"));
+}
+
+} // namespace data
