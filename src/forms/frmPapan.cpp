@@ -53,6 +53,7 @@ frmPapan::frmPapan(QWidget* owner) : Form(owner), ui(std::make_unique<Ui::frmPap
     heads << QStringLiteral("Ada Tempat");
     ui->grdPapan->setColumnCount(int(heads.size()));
     ui->grdPapan->setHorizontalHeaderLabels(heads);
+    ui->grdPapan->horizontalHeader()->setMinimumSectionSize(44); // months of one width
     ui->txtTahun->setValue(today().year());
 
     connect(ui->txtTahun, &QSpinBox::valueChanged, this, &frmPapan::txtTahun_Change);

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -41,7 +42,7 @@ TEST_F(BoardTest, ShowsEachUnitsMonthsAgainstTheQuotaAndListsACellsTrainees)
     const QString sixth = placeTrainee("U01", "20/04/2005s/d20/05/2005");
     const QString december = placeTrainee("U02", "15/12/2005s/d15/01/2006");
     placeTrainee("U02", "01/03/2005s/d01/04/2005", "Tidak");
-    placeTrainee("U02", "s/d");
+    const QString unread = placeTrainee("U02", "s/d");
 
     showMainWindow();
     auto* menu = platform::loaded<frmMenu>();
@@ -96,6 +97,15 @@ TEST_F(BoardTest, ShowsEachUnitsMonthsAgainstTheQuotaAndListsACellsTrainees)
     EXPECT_EQ(platform::loaded<frmDaftarPenempatan>(), list);
     EXPECT_EQ(listed(), QStringList({QStringLiteral("Kursan %1|UGM|15/12/2005s/d15/01/2006|B/%1/PKL")
                                          .arg(december)}));
+
+    // The placement that cannot be counted can be listed; "Perbarui" reads them all afresh.
+    board->findChild<QPushButton*>("cmdTakTerbaca")->click();
+    EXPECT_EQ(listed(), QStringList({QStringLiteral("Kursan %1|UGM|s/d|B/%1/PKL").arg(unread)}));
+    placeTrainee("U02", "01/12/2005s/d31/12/2005");
+    board->findChild<QPushButton*>("cmdPerbarui")->click();
+    EXPECT_EQ(text(1, 11), "2");
+    EXPECT_EQ(grid()->currentRow(), 1);
+    EXPECT_EQ(grid()->currentColumn(), 11);
 }
 
 } // namespace
