@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <benchmark/benchmark.h>
@@ -39,6 +40,24 @@ void BM_OpenPlacementBoard(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenPlacementBoard)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The baseline: the sqlite3 shell running the same join.
+void BM_Sqlite3ShellReadsGrantedPlacements(benchmark::State& state)
+{
+    useLargeDatabase();
+    const QString sql = QStringLiteral(
+        "SELECT TKegiatan.rowid, TKegiatan.Kode_Unit, TKegiatan.Tanggal_Pelaksanaan,"
+        " TKursan.Nama_Kursan, TKursan.Instansi, TKursan.Ns FROM TKegiatan"
+        " JOIN TKursan ON TKursan.Np = TKegiatan.Np JOIN TSurat ON TSurat.Ns = TKursan.Ns"
+        " WHERE TSurat.Jawaban = 'Dapat' ORDER BY TKegiatan.rowid");
+    for (auto _ : state) {
+        QProcess p;
+        p.start(QStringLiteral("sqlite3"), {data::Database::path(), sql});
+        p.waitForFinished(-1);
+        benchmark::DoNotOptimize(p.readAllStandardOutput().size());
+    }
+}
+BENCHMARK(BM_Sqlite3ShellReadsGrantedPlacements)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The floor of opening: the same rows read and counted, no window.
 void BM_ReadAndCountPlacements(benchmark::State& state)
