@@ -279,6 +279,9 @@ bool frmSPM::simpan()
         tell(QStringLiteral("Data kegiatan untuk No Surat ini sudah ada."));
         return false;
     }
+    bool allowed = false;
+    if (!guarded(this, [&] { allowed = quotaAllows(); }) || !allowed)
+        return false;
     const bool saved = guarded(this, [this] {
         ui->Text5->setText(ui->Text8->text() + QStringLiteral("s/d") + ui->Text9->text());
         // The placement and the reply are stored together or not at all.

@@ -74,6 +74,8 @@ private:
     bool unitAsShown() const;
     bool periodReady();
     bool letterPlaced();
+    // Asks before a granted placement overfills its unit; false when the user keeps the entry.
+    bool quotaAllows();
 
     std::unique_ptr<Ui::frmSPM> ui;
     int BlnSekarang = 0;

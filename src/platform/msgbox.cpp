@@ -36,6 +36,12 @@ Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons butt
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
         break;
+    case Buttons::YesNo: // Esc and the close box answer Tidak
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ya"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Tidak"));
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ya"));

@@ -8,8 +8,8 @@ class QWidget;
 namespace platform {
 
 enum class Icon { Information, Question, Critical };
-// YesNoCancel reads Ya / Tidak / Batal, RetryCancel Ulangi / Batal.
-enum class Buttons { Ok, OkCancel, YesNoCancel, RetryCancel };
+// YesNo reads Ya / Tidak, YesNoCancel Ya / Tidak / Batal, RetryCancel Ulangi / Batal.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class Answer { Ok, Cancel, Yes, No, Retry };
 
 struct MsgBoxCall {

@@ -1,6 +1,7 @@
 #include "shell/frmMenu.h"
 
 #include "forms/frmKursan.h"
+#include "forms/frmPapan.h"
 #include "forms/frmSPM.h"
 #include "forms/frmUnit.h"
 #include "platform/guard.h"
@@ -36,6 +37,7 @@ frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), ui(std::make_unique<Ui::f
     connect(ui->mnuDataKursan, &QAction::triggered, this, &frmMenu::mnuDataKursan_Click);
     connect(ui->mnuDataUnit, &QAction::triggered, this, &frmMenu::mnuDataUnit_Click);
     connect(ui->mnuDataSPM, &QAction::triggered, this, &frmMenu::mnuDataSPM_Click);
+    connect(ui->mnuPapan, &QAction::triggered, this, &frmMenu::mnuPapan_Click);
     connect(ui->mnuEksporSPM, &QAction::triggered, this, &frmMenu::mnuEksporSPM_Click);
     connect(ui->mnuCadangkan, &QAction::triggered, this, &frmMenu::mnuCadangkan_Click);
     connect(ui->mnuPulihkan, &QAction::triggered, this, &frmMenu::mnuPulihkan_Click);
@@ -75,6 +77,10 @@ void frmMenu::mnuDataUnit_Click()
 void frmMenu::mnuDataSPM_Click()
 {
     guarded(this, [this] { showWindow(platform::window<frmSPM>(this)); });
+}
+void frmMenu::mnuPapan_Click()
+{
+    guarded(this, [this] { showWindow(platform::window<frmPapan>(this)); });
 }
 // The letters, the statement and the certificate print every placed trainee: no filter.
 void frmMenu::mnuSPM_Click() { reports::show(QStringLiteral("drSPM"), this); }

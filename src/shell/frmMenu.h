@@ -17,6 +17,7 @@ public:
     void mnuDataKursan_Click();
     void mnuDataUnit_Click();
     void mnuDataSPM_Click();
+    void mnuPapan_Click();
     void mnuEksporSPM_Click();
     void mnuCadangkan_Click();
     void mnuPulihkan_Click();

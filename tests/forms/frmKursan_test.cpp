@@ -490,10 +490,7 @@ protected:
     // One trainee with its own letter and one placement starting on `start` (dd/mm/yyyy).
     void place(const QString& unit, const QString& start, const QString& reply = "Dapat")
     {
-        const QString n = QString::number(++m_placed);
-        sql("INSERT INTO TKursan (Np, Ns) VALUES (?, ?)", {n, "B/" + n});
-        sql("INSERT INTO TSurat VALUES (?, ?, 1)", {"B/" + n, reply});
-        sql("INSERT INTO TKegiatan VALUES (?, ?, ?)", {n, start + "s/d" + start, unit});
+        placeTrainee(unit, start + "s/d" + start, reply);
     }
 
     QStringList entries(const char* name)
@@ -511,8 +508,6 @@ protected:
         QTest::keyClicks(combo->lineEdit(), month);
         button("Command1")->click();
     }
-
-    int m_placed = 0;
 };
 
 TEST_F(QuotaTest, CountsGrantedPlacementsOfTheMonthPerListedUnit)

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 
 namespace {
 
@@ -52,9 +53,15 @@ TEST_F(MenuTest, CaptionTitlesAndEveryItem)
     // The data items keep their place; export, backup and restore follow a separator.
     EXPECT_EQ(items(bar[0]->menu()),
               QStringList({"mnuDataKursan=Data &Kursan", "mnuDataUnit=Data &Unit",
-                           "mnuDataSPM=Data &SPM", "-",
+                           "mnuDataSPM=Data &SPM", "mnuPapan=P&apan Penempatan", "-",
                            "mnuEksporSPM=&Ekspor Data SPM ke Excel…",
                            "mnuCadangkan=&Cadangkan Data…", "mnuPulihkan=&Pulihkan Data…"}));
+    // Each File item has an access key of its own.
+    QSet<QChar> keys;
+    for (QAction* a : bar[0]->menu()->actions())
+        if (!a->isSeparator())
+            keys << a->text().at(a->text().indexOf('&') + 1).toLower();
+    EXPECT_EQ(keys.size(), 7);
     EXPECT_EQ(items(bar[1]->menu()),
               QStringList({"mnuSPM=Cetak Surat P&enjajakan Masalah",
                            "mnuCetakSPKP=Cetak Surat Pengantar &Kartu Pengenal",

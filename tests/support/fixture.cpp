@@ -98,6 +98,17 @@ QVariantList KursanTest::sql(const QString& statement, const QVariantList& value
     return out;
 }
 
+QString KursanTest::placeTrainee(const QString& unit, const QString& period, const QString& reply)
+{
+    const QString np = QString::number(9001 + m_placedTrainees++);
+    const QString ns = QStringLiteral("B/%1/PKL").arg(np);
+    sql("INSERT INTO TKursan (Ns, Np, Nama_Kursan, Instansi) VALUES (?, ?, ?, 'UGM')",
+        {ns, np, "Kursan " + np});
+    sql("INSERT INTO TSurat VALUES (?, ?, 1)", {ns, reply});
+    sql("INSERT INTO TKegiatan VALUES (?, ?, ?)", {np, period, unit});
+    return np;
+}
+
 QStringList KursanTest::rows(const QString& table)
 {
     QStringList out;

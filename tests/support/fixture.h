@@ -47,6 +47,10 @@ protected:
     QStringList rows(const QString& table);
     // Every row of the four tables of a database file ("TUnit: a|b|c"), the open one by default.
     QStringList allRows(const QString& file = {});
+    // A trainee of a letter of its own answered `reply`, placed in `unit` over `period` (as
+    // stored: "01/03/2005s/d01/04/2005"). Trainees are numbered from 9001; returns the number.
+    QString placeTrainee(const QString& unit, const QString& period,
+                         const QString& reply = QStringLiteral("Dapat"));
     // Lets queued events (deferred deletes, posted events) run.
     static void settle();
     // Closes every window the test left open.
@@ -56,4 +60,5 @@ protected:
     QString m_path;
     MsgBoxRecorder boxes;
     int m_ended = 0;
+    int m_placedTrainees = 0;
 };

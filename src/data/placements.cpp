@@ -1,0 +1,88 @@
+#include "data/placements.h"
+
+#include "data/database.h"
+#include "data/error.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace data {
+
+namespace {
+const QString Granted = QStringLiteral("Dapat");
+
+QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        throw Error(QStringLiteral("Data penempatan tidak dapat dibaca: %1")
+                        .arg(q.lastError().text()));
+    return q;
+}
+
+std::vector<UnitName> readUnits(const QSqlDatabase& db)
+{
+    QSqlQuery q = run(db, QStringLiteral("SELECT Kode_Unit, Unit FROM TUnit ORDER BY rowid"), {});
+    std::vector<UnitName> units;
+    while (q.next())
+        units.push_back({q.value(0).toString(), q.value(1).toString()});
+    return units;
+}
+
+// The unit is not joined: the board names units from its own list.
+std::vector<GrantedPlacement> readPlacements(const QSqlDatabase& db)
+{
+    QSqlQuery q = run(db,
+                      QStringLiteral("SELECT TKegiatan.rowid, TKegiatan.Kode_Unit,"
+                                     " TKegiatan.Tanggal_Pelaksanaan, TKursan.Nama_Kursan,"
+                                     " TKursan.Instansi, TKursan.Ns"
+                                     " FROM TKegiatan"
+                                     " JOIN TKursan ON TKursan.Np = TKegiatan.Np"
+                                     " JOIN TSurat ON TSurat.Ns = TKursan.Ns"
+                                     " WHERE TSurat.Jawaban = ? ORDER BY TKegiatan.rowid"),
+                      {Granted});
+    std::vector<GrantedPlacement> placements;
+    while (q.next())
+        placements.push_back({q.value(0).toLongLong(), q.value(1).toString(),
+                              q.value(2).toString(), q.value(3).toString(),
+                              q.value(4).toString(), q.value(5).toString()});
+    return placements;
+}
+} // namespace
+
+BoardData readBoardData()
+{
+    BoardData board;
+    const QString name = Database::uniqueName(QStringLiteral("papan"));
+    try {
+        QSqlDatabase db = Database::connect(name, true);
+        board.units = readUnits(db);
+        board.placements = readPlacements(db);
+    } catch (...) {
+        QSqlDatabase::removeDatabase(name);
+        throw;
+    }
+    QSqlDatabase::removeDatabase(name);
+    return board;
+}
+
+QStringList grantedPeriods(const QSqlDatabase& db, const QString& unitCode, qint64 except)
+{
+    QSqlQuery q = run(db,
+                      QStringLiteral("SELECT TKegiatan.Tanggal_Pelaksanaan FROM TKegiatan"
+                                     " JOIN TKursan ON TKursan.Np = TKegiatan.Np"
+                                     " JOIN TSurat ON TSurat.Ns = TKursan.Ns"
+                                     " WHERE TSurat.Jawaban = ? AND TKegiatan.Kode_Unit = ?"
+                                     " AND TKegiatan.rowid <> ?"),
+                      {Granted, unitCode, except});
+    QStringList periods;
+    while (q.next())
+        periods << q.value(0).toString();
+    return periods;
+}
+
+} // namespace data

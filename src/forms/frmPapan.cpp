@@ -1,0 +1,152 @@
+#include "forms/frmPapan.h"
+
+#include "data/placements.h"
+#include "forms/frmDaftarPenempatan.h"
+#include "forms/occupancy.h"
+#include "platform/clock.h"
+#include "platform/guard.h"
+#include "platform/keys.h"
+#include "ui_frmPapan.h"
+
+#include <QHeaderView>
+
+using namespace platform;
+using occupancy::Level;
+
+namespace {
+const QStringList MonthHeads{"Jan", "Feb", "Mar", "Apr", "Mei", "Jun",
+                             "Jul", "Agu", "Sep", "Okt", "Nov", "Des"};
+
+// The legend's colours: amber at the quota, red above it.
+QColor colourOf(Level level)
+{
+    switch (level) {
+    case Level::Full: return QColor(0xFF, 0xC0, 0x00);
+    case Level::Over: return QColor(0xF0, 0x5A, 0x4F);
+    case Level::Room: break;
+    }
+    return {};
+}
+
+QString legendStyle(Level level)
+{
+    return QStringLiteral("background: %1; color: black;").arg(colourOf(level).name());
+}
+
+int thisMonth() { return occupancy::monthKey(today().year(), today().month()); }
+
+QString rowTitle(const occupancy::Board::Row& row)
+{
+    if (row.listed)
+        return row.name;
+    return row.code.isEmpty() ? QStringLiteral("(tanpa unit)")
+                              : QStringLiteral("%1 (tidak ada di Data Unit)").arg(row.code);
+}
+} // namespace
+
+frmPapan::frmPapan(QWidget* owner) : Form(owner), ui(std::make_unique<Ui::frmPapan>())
+{
+    ui->setupUi(this);
+    ui->lblPenuh->setStyleSheet(legendStyle(Level::Full));
+    ui->lblLebih->setStyleSheet(legendStyle(Level::Over));
+    QStringList heads = MonthHeads;
+    heads << QStringLiteral("Ada Tempat");
+    ui->grdPapan->setColumnCount(int(heads.size()));
+    ui->grdPapan->setHorizontalHeaderLabels(heads);
+    ui->grdPapan->horizontalHeader()->setMinimumSectionSize(44); // months of one width
+    ui->txtTahun->setValue(today().year());
+
+    connect(ui->txtTahun, &QSpinBox::valueChanged, this, &frmPapan::txtTahun_Change);
+    // A double-click, not whatever the style takes for activating a cell.
+    connect(ui->grdPapan, &QTableWidget::doubleClicked, this, &frmPapan::grdPapan_Activate);
+    onKeyPress(ui->grdPapan, [this](int key) {
+        if (key != KeyEnter)
+            return false;
+        grdPapan_Activate(ui->grdPapan->currentIndex());
+        return true;
+    });
+    connect(ui->cmdTakTerbaca, &QPushButton::clicked, this, &frmPapan::cmdTakTerbaca_Click);
+    connect(ui->cmdPerbarui, &QPushButton::clicked, this, &frmPapan::cmdPerbarui_Click);
+    connect(ui->cmdKeluar, &QPushButton::clicked, this, &frmPapan::cmdKeluar_Click);
+    enterPressesButtons(this);
+
+    load();
+    ui->grdPapan->resizeColumnsToContents();
+    centre();
+}
+
+frmPapan::~frmPapan() = default;
+
+void frmPapan::load()
+{
+    m_board = std::make_unique<occupancy::Board>(data::readBoardData());
+    const auto& rows = m_board->rows();
+    QTableWidget* grid = ui->grdPapan;
+    grid->setRowCount(int(rows.size()));
+    const int from = thisMonth();
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        grid->setVerticalHeaderItem(r, new QTableWidgetItem(rowTitle(rows[r])));
+        for (int c = 0; c < RoomColumn; ++c) {
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignCenter);
+            grid->setItem(r, c, cell);
+        }
+        grid->setItem(r, RoomColumn,
+                      new QTableWidgetItem(occupancy::monthText(m_board->firstWithRoom(r, from))));
+    }
+    const int unreadable = int(m_board->unreadable().size());
+    ui->lblTakTerbaca->setText(
+        unreadable ? QStringLiteral("%1 penempatan dengan tanggal tidak terbaca").arg(unreadable)
+                   : QString());
+    ui->lblTakTerbaca->setVisible(unreadable > 0);
+    ui->cmdTakTerbaca->setVisible(unreadable > 0);
+    showYear();
+}
+
+void frmPapan::showYear()
+{
+    const int year = ui->txtTahun->value();
+    QTableWidget* grid = ui->grdPapan;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        for (int c = 0; c < RoomColumn; ++c) {
+            const int n = m_board->count(r, occupancy::monthKey(year, c + 1));
+            QTableWidgetItem* cell = grid->item(r, c);
+            cell->setText(n ? QString::number(n) : QString());
+            const QColor colour = colourOf(occupancy::levelOf(n));
+            cell->setBackground(colour.isValid() ? QBrush(colour) : QBrush());
+        }
+}
+
+void frmPapan::txtTahun_Change() { showYear(); }
+
+void frmPapan::grdPapan_Activate(const QModelIndex& cell)
+{
+    if (!cell.isValid() || cell.column() >= RoomColumn)
+        return;
+    const int key = occupancy::monthKey(ui->txtTahun->value(), cell.column() + 1);
+    const QString title = QStringLiteral("%1, %2")
+                              .arg(rowTitle(m_board->rows().at(cell.row())),
+                                   occupancy::monthText(key));
+    auto* list = platform::window<frmDaftarPenempatan>(this);
+    list->showPlacements(title, m_board->placementsIn(cell.row(), key));
+    showWindow(list);
+}
+
+void frmPapan::cmdTakTerbaca_Click()
+{
+    auto* list = platform::window<frmDaftarPenempatan>(this);
+    list->showPlacements(QStringLiteral("Penempatan dengan tanggal tidak terbaca"),
+                         m_board->unreadable());
+    showWindow(list);
+}
+
+// Reads the placements again, keeping the year and the cell chosen.
+void frmPapan::cmdPerbarui_Click()
+{
+    const QModelIndex at = ui->grdPapan->currentIndex();
+    guarded(this, [this] { load(); });
+    if (at.isValid())
+        ui->grdPapan->setCurrentCell(at.row(), at.column());
+}
+
+void frmPapan::cmdKeluar_Click() { unload(); }

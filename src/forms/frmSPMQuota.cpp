@@ -1,0 +1,27 @@
+// The letter form's quota question: a granted placement that would overfill its unit.
+#include "data/placements.h"
+#include "forms/frmSPM.h"
+#include "forms/occupancy.h"
+#include "platform/msgbox.h"
+#include "ui_frmSPM.h"
+
+using namespace platform;
+
+// The office decides: a unit already at the quota in a month of the period is named, and
+// only "Tidak" keeps the entry open. The placement being edited is not counted against itself.
+bool frmSPM::quotaAllows()
+{
+    if (!Adodc5->hasCurrent() || Adodc5->field(1).toString() != QLatin1String("Dapat"))
+        return true;
+    const QString code = ui->Text6->text();
+    const QString period = ui->Text8->text() + QStringLiteral("s/d") + ui->Text9->text();
+    const std::optional<occupancy::MonthCount> full = occupancy::firstFullMonth(
+        period, data::grantedPeriods(Adodc4->database(), code, Adodc4->rowid()));
+    if (!full)
+        return true;
+    const QString unit = m_unitName.isEmpty() ? code : m_unitName;
+    return msgBox(QStringLiteral("Unit %1 sudah %2 orang pada %3. Tetap simpan?")
+                      .arg(unit, QString::number(full->count), occupancy::monthText(full->key)),
+                  QStringLiteral("Kuota Unit"), Icon::Question, Buttons::YesNo,
+                  this) == Answer::Yes;
+}
