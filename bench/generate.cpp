@@ -52,9 +52,11 @@ void generateDatabase(const QString& path, int units, int trainees)
             surat.addBindValue(1);
             surat.exec();
             kegiatan.addBindValue(np);
-            kegiatan.addBindValue(QStringLiteral("01/%1/2005s/d01/%2/2005")
+            // A December start ends in January of the next year.
+            kegiatan.addBindValue(QStringLiteral("01/%1/2005s/d01/%2/%3")
                                       .arg(month, 2, 10, QChar('0'))
-                                      .arg(month % 12 + 1, 2, 10, QChar('0')));
+                                      .arg(month % 12 + 1, 2, 10, QChar('0'))
+                                      .arg(month == 12 ? 2006 : 2005));
             kegiatan.addBindValue(QStringLiteral("U%1").arg(t % units + 1, 3, 10, QChar('0')));
             kegiatan.exec();
         }
