@@ -1,0 +1,104 @@
+#include "reports/selectionbar.h"
+
+#include "platform/msgbox.h"
+#include "ui_selectionbar.h"
+
+#include <algorithm>
+
+namespace reports {
+
+namespace {
+
+struct Choice {
+    Selection::Kind kind;
+    const char* item;
+    const char* hint; // what to type
+};
+
+const Choice choices[] = {
+    {Selection::Kind::All, "Semua data", ""},
+    {Selection::Kind::Trainee, "Satu Kursan", "No Kursan atau nama"},
+    {Selection::Kind::Letters, "Nomor surat", "mis. 7:20 atau B/007/IV/PKL/2005"},
+    {Selection::Kind::Month, "Bulan mulai", "MM/YYYY, mis. 03/2005"},
+};
+
+const Choice& choiceOf(Selection::Kind kind)
+{
+    for (const Choice& c : choices)
+        if (c.kind == kind)
+            return c;
+    return choices[0];
+}
+
+} // namespace
+
+SelectionBar::SelectionBar(const QString& command, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::SelectionBar>())
+{
+    ui->setupUi(this);
+    for (const Choice& c : choices)
+        if (Selection::appliesTo(c.kind, command))
+            ui->cboPilihan->addItem(QString::fromUtf8(c.item), int(c.kind));
+    connect(ui->cboPilihan, &QComboBox::activated, this, &SelectionBar::kindPicked);
+    connect(ui->txtPilihan, &QLineEdit::returnPressed, this, &SelectionBar::confirm);
+    connect(ui->cmdTampilkan, &QPushButton::clicked, this, &SelectionBar::confirm);
+    setSelection(Selection());
+}
+
+SelectionBar::~SelectionBar() = default;
+
+bool SelectionBar::offersChoice(const QString& command)
+{
+    for (const Choice& c : choices)
+        if (c.kind != Selection::Kind::All && Selection::appliesTo(c.kind, command))
+            return true;
+    return false;
+}
+
+Selection::Kind SelectionBar::chosenKind() const
+{
+    return Selection::Kind(ui->cboPilihan->currentData().toInt());
+}
+
+void SelectionBar::setSelection(const Selection& selection)
+{
+    m_selection = selection;
+    const int index = ui->cboPilihan->findData(int(selection.kind()));
+    ui->cboPilihan->setCurrentIndex(std::max(index, 0));
+    const Choice& choice = choiceOf(chosenKind());
+    const bool typed = choice.kind != Selection::Kind::All;
+    ui->txtPilihan->setVisible(typed);
+    ui->cmdTampilkan->setVisible(typed);
+    ui->txtPilihan->setPlaceholderText(QString::fromUtf8(choice.hint));
+    ui->txtPilihan->setText(selection.text());
+}
+
+void SelectionBar::kindPicked()
+{
+    const Selection::Kind kind = chosenKind();
+    if (kind == Selection::Kind::All) {
+        emit selected(Selection());
+        return;
+    }
+    const Choice& choice = choiceOf(kind);
+    ui->txtPilihan->clear();
+    ui->txtPilihan->setPlaceholderText(QString::fromUtf8(choice.hint));
+    ui->txtPilihan->setVisible(true);
+    ui->cmdTampilkan->setVisible(true);
+    ui->txtPilihan->setFocus();
+}
+
+void SelectionBar::confirm()
+{
+    try {
+        const Selection selection = Selection::parse(chosenKind(), ui->txtPilihan->text());
+        emit selected(selection);
+    } catch (const SelectionError& e) {
+        platform::msgBox(e.message(), QStringLiteral("Pilihan Cetak"), platform::Icon::Critical,
+                         platform::Buttons::Ok, this);
+        ui->txtPilihan->setFocus();
+        ui->txtPilihan->selectAll();
+    }
+}
+
+} // namespace reports
