@@ -138,9 +138,11 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
         printUsage(out);
         return 0;
     }
-    if (!args.problem.isEmpty() || args.positional.size() != 3) {
-        if (!args.problem.isEmpty())
-            err << args.problem << "\n";
+    if (!args.problem.isEmpty()) {
+        err << args.problem << "\nPetunjuk: kursan-cetak --help\n";
+        return 2;
+    }
+    if (args.positional.size() != 3) {
         printUsage(err);
         return 2;
     }
