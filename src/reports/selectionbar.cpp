@@ -65,12 +65,17 @@ void SelectionBar::setSelection(const Selection& selection)
     m_selection = selection;
     const int index = ui->cboPilihan->findData(int(selection.kind()));
     ui->cboPilihan->setCurrentIndex(std::max(index, 0));
-    const Choice& choice = choiceOf(chosenKind());
-    const bool typed = choice.kind != Selection::Kind::All;
+    showInput(chosenKind(), selection.text());
+}
+
+// The text box and its button are there only for a kind that needs text.
+void SelectionBar::showInput(Selection::Kind kind, const QString& text)
+{
+    const bool typed = kind != Selection::Kind::All;
     ui->txtPilihan->setVisible(typed);
     ui->cmdTampilkan->setVisible(typed);
-    ui->txtPilihan->setPlaceholderText(QString::fromUtf8(choice.hint));
-    ui->txtPilihan->setText(selection.text());
+    ui->txtPilihan->setPlaceholderText(QString::fromUtf8(choiceOf(kind).hint));
+    ui->txtPilihan->setText(text);
 }
 
 void SelectionBar::kindPicked()
@@ -80,11 +85,8 @@ void SelectionBar::kindPicked()
         emit selected(Selection());
         return;
     }
-    const Choice& choice = choiceOf(kind);
-    ui->txtPilihan->clear();
-    ui->txtPilihan->setPlaceholderText(QString::fromUtf8(choice.hint));
-    ui->txtPilihan->setVisible(true);
-    ui->cmdTampilkan->setVisible(true);
+    // Back on the kind the preview prints, its text comes back too.
+    showInput(kind, kind == m_selection.kind() ? m_selection.text() : QString());
     ui->txtPilihan->setFocus();
 }
 

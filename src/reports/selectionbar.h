@@ -33,6 +33,7 @@ signals:
 
 private:
     Selection::Kind chosenKind() const;
+    void showInput(Selection::Kind kind, const QString& text);
     void kindPicked();
     void confirm();
 
