@@ -1,6 +1,6 @@
 #include "reports/selectionbar.h"
 
-#include "platform/msgbox.h"
+#include "platform/guard.h"
 #include "ui_selectionbar.h"
 
 #include <algorithm>
@@ -92,15 +92,15 @@ void SelectionBar::kindPicked()
 
 void SelectionBar::confirm()
 {
-    try {
-        const Selection selection = Selection::parse(chosenKind(), ui->txtPilihan->text());
-        emit selected(selection);
-    } catch (const SelectionError& e) {
-        platform::msgBox(e.message(), QStringLiteral("Pilihan Cetak"), platform::Icon::Critical,
-                         platform::Buttons::Ok, this);
+    Selection selection;
+    if (!platform::guarded(this, [&] {
+            selection = Selection::parse(chosenKind(), ui->txtPilihan->text());
+        })) {
         ui->txtPilihan->setFocus();
         ui->txtPilihan->selectAll();
+        return;
     }
+    emit selected(selection);
 }
 
 } // namespace reports

@@ -62,8 +62,8 @@ void addSelectionBar(ReportPreview* preview, const Layout& layout, const Selecti
     bar->setSelection(selection);
     preview->hostBar(bar);
     QObject::connect(bar, &SelectionBar::selected, preview,
-                     [preview, bar, &layout](const Selection& s) {
-                         select(preview, bar, layout, s);
+                     [preview, bar, kept = &layout](const Selection& s) {
+                         select(preview, bar, *kept, s);
                      });
 }
 
