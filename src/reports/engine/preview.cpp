@@ -5,8 +5,8 @@
 #include "reports/engine/pdffile.h"
 
 #include <QAction>
-#include <QDir>
 #include <QBoxLayout>
+#include <QDir>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QPrintPreviewWidget>
