@@ -276,9 +276,22 @@ void frmKursan::cmdKeluar_Click()
 
 void frmKursan::cmdCari_Click() { openSearch(this); }
 
-// Every letter, not only the trainee on screen. The preview belongs to the main window, so it
-// stays open when this form closes.
-void frmKursan::Command2_Click() { reports::show(QStringLiteral("drSPM"), parentWidget()); }
+// The letters of the trainee on screen, as stored: a trainee being added has none yet, so then
+// every letter. The preview's bar widens the choice; the preview belongs to the main window, so
+// it stays open when this form closes.
+void frmKursan::Command2_Click()
+{
+    const data::RecordSet* trainees = Adodc1->recordset();
+    QString np;
+    if (m_mode == Mode::Editing)
+        np = m_npBeforeEdit;
+    else if (m_mode == Mode::Browse && trainees->hasCurrent())
+        np = trainees->field(QStringLiteral("Np")).toString();
+    reports::Selection selection;
+    if (!np.trimmed().isEmpty())
+        selection = reports::Selection::trainee(np);
+    reports::show(QStringLiteral("drSPM"), parentWidget(), selection);
+}
 
 // ---- Enter chain -------------------------------------------------------------------------
 

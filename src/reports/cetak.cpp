@@ -13,8 +13,105 @@
 namespace reports {
 
 namespace {
+
+struct Option {
+    const char* name;
+    Selection::Kind kind;
+};
+
+const Option options[] = {
+    {"--np", Selection::Kind::Trainee},
+    {"--ns", Selection::Kind::Letters},
+    {"--bulan", Selection::Kind::Month},
+};
+
+void printUsage(QTextStream& to)
+{
+    to << "Pemakaian: kursan-cetak DATABASE LAPORAN KELUARAN.pdf [PILIHAN]\n"
+       << "           kursan-cetak DATABASE drKursan|drUnit KELUARAN.xlsx [PILIHAN]\n"
+       << "Laporan: " << reportNames().join(QStringLiteral(", ")) << "\n"
+       << "Pilihan (satu saja, sebelum atau sesudah argumen lain; tanpa pilihan: semua baris):\n"
+       << "  --np NP             hanya Kursan bernomor NP (1 dan 001 sama) atau bernama NP\n"
+       << "  --ns DARI[:SAMPAI]  hanya surat bernomor urut DARI sampai SAMPAI (7:20,\n"
+       << "                      B/007/IV/PKL/2005); bukan untuk drUnit\n"
+       << "  --bulan MM/YYYY     hanya penempatan yang mulai pada bulan itu; bukan untuk\n"
+       << "                      drKursan dan drUnit\n"
+       << "  --help              tampilkan petunjuk ini\n";
+}
+
+// The command line read: three arguments and at most one selection. `problem` says what is
+// wrong with it; nothing is read from the database yet.
+struct Arguments {
+    QStringList positional;
+    Selection selection;
+    QString option; // the selection's option, for messages
+    bool help = false;
+    QString problem;
+};
+
+Arguments readArguments(const QStringList& arguments)
+{
+    Arguments a;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size() && a.problem.isEmpty(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            a.positional << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            a.help = true;
+            continue;
+        }
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name = equals < 0 ? argument : argument.left(equals);
+        const Option* option = nullptr;
+        for (const Option& o : options)
+            if (name == QLatin1String(o.name))
+                option = &o;
+        if (!option) {
+            a.problem = QStringLiteral("Pilihan \"%1\" tidak dikenal.").arg(name);
+            break;
+        }
+        QString value;
+        if (equals >= 0)
+            value = argument.mid(equals + 1);
+        else if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--")))
+            value = arguments[++i];
+        else {
+            a.problem = QStringLiteral("Pilihan %1 memerlukan nilai.").arg(name);
+            break;
+        }
+        if (!a.option.isEmpty()) {
+            a.problem = QStringLiteral("Hanya satu pilihan dapat dipakai: %1 dan %2.")
+                            .arg(a.option, name);
+            break;
+        }
+        try {
+            a.selection = Selection::parse(option->kind, value);
+            a.option = name;
+        } catch (const SelectionError& e) {
+            a.problem = QStringLiteral("Pilihan %1: %2").arg(name, e.message());
+        }
+    }
+    return a;
+}
+
+// A failed read: a selection that names no trainee is a wrong argument, anything else a
+// database that could not be read.
+int failed(const data::Error& e, QTextStream& err)
+{
+    err << e.message() << "\n";
+    return dynamic_cast<const SelectionError*>(&e) ? 2 : 1;
+}
+
 // A list report as an Excel workbook instead of a PDF.
-int cetakWorkbook(const QString& name, const QString& output, QTextStream& out, QTextStream& err)
+int cetakWorkbook(const QString& name, const QString& output, const Selection& selection,
+                  QTextStream& out, QTextStream& err)
 {
     if (!hasWorkbook(name)) {
         err << "Laporan \"" << name << "\" tidak dapat ditulis sebagai .xlsx; hanya drKursan dan "
@@ -22,34 +119,45 @@ int cetakWorkbook(const QString& name, const QString& output, QTextStream& out, 
         return 2;
     }
     try {
-        const Rows rows = readList(name);
+        const Rows rows = readList(name, selection);
         writeWorkbook(name, rows, output);
         out << name << ": " << rows.count() << " baris -> " << QDir::toNativeSeparators(output)
             << "\n";
     } catch (const data::Error& e) {
-        err << e.message() << "\n";
-        return 1;
+        return failed(e, err);
     }
     return 0;
 }
+
 } // namespace
 
 int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    const QString known = reportNames().join(QStringLiteral(", "));
-    if (arguments.size() != 3) {
-        err << "Pemakaian: kursan-cetak DATABASE LAPORAN KELUARAN.pdf\n"
-            << "           kursan-cetak DATABASE drKursan|drUnit KELUARAN.xlsx\n"
-            << "Laporan: " << known << "\n";
+    const Arguments args = readArguments(arguments);
+    if (args.help && args.problem.isEmpty()) {
+        printUsage(out);
+        return 0;
+    }
+    if (!args.problem.isEmpty()) {
+        err << args.problem << "\nPetunjuk: kursan-cetak --help\n";
         return 2;
     }
-    const QString& database = arguments[0];
-    const QString& name = arguments[1];
-    const QString& output = arguments[2];
+    if (args.positional.size() != 3) {
+        printUsage(err);
+        return 2;
+    }
+    const QString& database = args.positional[0];
+    const QString& name = args.positional[1];
+    const QString& output = args.positional[2];
 
     const Layout* layout = findLayout(name);
     if (!layout) {
-        err << "Laporan \"" << name << "\" tidak dikenal. Laporan yang ada: " << known << "\n";
+        err << "Laporan \"" << name << "\" tidak dikenal. Laporan yang ada: "
+            << reportNames().join(QStringLiteral(", ")) << "\n";
+        return 2;
+    }
+    if (!args.selection.appliesTo(layout->command)) {
+        err << "Pilihan " << args.option << " tidak berlaku untuk laporan " << name << ".\n";
         return 2;
     }
     const QString path = QDir::current().absoluteFilePath(database);
@@ -62,13 +170,12 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
     }
     data::Database::setPath(path);
     if (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
-        return cetakWorkbook(name, output, out, err);
+        return cetakWorkbook(name, output, args.selection, out, err);
     Document doc;
     try {
-        doc = prepareReport(*layout);
+        doc = prepareReport(*layout, args.selection);
     } catch (const data::Error& e) {
-        err << e.message() << "\n";
-        return 1;
+        return failed(e, err);
     }
     QString why;
     if (!writePdf(doc, output, {}, &why)) {

@@ -8,8 +8,9 @@ namespace reports {
 
 // The batch printer: `kursan-cetak DATABASE REPORT OUTPUT.pdf` writes one report of the given
 // database to a PDF file without any window; the two lists go to an Excel workbook instead when
-// the output ends in ".xlsx". Returns the exit code: 0 written, 1 the database
-// or the file could not be used, 2 wrong arguments or an unknown report.
+// the output ends in ".xlsx". One option, anywhere on the line, narrows the rows: --np, --ns
+// or --bulan; --help explains them. Returns the exit code: 0 written (or help shown), 1 the
+// database or the file could not be used, 2 wrong arguments, options or an unknown report.
 int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 } // namespace reports

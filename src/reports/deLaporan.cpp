@@ -121,22 +121,36 @@ QSqlDatabase& deLaporan::connection()
     return m_db;
 }
 
-Rows deLaporan::run(const QString& command, const RowFilter& filter)
+Rows deLaporan::run(const QString& command, const RowFilter& filter, const Selection& selection)
 {
     QString text = commandText(command);
     if (text.isEmpty())
         throw data::Error(QStringLiteral("Perintah laporan %1 tidak dikenal.").arg(command));
-    QSqlQuery q(connection());
-    q.setForwardOnly(true);
+    if (!selection.appliesTo(command))
+        throw SelectionError(QStringLiteral("Pilihan \"%1\" tidak berlaku untuk perintah %2.")
+                                 .arg(selection.text(), command));
+    QStringList conditions;
+    QVariantList values;
     if (!filter.column.isEmpty()) {
         // The column is a name from the program's own layouts, never typed by a user.
+        conditions << QStringLiteral("%1 = ?").arg(filter.column);
+        values << filter.value;
+    }
+    const Selection::Condition selected = selection.condition(connection());
+    if (!selected.sql.isEmpty()) {
+        conditions << selected.sql;
+        values << selected.values;
+    }
+    QSqlQuery q(connection());
+    q.setForwardOnly(true);
+    if (!conditions.isEmpty()) {
         static const QRegularExpression end(QStringLiteral("[;\\s]*$"));
         text.remove(end);
-        text += QStringLiteral("\r\nWHERE %1 = ?;").arg(filter.column);
+        text += QStringLiteral("\r\nWHERE %1;").arg(conditions.join(QStringLiteral(" AND ")));
     }
     q.prepare(text);
-    if (!filter.column.isEmpty())
-        q.addBindValue(filter.value);
+    for (const QVariant& value : values)
+        q.addBindValue(value);
     if (!q.exec())
         throw data::Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
                               .arg(command, m_openedPath, q.lastError().text()));

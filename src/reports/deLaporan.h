@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/engine/rows.h"
+#include "reports/selection.h"
 
 #include <QObject>
 #include <QSqlDatabase>
@@ -18,11 +19,13 @@ public:
     // The SQL a command runs (a table command reads the whole table in column order).
     static QString commandText(const QString& command);
 
-    // Runs a command and returns every row it gives (those the filter keeps), columns by their
-    // bare names; a column name that comes twice is read once. The command's own text is left
-    // as it is: the filter's condition is added to its from clause, its value bound. Throws
+    // Runs a command and returns every row it gives (those the filter and the selection keep),
+    // columns by their bare names; a column name that comes twice is read once. The command's
+    // own text is left as it is: the conditions are added to its from clause, their values
+    // bound. Throws SelectionError when the selection does not apply or names no trainee, and
     // data::Error when the database cannot be read.
-    Rows run(const QString& command, const RowFilter& filter = {});
+    Rows run(const QString& command, const RowFilter& filter = {},
+             const Selection& selection = {});
 
     ~deLaporan() override;
 

@@ -128,11 +128,11 @@ bool hasWorkbook(const QString& list)
 
 QString workbookTitle(const QString& list) { return QString::fromUtf8(sheetOf(list).title); }
 
-Rows readList(const QString& list)
+Rows readList(const QString& list, const Selection& selection)
 {
     const Sheet& sheet = sheetOf(list);
     if (sheet.command)
-        return deLaporan::instance().run(QString::fromUtf8(sheet.command));
+        return deLaporan::instance().run(QString::fromUtf8(sheet.command), {}, selection);
     return readPlacements();
 }
 

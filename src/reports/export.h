@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/engine/rows.h"
+#include "reports/selection.h"
 
 #include <QString>
 
@@ -12,9 +13,9 @@ bool hasWorkbook(const QString& list);
 // "Data Kursan", "Data Unit", "Data SPM": the sheet's name and the file name offered.
 QString workbookTitle(const QString& list);
 
-// The list's rows read afresh: the report's own command, or the placements with their unit
-// and period. Throws data::Error when the database cannot be read.
-Rows readList(const QString& list);
+// The list's rows read afresh: the report's own command narrowed to the selection, or the
+// placements with their unit and period. Throws data::Error when the database cannot be read.
+Rows readList(const QString& list, const Selection& selection = {});
 
 // Writes the rows as an .xlsx file: a header row, every value as text exactly as stored (a
 // date of birth stays "05/01/85"), each column as wide as its widest text. The file is

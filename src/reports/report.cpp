@@ -5,10 +5,10 @@
 
 namespace reports {
 
-Document prepareReport(const Layout& layout)
+Document prepareReport(const Layout& layout, const Selection& selection)
 {
     auto rows = std::make_shared<const Rows>(
-        deLaporan::instance().run(layout.command, layout.filter));
+        deLaporan::instance().run(layout.command, layout.filter, selection));
     Document doc = paginate(layout, *rows, platform::today());
     doc.rows = std::move(rows); // the preview hands these same rows to a workbook
     return doc;

@@ -5,6 +5,7 @@
 #include "platform/msgbox.h"
 #include "reports/engine/preview.h"
 #include "reports/export.h"
+#include "reports/selectionbar.h"
 
 #include <QAction>
 #include <QDir>
@@ -12,7 +13,8 @@
 
 namespace reports {
 
-void saveExcel(const QString& list, QWidget* parent, const Rows* shown)
+void saveExcel(const QString& list, QWidget* parent, const Rows* shown,
+               const Selection& selection)
 {
     const QString title = QStringLiteral("Ekspor Excel");
     const QString path = platform::askFileName(
@@ -23,7 +25,7 @@ void saveExcel(const QString& list, QWidget* parent, const Rows* shown)
     if (path.isEmpty())
         return;
     try {
-        writeWorkbook(list, shown ? *shown : readList(list), path);
+        writeWorkbook(list, shown ? *shown : readList(list, selection), path);
     } catch (const data::Error& e) {
         platform::msgBox(e.message(), title, platform::Icon::Critical, platform::Buttons::Ok, parent);
         return;
@@ -44,7 +46,8 @@ void addExcelExport(ReportPreview* preview)
         toolbar->addAction(action);
     QObject::connect(action, &QAction::triggered, preview, [preview, list] {
         const auto& rows = preview->document().rows;
-        saveExcel(list, preview, rows.get());
+        const auto* bar = preview->findChild<SelectionBar*>();
+        saveExcel(list, preview, rows.get(), bar ? bar->selection() : Selection());
     });
 }
 

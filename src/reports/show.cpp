@@ -6,6 +6,7 @@
 #include "reports/registry.h"
 #include "reports/report.h"
 #include "reports/saveexcel.h"
+#include "reports/selectionbar.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -41,28 +42,56 @@ void cascade(QWidget* preview)
     preview->move(at);
 }
 
+// The report run again with another selection; a run that fails (no such trainee) is
+// reported and leaves the preview as it was.
+void select(ReportPreview* preview, SelectionBar* bar, const Layout& layout,
+            const Selection& selection)
+{
+    std::optional<Document> doc;
+    if (!platform::guarded(preview, [&] { doc = prepareReport(layout, selection); }))
+        return;
+    preview->setDocument(std::move(*doc));
+    bar->setSelection(selection);
+}
+
+void addSelectionBar(ReportPreview* preview, const Layout& layout, const Selection& selection)
+{
+    if (!SelectionBar::offersChoice(layout.command))
+        return;
+    auto* bar = new SelectionBar(layout.command, preview);
+    bar->setSelection(selection);
+    preview->hostBar(bar);
+    QObject::connect(bar, &SelectionBar::selected, preview,
+                     [preview, bar, kept = &layout](const Selection& s) {
+                         select(preview, bar, *kept, s);
+                     });
+}
+
 } // namespace
 
-QWidget* show(const QString& name, QWidget* owner)
+QWidget* show(const QString& name, QWidget* owner, const Selection& selection)
 {
     auto* open = qobject_cast<ReportPreview*>(platform::Windows::find(name));
+    const Layout* layout = findLayout(name);
     std::optional<Document> doc;
     const bool ready = platform::guarded(owner, [&] {
-        const Layout* layout = findLayout(name);
         if (!layout)
             throw data::Error(QStringLiteral("Laporan %1 tidak dikenal.").arg(name));
-        doc = prepareReport(*layout);
+        doc = prepareReport(*layout, selection);
     });
     if (!ready)
         return nullptr;
     if (open) {
         // Shown again, the report reads its rows again: what was deleted since is gone.
         open->setDocument(std::move(*doc));
+        if (auto* bar = open->findChild<SelectionBar*>())
+            bar->setSelection(selection);
         platform::showWindow(open);
         return open;
     }
     auto* preview = new ReportPreview(std::move(*doc), owner);
     addExcelExport(preview);
+    addSelectionBar(preview, *layout, selection);
     platform::Windows::remember(name, preview);
     cascade(preview);
     platform::showWindow(preview);

@@ -115,3 +115,40 @@ TEST_F(KursanCetak, NeverWritesOverTheDatabaseNorCallsAFailedWriteDone)
     EXPECT_EQ(contents(pdf), "earlier");
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), files);
 }
+
+TEST_F(KursanCetak, OptionsNarrowTheRowsAndWrongOnesEndWithTwo)
+{
+    addSample(); // letters of Budi (B/001, March) and Ani (B/002, March and May); Citra none
+    const QString pdf = m_dir.filePath("surat.pdf");
+    Outcome r = cetak({"--np", "1", m_path, "drSPM", pdf});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("drSPM: 1 baris, 1 halaman")) << r.out.toStdString();
+    r = cetak({m_path, "drSertifikat", pdf, "--bulan", "05/2005"});
+    EXPECT_TRUE(r.out.contains("drSertifikat: 1 baris")) << r.err.toStdString();
+    r = cetak({m_path, "drKursan", m_dir.filePath("kursan.xlsx"), "--ns=2:3"});
+    EXPECT_TRUE(r.out.contains("drKursan: 1 baris")) << r.err.toStdString();
+    r = cetak({"--help"});
+    EXPECT_EQ(r.code, 0);
+    for (const char* option : {"--np NP", "--ns DARI[:SAMPAI]", "--bulan MM/YYYY"})
+        EXPECT_TRUE(r.out.contains(option)) << r.out.toStdString();
+
+    QFile::remove(pdf);
+    const std::pair<QStringList, QString> wrong[] = {
+        {{m_path, "drSPM", pdf, "--nomor", "1"}, "Pilihan \"--nomor\" tidak dikenal."},
+        {{m_path, "drSPM", pdf, "--np"}, "Pilihan --np memerlukan nilai."},
+        {{m_path, "drSPM", pdf, "--ns", "9:2"}, "Nomor surat awal 9 lebih besar dari nomor akhir 2."},
+        {{m_path, "drSPM", pdf, "--ns", "B/"}, "Nomor surat \"B/\" tidak dapat dibaca."},
+        {{m_path, "drSPM", pdf, "--bulan", "2005-03"}, "Bulan \"2005-03\" tidak dapat dibaca."},
+        {{m_path, "drKursan", pdf, "--bulan", "03/2005"},
+         "Pilihan --bulan tidak berlaku untuk laporan drKursan."},
+        {{m_path, "drUnit", pdf, "--np", "1"}, "Pilihan --np tidak berlaku untuk laporan drUnit."},
+        {{m_path, "drSPM", pdf, "--np", "9"}, "Kursan \"9\" tidak ada dalam DataBase."},
+        {{m_path, "drSPM", pdf, "--np", "1", "--ns", "1"}, "Hanya satu pilihan dapat dipakai"},
+    };
+    for (const auto& [args, message] : wrong) {
+        r = cetak(args);
+        EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+}

@@ -126,3 +126,58 @@ TEST_F(DeLaporan, MissingOrBrokenDatabaseIsAnErrorAndCreatesNothing)
             << e.message().toStdString();
     }
 }
+
+TEST_F(DeLaporan, TraineeSelectionMatchesTheNumberByValueOrTheName)
+{
+    addSample();
+    addTrainee("1x", "", "Salah"); // reads as 1 to SQLite, but is no number 1
+    auto names = [](const QString& command, const reports::Selection& s,
+                    const reports::RowFilter& filter = {}) {
+        return column(deLaporan::instance().run(command, filter, s), "Nama_Kursan");
+    };
+    using reports::Selection;
+    EXPECT_EQ(names("cmdKursan", Selection::trainee("1")), QStringList{"Budi"});
+    EXPECT_EQ(names("cmdSPM", Selection::trainee("000002")), (QStringList{"Ani", "Ani"}));
+    EXPECT_EQ(names("cmdSertifikat", Selection::trainee(" ani ")), (QStringList{"Ani", "Ani"}));
+    EXPECT_EQ(names("cmdKursan", Selection::trainee("1x")), QStringList{"Salah"});
+    // Beside the layout's own filter: a refused letter gives no statement.
+    sql("UPDATE TSurat SET Jawaban = 'Tidak' WHERE Ns = ?", {"B/002/III/PKL/2005"});
+    EXPECT_TRUE(names("cmdSK", Selection::trainee("2"), {"TSurat.Jawaban", "Dapat"}).isEmpty());
+    try {
+        deLaporan::instance().run("cmdSPM", {}, Selection::trainee("9"));
+        ADD_FAILURE() << "no error";
+    } catch (const reports::SelectionError& e) {
+        EXPECT_EQ(e.message(), "Kursan \"9\" tidak ada dalam DataBase.");
+    }
+}
+
+TEST_F(DeLaporan, LetterRangeComparesTheSequenceNotTheText)
+{
+    addTrainee("001", "B/999/XII/PKL/2005", "Sembilan");
+    addTrainee("002", "B/1000/I/PKL/2006", "Seribu");
+    addTrainee("003", "B/1001/I/PKL/2006", "Seribu Satu");
+    addTrainee("004", "B/xyz", "Tanpa Urut");
+    addTrainee("005", "", "Tanpa Surat");
+    auto names = [](const QString& range) {
+        return column(deLaporan::instance().run("cmdKursan", {}, reports::Selection::letters(range)),
+                      "Nama_Kursan");
+    };
+    EXPECT_EQ(names("999:1000"), (QStringList{"Sembilan", "Seribu"}));
+    EXPECT_EQ(names("B/1000/I/PKL/2006"), QStringList{"Seribu"});
+    EXPECT_EQ(names("0-999"), QStringList{"Sembilan"});
+}
+
+TEST_F(DeLaporan, MonthSelectsThePlacementsThatStartInIt)
+{
+    addUnit("U01", "Keuangan");
+    for (const char* period : {"20/11/2005s/d20/12/2005", "01/12/2005s/d01/01/2006",
+                               "15/12/2004s/d15/01/2005", "tidak terbaca"})
+        placeTrainee("U01", period);
+    auto periods = [](const QString& month) {
+        return column(deLaporan::instance().run("cmdSPM", {}, reports::Selection::month(month)),
+                      "Tanggal_Pelaksanaan");
+    };
+    EXPECT_EQ(periods("12/2005"), QStringList{"01/12/2005s/d01/01/2006"});
+    EXPECT_EQ(periods("11/2005"), QStringList{"20/11/2005s/d20/12/2005"});
+    EXPECT_TRUE(periods("1/2006").isEmpty()); // where a period ends is not where it starts
+}

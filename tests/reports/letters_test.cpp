@@ -11,10 +11,14 @@
 #include "shell/frmMenu.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableView>
+#include <QTest>
 #include <gmock/gmock.h>
 
 using namespace reports;
@@ -279,20 +283,29 @@ TEST_F(Letters, KursanCetakWritesEachToPdfWithItsFontsEmbedded)
     }
 }
 
-TEST_F(Letters, MenuItemsAndCetakSpmShowEveryLetterUnfiltered)
+TEST_F(Letters, CetakSpmShowsTheTraineeOnScreenAndTheMenuEveryLetter)
 {
     addSample();
     showMainWindow();
     auto* menu = platform::loaded<frmMenu>();
-    // A trainee chosen on the trainee form narrows nothing.
     menu->findChild<QAction*>("mnuDataKursan")->trigger();
     auto* kursan = platform::loaded<frmKursan>();
     ASSERT_NE(kursan, nullptr);
-    kursan->findChild<QPushButton*>("Command2")->click();
+    auto* cetakSpm = kursan->findChild<QPushButton*>("Command2");
+    cetakSpm->click();
     auto* spm = qobject_cast<ReportPreview*>(platform::Windows::find("drSPM"));
     ASSERT_NE(spm, nullptr);
-    EXPECT_EQ(spm->document().rowCount, 3);
+    EXPECT_EQ(spm->document().rowCount, 1); // Budi, the first trainee
+    EXPECT_EQ(spm->findChild<QLineEdit*>("txtPilihan")->text(), "001");
     EXPECT_EQ(spm->parentWidget(), menu);
+    // Another trainee chosen, the open preview follows: Ani has two placements.
+    auto* grid = kursan->findChild<QTableView*>("DataGrid1");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(1, 0)).center());
+    cetakSpm->click();
+    EXPECT_EQ(platform::Windows::find("drSPM"), spm);
+    EXPECT_EQ(spm->document().rowCount, 2);
+    EXPECT_EQ(spm->findChild<QLineEdit*>("txtPilihan")->text(), "002");
 
     const std::map<std::string, std::pair<const char*, QString>> items{
         {"mnuSPM", {"drSPM", "Surat Penjajakan Masalah"}},
@@ -307,6 +320,7 @@ TEST_F(Letters, MenuItemsAndCetakSpmShowEveryLetterUnfiltered)
         ASSERT_NE(preview, nullptr);
         EXPECT_EQ(preview->windowTitle(), "DataReport1 — " + shown.second);
         EXPECT_EQ(preview->document().rowCount, 3);
+        EXPECT_EQ(preview->findChild<QComboBox*>("cboPilihan")->currentText(), "Semua data");
         EXPECT_TRUE(preview->isVisible());
     }
     // The letter preview opened from the trainee form is the one the menu brings forward.

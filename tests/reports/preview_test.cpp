@@ -4,15 +4,18 @@
 #include "reports/tools.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QFileInfo>
 #include <QPrintPreviewWidget>
 #include <QProgressDialog>
+#include <QTest>
 #include <QToolBar>
 
 using reports::ReportPreview;
@@ -146,4 +149,53 @@ TEST_F(Preview, UnknownReportIsAMessageNotACrash)
 {
     boxes.expect("Laporan drLain tidak dikenal.");
     EXPECT_EQ(reports::show("drLain", nullptr), nullptr);
+}
+
+TEST_F(Preview, BarPrintsOneTraineesLetterAndBadInputLeavesThePreview)
+{
+    addSample(); // three letters: Budi, Ani, Ani
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drSPM", nullptr));
+    ASSERT_NE(preview, nullptr);
+    auto* pages = preview->findChild<QPrintPreviewWidget*>();
+    auto* kind = preview->findChild<QComboBox*>("cboPilihan");
+    auto* text = preview->findChild<QLineEdit*>("txtPilihan");
+    ASSERT_TRUE(pages && kind && text);
+    EXPECT_EQ(pages->pageCount(), 3);
+    EXPECT_FALSE(text->isVisible());
+
+    QTest::keyClick(kind, Qt::Key_Down); // "Satu Kursan"
+    QTest::keyClicks(text, "1");
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(pages->pageCount(), 1);
+
+    // What is saved is what is shown.
+    const QString path = m_dir.filePath("budi.pdf");
+    reports::setSaveFileChooser([&](QWidget*, const QString&) { return path; });
+    boxes.expect(QString("Berkas PDF disimpan di %1.").arg(path));
+    preview->savePdfAction()->trigger();
+    EXPECT_TRUE(runTool("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
+    EXPECT_TRUE(pdfText(path).contains("Budi"));
+
+    text->clear();
+    QTest::keyClicks(text, "999");
+    boxes.expect("Kursan \"999\" tidak ada dalam DataBase.");
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClick(kind, Qt::Key_End); // "Bulan mulai"
+    QTest::keyClicks(text, "13/2005");
+    boxes.expect("Bulan \"13/2005\" tidak dapat dibaca. Tulis bulan dan tahun sebagai MM/YYYY, "
+                 "misalnya 03/2005.");
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(pages->pageCount(), 1);
+    EXPECT_EQ(preview->document().rowCount, 1);
+
+    QTest::keyClick(kind, Qt::Key_Home); // "Semua data" applies at once
+    EXPECT_EQ(pages->pageCount(), 3);
+
+    // The trainee list has no start month, the unit list nothing to choose.
+    auto* list = reports::show("drKursan", nullptr);
+    auto* listKinds = list->findChild<QComboBox*>("cboPilihan");
+    ASSERT_NE(listKinds, nullptr);
+    EXPECT_EQ(listKinds->count(), 3);
+    EXPECT_EQ(listKinds->findText("Bulan mulai"), -1);
+    EXPECT_EQ(reports::show("drUnit", nullptr)->findChild<QComboBox*>("cboPilihan"), nullptr);
 }

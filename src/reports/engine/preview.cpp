@@ -5,8 +5,10 @@
 #include "reports/engine/pdffile.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QDir>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -59,6 +61,23 @@ void ReportPreview::setDocument(Document doc)
     m_doc = std::move(doc);
     if (auto* pages = findChild<QPrintPreviewWidget*>())
         pages->updatePreview();
+}
+
+void ReportPreview::hostBar(QWidget* bar)
+{
+    // The dialog keeps its toolbar and pages in a main window of its own.
+    auto* window = findChild<QMainWindow*>();
+    if (!window) {
+        if (auto* column = qobject_cast<QBoxLayout*>(layout()))
+            column->insertWidget(0, bar);
+        return;
+    }
+    auto* row = new QToolBar(window);
+    row->setObjectName(bar->objectName() + QStringLiteral("Baris"));
+    row->setMovable(false);
+    row->addWidget(bar);
+    window->addToolBarBreak(Qt::TopToolBarArea);
+    window->addToolBar(Qt::TopToolBarArea, row);
 }
 
 QString ReportPreview::suggestedFileName() const

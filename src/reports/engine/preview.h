@@ -21,6 +21,8 @@ public:
     // Shows the pages of a fresh run of the same report.
     void setDocument(Document doc);
     QAction* savePdfAction() const { return m_savePdf; }
+    // Puts a row of controls (what to print) on a line of its own under the toolbar.
+    void hostBar(QWidget* bar);
     // Asks where, suggesting what and when ("Sertifikat-2026-12-08.pdf"), writes the PDF and
     // says where it went.
     void savePdf();
