@@ -2,10 +2,11 @@
 
 #include "data/database.h"
 #include "data/error.h"
+#include "platform/clock.h"
+#include "reports/deLaporan.h"
 #include "reports/engine/pdffile.h"
 #include "reports/export.h"
 #include "reports/registry.h"
-#include "reports/report.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -63,20 +64,24 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
     data::Database::setPath(path);
     if (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
         return cetakWorkbook(name, output, out, err);
-    Document doc;
+    // The rows are laid out and drawn as they are read, a page at a time: the memory a report
+    // takes does not grow with its length.
+    std::unique_ptr<RowCursor> rows;
+    std::unique_ptr<Pager> pager;
     try {
-        doc = prepareReport(*layout);
+        rows = deLaporan::instance().cursor(layout->command, layout->filter);
+        pager = std::make_unique<Pager>(*layout, *rows, platform::today());
     } catch (const data::Error& e) {
         err << e.message() << "\n";
         return 1;
     }
     QString why;
-    if (!writePdf(doc, output, {}, &why)) {
+    if (!writePdf(*pager, output, {}, &why)) {
         err << "Berkas PDF " << QDir::toNativeSeparators(output) << " tidak dapat ditulis: " << why
             << "\n";
         return 1;
     }
-    out << name << ": " << doc.rowCount << " baris, " << doc.pages.size() << " halaman -> "
+    out << name << ": " << pager->rowsDone() << " baris, " << pager->pagesDone() << " halaman -> "
         << QDir::toNativeSeparators(output) << "\n";
     return 0;
 }

@@ -121,7 +121,47 @@ QSqlDatabase& deLaporan::connection()
     return m_db;
 }
 
-Rows deLaporan::run(const QString& command, const RowFilter& filter)
+namespace {
+
+// A command's rows as SQLite steps through them: only the current row is held.
+class CommandCursor : public RowCursor {
+public:
+    CommandCursor(QSqlQuery&& query, const QString& command, const QString& path)
+        : m_query(std::move(query)), m_command(command), m_path(path)
+    {
+        const QSqlRecord record = m_query.record();
+        for (int i = 0; i < record.count(); ++i) {
+            const QString name = bareName(record.fieldName(i));
+            if (m_columns.contains(name))
+                continue;
+            m_columns << name;
+            m_read << i;
+        }
+    }
+
+    bool next() override
+    {
+        if (m_query.next())
+            return true;
+        if (m_query.lastError().isValid())
+            throw data::Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
+                                  .arg(m_command, m_path, m_query.lastError().text()));
+        m_query.finish(); // the read ends here, not when the cursor goes
+        return false;
+    }
+
+    QString value(int column) const override { return m_query.value(m_read[column]).toString(); }
+
+private:
+    QSqlQuery m_query;
+    QString m_command;
+    QString m_path;
+    QList<int> m_read; // the query's column of each column kept
+};
+
+} // namespace
+
+std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFilter& filter)
 {
     QString text = commandText(command);
     if (text.isEmpty())
@@ -140,27 +180,12 @@ Rows deLaporan::run(const QString& command, const RowFilter& filter)
     if (!q.exec())
         throw data::Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
                               .arg(command, m_openedPath, q.lastError().text()));
-    Rows rows;
-    QList<int> read; // the query's columns that are kept
-    const QSqlRecord record = q.record();
-    for (int i = 0; i < record.count(); ++i) {
-        const QString name = bareName(record.fieldName(i));
-        if (rows.columns.contains(name))
-            continue;
-        rows.columns << name;
-        read << i;
-    }
-    while (q.next()) {
-        QStringList values;
-        values.reserve(read.size());
-        for (int i : read)
-            values << q.value(i).toString();
-        rows.values.push_back(std::move(values));
-    }
-    if (q.lastError().isValid())
-        throw data::Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
-                              .arg(command, m_openedPath, q.lastError().text()));
-    return rows;
+    return std::make_unique<CommandCursor>(std::move(q), command, m_openedPath);
+}
+
+Rows deLaporan::run(const QString& command, const RowFilter& filter)
+{
+    return readAll(*cursor(command, filter));
 }
 
 } // namespace reports

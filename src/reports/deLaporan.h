@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QSqlDatabase>
+#include <memory>
 
 namespace reports {
 
@@ -18,10 +19,14 @@ public:
     // The SQL a command runs (a table command reads the whole table in column order).
     static QString commandText(const QString& command);
 
-    // Runs a command and returns every row it gives (those the filter keeps), columns by their
-    // bare names; a column name that comes twice is read once. The command's own text is left
-    // as it is: the filter's condition is added to its from clause, its value bound. Throws
-    // data::Error when the database cannot be read.
+    // Runs a command and walks its rows (those the filter keeps) as they are read, columns by
+    // their bare names; a column name that comes twice is read once. The command's own text is
+    // left as it is: the filter's condition is added to its from clause, its value bound. Every
+    // report reads its rows here. The cursor reads through Connection1 and must go before the
+    // next command runs. Throws data::Error when the database cannot be read.
+    std::unique_ptr<RowCursor> cursor(const QString& command, const RowFilter& filter = {});
+
+    // Every row of a command, read into memory (see cursor).
     Rows run(const QString& command, const RowFilter& filter = {});
 
     ~deLaporan() override;

@@ -51,7 +51,7 @@ QWidget* show(const QString& name, QWidget* owner)
         const Layout* layout = findLayout(name);
         if (!layout)
             throw data::Error(QStringLiteral("Laporan %1 tidak dikenal.").arg(name));
-        doc = prepareReport(*layout);
+        doc = readReport(*layout);
     });
     if (!ready)
         return nullptr;

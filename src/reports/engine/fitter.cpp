@@ -31,9 +31,30 @@ int longestStart(const Face& face, const QString& text, qreal room, qreal scale)
 {
     const std::vector<int> at = boundaries(text);
     size_t low = 0, high = at.size() - 1; // at[low] fits; above `high` nothing does
+    auto fits = [&](size_t i) { return face.width(text.left(at[i])) * scale <= room; };
+    // Each exact width shapes the text anew. The characters' own advances nearly always
+    // point at the answer, which two exact widths then confirm; else the search narrows.
+    size_t guess = 0;
+    for (qreal sum = 0; guess + 1 < at.size(); ++guess) {
+        const qreal more =
+            face.roughWidth(QStringView(text).sliced(at[guess], at[guess + 1] - at[guess]));
+        sum += more;
+        if (more < 0 || sum * scale > room)
+            break;
+    }
+    if (guess > 0 && fits(guess))
+        low = guess;
+    else if (guess > 0)
+        high = guess - 1;
+    if (low == guess && guess < high) {
+        if (fits(guess + 1))
+            low = guess + 1;
+        else
+            high = guess;
+    }
     while (low < high) {
         const size_t mid = (low + high + 1) / 2;
-        if (face.width(text.left(at[mid])) * scale <= room)
+        if (fits(mid))
             low = mid;
         else
             high = mid - 1;
@@ -213,7 +234,8 @@ void BandFitter::fitBox(std::vector<PageItem>& items, int index)
     QString rest = items[index].text;
     for (int k = 0; k < lines && (k == 0 || !rest.isEmpty()); ++k) {
         QString line;
-        if (k == lines - 1 || face.fits(rest, room)) {
+        bool fits = false; // known to fit: measured once
+        if (k == lines - 1 || (fits = face.fits(rest, room))) {
             line = std::move(rest);
             rest.clear();
         } else {
@@ -230,7 +252,7 @@ void BandFitter::fitBox(std::vector<PageItem>& items, int index)
         }
         PageItem& item = k == 0 ? items[index] : items.back();
         item.text = std::move(line);
-        if (c.align == Align::Left && face.fits(item.text, room)) {
+        if (c.align == Align::Left && (fits || face.fits(item.text, room))) {
             item.x = box.left();
             continue;
         }

@@ -34,6 +34,10 @@ public:
     // kerning; a text near the limit or outside Latin-1 is measured exactly.
     bool fits(const QString& text, qreal room) const;
 
+    // The sum of the characters' own advances, without kerning: a cheap estimate of the width;
+    // -1 for a text outside Latin-1.
+    qreal roughWidth(QStringView text) const;
+
 private:
     QFont m_font;
     QFontMetricsF m_metrics;

@@ -20,6 +20,8 @@ public:
     const Document& document() const { return m_doc; }
     // Shows the pages of a fresh run of the same report.
     void setDocument(Document doc);
+    // The pages of the document, known once they have been laid out for showing; -1 before.
+    int pageCount() const { return m_pageCount; }
     QAction* savePdfAction() const { return m_savePdf; }
     // Asks where, suggesting what and when ("Sertifikat-2026-12-08.pdf"), writes the PDF and
     // says where it went.
@@ -32,9 +34,10 @@ public:
 private:
     void paintPages(QPrinter* printer);
     QProgressDialog* progressFor(const QString& text);
-    Progress progress(QProgressDialog* dialog);
+    Progress progress(QProgressDialog* dialog) const;
 
     Document m_doc;
+    int m_pageCount = -1;
     QAction* m_savePdf = nullptr;
 };
 
