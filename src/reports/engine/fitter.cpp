@@ -67,10 +67,11 @@ bool breaksAfter(QChar c)
     return c.isSpace() || c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char(',');
 }
 
-// Where a text too long for one line of `room` goes on to the next line: after the last space,
-// slash, hyphen or comma that fits. A first word wider than the line goes whole when it fits
-// condensed, else it is broken after its last character that fits.
-int lineBreak(const Face& face, const QString& text, qreal room)
+// Where a text too long for one line of `room` goes on to the next line, given the length of
+// its longest start that fits: after the last space, slash, hyphen or comma that fits. A first
+// word wider than the line goes whole when it fits condensed, else it is broken after its last
+// character that fits.
+int lineBreak(const Face& face, const QString& text, qreal room, int fits)
 {
     auto opportunity = [&](int fits) {
         for (int i = fits; i > 0; --i)
@@ -78,7 +79,7 @@ int lineBreak(const Face& face, const QString& text, qreal room)
                 return i;
         return 0;
     };
-    if (const int at = opportunity(longestStart(face, text, room, 1)))
+    if (const int at = opportunity(fits))
         return at;
     const int condensed = longestStart(face, text, room, BandFitter::narrowest);
     if (const int at = opportunity(condensed))
@@ -231,15 +232,29 @@ void BandFitter::fitBox(std::vector<PageItem>& items, int index)
     const QRect box = items[index].box;
     const qreal room = box.width();
     const int lines = c.wraps ? std::max(1, int(box.height() / face.lineSpacing())) : 1;
+    Slot& slot = m_slots[slotOf(items[index])];
+    // A label prints the same text every time: fitted once, then repeated.
+    const bool label = c.kind == ControlKind::Label;
+    if (label && !slot.boxLines.empty() && slot.boxText == items[index].text) {
+        repeatBox(items, index, slot.boxLines);
+        return;
+    }
+    const size_t firstLine = items.size();
     QString rest = items[index].text;
     for (int k = 0; k < lines && (k == 0 || !rest.isEmpty()); ++k) {
         QString line;
-        bool fits = false; // known to fit: measured once
-        if (k == lines - 1 || (fits = face.fits(rest, room))) {
+        bool fits = false; // known to fit, so not measured again
+        int cut = int(rest.size());
+        if (k < lines - 1 && !(fits = face.surelyFits(rest, room))) {
+            const int start = longestStart(face, rest, room, 1);
+            fits = start == rest.size();
+            if (!fits)
+                cut = lineBreak(face, rest, room, start);
+        }
+        if (cut == rest.size()) {
             line = std::move(rest);
             rest.clear();
         } else {
-            const int cut = lineBreak(face, rest, room);
             line = rest.left(cut).trimmed();
             rest = rest.mid(cut).trimmed();
         }
@@ -261,6 +276,36 @@ void BandFitter::fitBox(std::vector<PageItem>& items, int index)
             item.x += (room - drawn) / 2;
         else if (c.align == Align::Right)
             item.x += room - drawn;
+    }
+    if (label) {
+        slot.boxText = items[index].text;
+        slot.boxLines.clear();
+        slot.boxLines.push_back(lineOf(items[index], box));
+        for (size_t i = firstLine; i < items.size(); ++i)
+            slot.boxLines.push_back(lineOf(items[i], box));
+    }
+}
+
+BandFitter::BoxLine BandFitter::lineOf(const PageItem& item, const QRect& box)
+{
+    return {item.text, item.box.top() - box.top(), item.x - box.left(), item.stretch};
+}
+
+void BandFitter::repeatBox(std::vector<PageItem>& items, int index,
+                           const std::vector<BoxLine>& lines)
+{
+    const QRect box = items[index].box;
+    for (size_t k = 0; k < lines.size(); ++k) {
+        if (k > 0) {
+            PageItem further = items[index];
+            further.box.setTop(box.top() + lines[k].down);
+            further.box.setHeight(std::max(0, box.height() - lines[k].down));
+            items.push_back(std::move(further));
+        }
+        PageItem& item = k == 0 ? items[index] : items.back();
+        item.text = lines[k].text;
+        item.x = box.left() + lines[k].dx;
+        item.stretch = lines[k].stretch;
     }
 }
 

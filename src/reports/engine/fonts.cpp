@@ -51,14 +51,17 @@ qreal Face::roughWidth(QStringView text) const
     return sum;
 }
 
-bool Face::fits(const QString& text, qreal room) const
+bool Face::surelyFits(const QString& text, qreal room) const
 {
     const qreal sum = roughWidth(text);
     // Kerning rarely widens a text, and never by more than this.
     constexpr qreal kerningMargin = 20; // twips
-    if (sum >= 0 && sum * 1.03 + kerningMargin <= room)
-        return true;
-    return width(text) <= room;
+    return sum >= 0 && sum * 1.03 + kerningMargin <= room;
+}
+
+bool Face::fits(const QString& text, qreal room) const
+{
+    return surelyFits(text, room) || width(text) <= room;
 }
 
 const Face& Faces::of(const Control& c)

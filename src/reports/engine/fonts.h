@@ -33,6 +33,8 @@ public:
     // costs as much as drawing it, so this sums cached character advances with a margin for
     // kerning; a text near the limit or outside Latin-1 is measured exactly.
     bool fits(const QString& text, qreal room) const;
+    // The cheap half of fits: true when the cached advances alone show that the text fits.
+    bool surelyFits(const QString& text, qreal room) const;
 
     // The sum of the characters' own advances, without kerning: a cheap estimate of the width;
     // -1 for a text outside Latin-1.
