@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/error.h"
+#include "data/nativesqlite.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <sqlite3.h>
 
 namespace reports {
 
@@ -123,20 +125,42 @@ QSqlDatabase& deLaporan::connection()
 
 namespace {
 
-// A command's rows as SQLite steps through them: only the current row is held.
+// A command's rows as SQLite steps through them: only the current row is held. A column name
+// that comes twice is read once.
 class CommandCursor : public RowCursor {
 public:
-    CommandCursor(QSqlQuery&& query, const QString& command, const QString& path)
-        : m_query(std::move(query)), m_command(command), m_path(path)
+    CommandCursor(const QString& command, const QString& path) : m_command(command), m_path(path) {}
+
+protected:
+    void addColumn(const QString& name, int index)
+    {
+        const QString bare = bareName(name);
+        if (m_columns.contains(bare))
+            return;
+        m_columns << bare;
+        m_read << index;
+    }
+
+    data::Error readFailure(const QString& why) const
+    {
+        return data::Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
+                               .arg(m_command, m_path, why));
+    }
+
+    QString m_command;
+    QString m_path;
+    QList<int> m_read; // the query's column of each column kept
+};
+
+// Through Qt's driver.
+class QueryCursor : public CommandCursor {
+public:
+    QueryCursor(QSqlQuery&& query, const QString& command, const QString& path)
+        : CommandCursor(command, path), m_query(std::move(query))
     {
         const QSqlRecord record = m_query.record();
-        for (int i = 0; i < record.count(); ++i) {
-            const QString name = bareName(record.fieldName(i));
-            if (m_columns.contains(name))
-                continue;
-            m_columns << name;
-            m_read << i;
-        }
+        for (int i = 0; i < record.count(); ++i)
+            addColumn(record.fieldName(i), i);
     }
 
     bool next() override
@@ -144,8 +168,7 @@ public:
         if (m_query.next())
             return true;
         if (m_query.lastError().isValid())
-            throw data::Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
-                                  .arg(m_command, m_path, m_query.lastError().text()));
+            throw readFailure(m_query.lastError().text());
         m_query.finish(); // the read ends here, not when the cursor goes
         return false;
     }
@@ -154,9 +177,52 @@ public:
 
 private:
     QSqlQuery m_query;
-    QString m_command;
-    QString m_path;
-    QList<int> m_read; // the query's column of each column kept
+};
+
+// Straight from SQLite, with the texts Qt's driver gives (a real as its shortest decimal).
+class NativeCursor : public CommandCursor {
+public:
+    NativeCursor(sqlite3_stmt* statement, const QString& command, const QString& path)
+        : CommandCursor(command, path), m_statement(statement)
+    {
+        for (int i = 0; i < sqlite3_column_count(m_statement); ++i)
+            addColumn(QString::fromUtf8(sqlite3_column_name(m_statement, i)), i);
+    }
+    ~NativeCursor() override { sqlite3_finalize(m_statement); }
+
+    bool next() override
+    {
+        if (!m_statement)
+            return false;
+        const int rc = sqlite3_step(m_statement);
+        if (rc == SQLITE_ROW)
+            return true;
+        const QString why = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
+        sqlite3_finalize(m_statement); // the read ends here, not when the cursor goes
+        m_statement = nullptr;
+        if (rc != SQLITE_DONE)
+            throw readFailure(why);
+        return false;
+    }
+
+    QString value(int column) const override
+    {
+        const int i = m_read[column];
+        switch (sqlite3_column_type(m_statement, i)) {
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_FLOAT:
+            return QString::number(sqlite3_column_double(m_statement, i), 'g',
+                                   QLocale::FloatingPointShortest);
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, i));
+            return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, i));
+        }
+        }
+    }
+
+private:
+    sqlite3_stmt* m_statement;
 };
 
 } // namespace
@@ -166,21 +232,37 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
     QString text = commandText(command);
     if (text.isEmpty())
         throw data::Error(QStringLiteral("Perintah laporan %1 tidak dikenal.").arg(command));
-    QSqlQuery q(connection());
-    q.setForwardOnly(true);
     if (!filter.column.isEmpty()) {
         // The column is a name from the program's own layouts, never typed by a user.
         static const QRegularExpression end(QStringLiteral("[;\\s]*$"));
         text.remove(end);
         text += QStringLiteral("\r\nWHERE %1 = ?;").arg(filter.column);
     }
+    auto refused = [&](const QString& why) {
+        return data::Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
+                               .arg(command, m_openedPath, why));
+    };
+    if (sqlite3* native = data::nativeHandle(connection())) {
+        sqlite3_stmt* statement = nullptr;
+        const QByteArray sql = text.toUtf8();
+        if (sqlite3_prepare_v2(native, sql.constData(), int(sql.size()), &statement, nullptr) !=
+            SQLITE_OK) {
+            sqlite3_finalize(statement);
+            throw refused(QString::fromUtf8(sqlite3_errmsg(native)));
+        }
+        const QByteArray value = filter.value.toUtf8();
+        if (!filter.column.isEmpty())
+            sqlite3_bind_text(statement, 1, value.constData(), int(value.size()), SQLITE_TRANSIENT);
+        return std::make_unique<NativeCursor>(statement, command, m_openedPath);
+    }
+    QSqlQuery q(connection());
+    q.setForwardOnly(true);
     q.prepare(text);
     if (!filter.column.isEmpty())
         q.addBindValue(filter.value);
     if (!q.exec())
-        throw data::Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
-                              .arg(command, m_openedPath, q.lastError().text()));
-    return std::make_unique<CommandCursor>(std::move(q), command, m_openedPath);
+        throw refused(q.lastError().text());
+    return std::make_unique<QueryCursor>(std::move(q), command, m_openedPath);
 }
 
 Rows deLaporan::run(const QString& command, const RowFilter& filter)

@@ -25,15 +25,11 @@ std::vector<int> boundaries(const QString& text)
     return at;
 }
 
-// The longest start of the text, ending on a character boundary, whose width times `scale`
-// is within `room`; its length.
-int longestStart(const Face& face, const QString& text, qreal room, qreal scale)
+// How many of the text's characters (`at`: its character boundaries) fit `room` by their own
+// advances; a guess at the longest start that fits, as kerning is left out.
+size_t roughStart(const Face& face, const QString& text, const std::vector<int>& at, qreal room,
+                  qreal scale)
 {
-    const std::vector<int> at = boundaries(text);
-    size_t low = 0, high = at.size() - 1; // at[low] fits; above `high` nothing does
-    auto fits = [&](size_t i) { return face.width(text.left(at[i])) * scale <= room; };
-    // Each exact width shapes the text anew. The characters' own advances nearly always
-    // point at the answer, which two exact widths then confirm; else the search narrows.
     size_t guess = 0;
     for (qreal sum = 0; guess + 1 < at.size(); ++guess) {
         const qreal more =
@@ -42,6 +38,19 @@ int longestStart(const Face& face, const QString& text, qreal room, qreal scale)
         if (more < 0 || sum * scale > room)
             break;
     }
+    return guess;
+}
+
+// The longest start of the text, ending on a character boundary (`at`), whose width times
+// `scale` is within `room`; its length.
+int longestStart(const Face& face, const QString& text, const std::vector<int>& at, qreal room,
+                 qreal scale)
+{
+    size_t low = 0, high = at.size() - 1; // at[low] fits; above `high` nothing does
+    auto fits = [&](size_t i) { return face.width(text.left(at[i])) * scale <= room; };
+    // Each exact width shapes the text anew. The characters' own advances nearly always
+    // point at the answer, which two exact widths then confirm; else the search narrows.
+    const size_t guess = roughStart(face, text, at, room, scale);
     if (guess > 0 && fits(guess))
         low = guess;
     else if (guess > 0)
@@ -67,24 +76,46 @@ bool breaksAfter(QChar c)
     return c.isSpace() || c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char(',');
 }
 
-// Where a text too long for one line of `room` goes on to the next line, given the length of
-// its longest start that fits: after the last space, slash, hyphen or comma that fits. A first
-// word wider than the line goes whole when it fits condensed, else it is broken after its last
-// character that fits.
-int lineBreak(const Face& face, const QString& text, qreal room, int fits)
+// Whether a line may end at `i`: after a space, slash, hyphen or comma, or before a space.
+bool breaksAt(const QString& text, int i)
 {
-    auto opportunity = [&](int fits) {
-        for (int i = fits; i > 0; --i)
-            if (breaksAfter(text[i - 1]) || (i < text.size() && text[i].isSpace()))
-                return i;
-        return 0;
-    };
-    if (const int at = opportunity(fits))
-        return at;
-    const int condensed = longestStart(face, text, room, BandFitter::narrowest);
-    if (const int at = opportunity(condensed))
-        return at;
-    return condensed > 0 ? condensed : boundaries(text).at(1);
+    return breaksAfter(text[i - 1]) || (i < text.size() && text[i].isSpace());
+}
+
+// The last place at or before `end` where a line may end; 0: none.
+int lastBreak(const QString& text, int end)
+{
+    for (int i = end; i > 0; --i)
+        if (breaksAt(text, i))
+            return i;
+    return 0;
+}
+
+// Where a text goes on to the next line of `room`: -1 when it fits whole, else after the last
+// space, slash, hyphen or comma that fits. A first word wider than the line goes whole when it
+// fits condensed, else it is broken after its last character that fits.
+int lineBreak(const Face& face, const QString& text, qreal room)
+{
+    const std::vector<int> at = boundaries(text);
+    // Mostly the characters' own advances show where the line ends; one exact width, up to the
+    // next place a line may end, then confirms it.
+    const int guess = lastBreak(text, at[roughStart(face, text, at, room, 1)]);
+    if (guess > 0 && face.surelyFits(text.left(guess), room)) {
+        int next = guess + 1;
+        while (next < text.size() && !breaksAt(text, next))
+            ++next;
+        if (face.width(text.left(next)) > room)
+            return guess;
+    }
+    const int fits = longestStart(face, text, at, room, 1);
+    if (fits == text.size())
+        return -1;
+    if (const int end = lastBreak(text, fits))
+        return end;
+    const int condensed = longestStart(face, text, at, room, BandFitter::narrowest);
+    if (const int end = lastBreak(text, condensed))
+        return end;
+    return condensed > 0 ? condensed : at.at(1);
 }
 
 } // namespace
@@ -246,10 +277,10 @@ void BandFitter::fitBox(std::vector<PageItem>& items, int index)
         bool fits = false; // known to fit, so not measured again
         int cut = int(rest.size());
         if (k < lines - 1 && !(fits = face.surelyFits(rest, room))) {
-            const int start = longestStart(face, rest, room, 1);
-            fits = start == rest.size();
+            const int end = lineBreak(face, rest, room);
+            fits = end < 0;
             if (!fits)
-                cut = lineBreak(face, rest, room, start);
+                cut = end;
         }
         if (cut == rest.size()) {
             line = std::move(rest);
@@ -319,7 +350,7 @@ qreal BandFitter::place(PageItem& item, const Face& face, qreal x, qreal room, q
         item.stretch = room / width;
         return x + room;
     }
-    item.text.truncate(longestStart(face, item.text, room, narrowest));
+    item.text.truncate(longestStart(face, item.text, boundaries(item.text), room, narrowest));
     const qreal cut = face.width(item.text);
     if (cut > room && cut > 0)
         item.stretch = room / cut;

@@ -32,7 +32,8 @@ QFont fontFor(const FontSpec& wanted)
 }
 
 Face::Face(const QFont& font)
-    : m_font(font), m_metrics(font), m_space(m_metrics.horizontalAdvance(QLatin1Char(' ')))
+    : m_font(font), m_metrics(font), m_space(m_metrics.horizontalAdvance(QLatin1Char(' '))),
+      m_ascent(m_metrics.ascent()), m_lineSpacing(m_metrics.lineSpacing())
 {
     m_advances.fill(-1);
 }

@@ -22,8 +22,8 @@ public:
     explicit Face(const QFont& font);
 
     const QFont& font() const { return m_font; }
-    qreal ascent() const { return m_metrics.ascent(); }
-    qreal lineSpacing() const { return m_metrics.lineSpacing(); }
+    qreal ascent() const { return m_ascent; }
+    qreal lineSpacing() const { return m_lineSpacing; }
     qreal spaceWidth() const { return m_space; }
 
     // The width of the text as it is drawn, kerning included.
@@ -44,6 +44,8 @@ private:
     QFont m_font;
     QFontMetricsF m_metrics;
     qreal m_space;
+    qreal m_ascent;
+    qreal m_lineSpacing;
     mutable std::array<qreal, 256> m_advances;
 };
 
