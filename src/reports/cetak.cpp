@@ -20,7 +20,7 @@ namespace reports {
 namespace {
 
 // The PDF writer takes two 16 MiB buffers for every page and frees them again. Handed back to the
-// system each time, they are faulted in anew on every page, a tenth of the printer's time; kept
+// system each time, they are faulted in anew on every page (some 6% of the printing); kept
 // by the allocator, what the pages touch of them adds up. So they are kept, and every so many
 // pages the allocator hands back what is free: the memory stays flat however long the report.
 void keepFreedBuffers()
