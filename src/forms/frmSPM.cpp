@@ -78,11 +78,11 @@ void frmSPM::bind()
 // The other tables serve adding, editing and deleting only, so each is opened when one of
 // those first needs it, then kept; in browse mode it then stands on the grid's row.
 data::DataControl* frmSPM::openControl(data::DataControl*& control, const char* name,
-                                       const char* source,
-                                       std::initializer_list<std::pair<QLineEdit*, const char*>> boxes)
+                                       const char* source, std::initializer_list<BoundBox> boxes)
 {
     if (!control) {
-        control = new data::DataControl(this, QString::fromLatin1(name), QString::fromLatin1(source));
+        control = new data::DataControl(this, QString::fromLatin1(name),
+                                        QString::fromLatin1(source));
         for (const auto& [box, column] : boxes)
             bindText(box, control->recordset(), QString::fromLatin1(column));
     }
@@ -184,8 +184,8 @@ void frmSPM::followPlacement()
 void frmSPM::followLetter()
 {
     if (Adodc6->hasCurrent())
-        Adodc5->recordset()->setFilter(
-            Criterion::equals(QStringLiteral("Ns"), Adodc6->field(QStringLiteral("Ns")).toString()));
+        Adodc5->recordset()->setFilter(Criterion::equals(
+            QStringLiteral("Ns"), Adodc6->field(QStringLiteral("Ns")).toString()));
 }
 
 void frmSPM::cmdTambah_Click()

@@ -61,9 +61,9 @@ private:
     enum class Mode { Browse, Add, Edit };
 
     void bind();
+    using BoundBox = std::pair<QLineEdit*, const char*>; // a box and the column it shows
     data::DataControl* openControl(data::DataControl*& control, const char* name,
-                                   const char* source,
-                                   std::initializer_list<std::pair<QLineEdit*, const char*>> boxes);
+                                   const char* source, std::initializer_list<BoundBox> boxes);
     data::RecordSet* pendingLetters();
     data::RecordSet* units();
     data::RecordSet* trainees();

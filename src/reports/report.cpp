@@ -10,7 +10,8 @@ Document readReport(const Layout& layout)
     Document doc;
     // A document keeps its own copy of the layout: it may outlive the one it was read for.
     doc.layout = std::make_shared<const Layout>(layout);
-    doc.rows = std::make_shared<const Rows>(deLaporan::instance().run(layout.command, layout.filter));
+    doc.rows =
+        std::make_shared<const Rows>(deLaporan::instance().run(layout.command, layout.filter));
     doc.rowCount = doc.rows->count();
     doc.today = platform::today();
     // A layout naming a column the command lacks is refused now, before anything is shown.

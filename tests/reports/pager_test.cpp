@@ -38,7 +38,8 @@ Rows names(int count, const QString& firstTown = QStringLiteral("Kota"))
     Rows rows;
     rows.columns = QStringList{"Nama", "Kota"};
     for (int i = 1; i <= count; ++i)
-        rows.append({QStringLiteral("Nama %1").arg(i), i == 1 ? firstTown : QStringLiteral("Kota")});
+        rows.append({QStringLiteral("Nama %1").arg(i),
+                     i == 1 ? firstTown : QStringLiteral("Kota")});
     return rows;
 }
 

@@ -55,7 +55,8 @@ private:
     void fitLines(std::vector<PageItem>& items);
     void fitBox(std::vector<PageItem>& items, int index);
     static BoxLine lineOf(const PageItem& item, const QRect& box);
-    static void repeatBox(std::vector<PageItem>& items, int index, const std::vector<BoxLine>& lines);
+    static void repeatBox(std::vector<PageItem>& items, int index,
+                          const std::vector<BoxLine>& lines);
     // Places one line of text at x in `room`; returns where its ink ends.
     qreal place(PageItem& item, const Face& face, qreal x, qreal room, qreal width);
 
