@@ -71,9 +71,16 @@ QString useDatabase(int trainees)
     QString& path = made[trainees];
     if (path.isEmpty()) {
         path = QDir::temp().filePath(QStringLiteral("kursan-bench-%1.mdb").arg(trainees));
-        // A scenario's process was started by a run that has just written the file.
-        if (!bench::inScenario() || !QFile::exists(path))
+        // A scenario's process was started by a run that has just written the file; a huge one
+        // is kept from run to run, written under another name and renamed once complete.
+        const bool kept = trainees >= KeptFrom;
+        if (kept && !QFile::exists(path)) {
+            const QString part = path + QStringLiteral(".part");
+            generateDatabase(part, 50, trainees);
+            QFile::rename(part, path);
+        } else if (!kept && (!bench::inScenario() || !QFile::exists(path))) {
             generateDatabase(path, 50, trainees);
+        }
     }
     data::Database::setPath(path);
     return path;

@@ -9,7 +9,9 @@ namespace bench {
 void generateDatabase(const QString& path, int units, int trainees);
 
 // A database of `trainees` trainees in 50 units, written once per run into the temporary
-// folder; it becomes the program's database. Returns its path.
+// folder (from KeptFrom trainees on, once and kept for later runs); it becomes the program's
+// database. Returns its path.
+constexpr int KeptFrom = 1000000;
 QString useDatabase(int trainees);
 
 } // namespace bench

@@ -1,7 +1,10 @@
 #include "memory.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstring>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -13,6 +16,15 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (const int code = bench::runScenarioFromArguments(argc, argv); code >= 0)
         return code;
+    // The minutes-long benchmarks run only when a filter names them.
+    std::vector<char*> args(argv, argv + argc);
+    char skipLong[] = "--benchmark_filter=-Million";
+    if (std::none_of(args.begin(), args.end(),
+                     [](const char* a) { return std::strncmp(a, "--benchmark_filter", 18) == 0; }))
+        args.push_back(skipLong);
+    argc = int(args.size());
+    args.push_back(nullptr);
+    argv = args.data();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -44,20 +44,24 @@ qint64 statusValue(const char* key)
 }
 
 // The "peak_bytes=N" line a measuring child prints last.
-qint64 reportedPeak(const QByteArray& output, int* exitCode = nullptr)
+qint64 reportedPeak(const QByteArray& output, int* exitCode = nullptr, double* cpuSeconds = nullptr)
 {
-    static const QRegularExpression line(QStringLiteral("peak_bytes=(-?\\d+) exit=(-?\\d+)"));
+    static const QRegularExpression line(
+        QStringLiteral("peak_bytes=(-?\\d+) exit=(-?\\d+) cpu_us=(-?\\d+)"));
     const QRegularExpressionMatch m = line.match(QString::fromLatin1(output));
     if (!m.hasMatch())
         return -1;
     if (exitCode)
         *exitCode = m.captured(2).toInt();
+    if (cpuSeconds)
+        *cpuSeconds = m.captured(3).toLongLong() / 1e6;
     return m.captured(1).toLongLong();
 }
 
-void printPeak(qint64 bytes, int exitCode)
+void printPeak(qint64 bytes, int exitCode, qint64 cpuMicroseconds = -1)
 {
-    std::printf("peak_bytes=%lld exit=%d\n", static_cast<long long>(bytes), exitCode);
+    std::printf("peak_bytes=%lld exit=%d cpu_us=%lld\n", static_cast<long long>(bytes), exitCode,
+                static_cast<long long>(cpuMicroseconds));
     std::fflush(stdout);
 }
 } // namespace
@@ -134,7 +138,7 @@ MeasuredRun runMeasured(const QString& program, const QStringList& arguments)
     MeasuredRun run;
     if (!launcher.waitForFinished(-1) || launcher.exitStatus() != QProcess::NormalExit)
         return run;
-    run.peakBytes = reportedPeak(launcher.readAllStandardOutput(), &run.exitCode);
+    run.peakBytes = reportedPeak(launcher.readAllStandardOutput(), &run.exitCode, &run.cpuSeconds);
     return run;
 }
 
@@ -156,7 +160,9 @@ int runMeasuredFromArguments(int argc, char** argv)
         printPeak(-1, -1);
         return 1;
     }
-    printPeak(qint64(usage.ru_maxrss) * 1024, WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    const auto micros = [](const timeval& t) { return qint64(t.tv_sec) * 1000000 + t.tv_usec; };
+    printPeak(qint64(usage.ru_maxrss) * 1024, WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+              micros(usage.ru_utime) + micros(usage.ru_stime));
 #else
     printPeak(-1, -1);
 #endif

@@ -42,12 +42,13 @@ bool addScenario(const QString& name, std::function<void()> body);
 // it failed.
 qint64 scenarioPeak(const QString& name);
 
-// Runs another program to its end; its exit code and its peak resident memory in bytes (-1 when
-// it could not be run or measured). The program is started by a bare copy of this one, whose own
-// 16 MiB or so are the smallest peak this can show.
+// Runs another program to its end; its exit code, its peak resident memory in bytes and the CPU
+// time it took (-1 when it could not be run or measured). The program is started by a bare copy
+// of this one, whose own 16 MiB or so are the smallest peak this can show.
 struct MeasuredRun {
     int exitCode = -1;
     qint64 peakBytes = -1;
+    double cpuSeconds = -1; // user and system time of the program
 };
 MeasuredRun runMeasured(const QString& program, const QStringList& arguments);
 

@@ -1,5 +1,6 @@
 #include "forms.h"
 #include "forms/frmKursan.h"
+#include "forms/frmSPM.h"
 #include "forms/frmUnit.h"
 #include "memory.h"
 
@@ -16,6 +17,7 @@ void openDataForms()
 {
     bench::openForm<frmUnit>();
     bench::openForm<frmKursan>();
+    bench::openForm<frmSPM>();
 }
 
 const bool formsRegistered = bench::addScenario("data forms open", [] {
@@ -37,7 +39,8 @@ void reportScenarios(benchmark::State& state, const QString& measured)
     state.counters["floor_MiB"] = double(floor) / bench::MiB;
 }
 
-// Peak memory of the program with the unit and trainee forms open over 100,000 trainees.
+// Peak memory of the program with the unit, trainee and letter forms open over 100,000
+// trainees.
 void BM_DataFormsOpenPeak(benchmark::State& state)
 {
     reportScenarios(state, QStringLiteral("data forms open"));

@@ -1,8 +1,8 @@
 #include "data/recordset.h"
 
 #include "data/error.h"
+#include "data/nativesqlite.h"
 
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -50,26 +50,13 @@ void RecordSet::open(const QSqlDatabase& db, const QString& source, Reading read
 }
 
 namespace {
-// Reads the rows straight from SQLite (on Linux Qt's driver uses the system library we link): the
-// snapshot of a large table is read at every form load, and going through QSqlQuery's
-// per-value copies costs several times as much. Each row goes to `keep(rowid, row)`.
+// Reads the rows straight from SQLite (see nativeHandle): the snapshot of a large table is read
+// at every form load. Each row goes to `keep(rowid, row)`; false when there is no native handle.
 template <typename Keep>
 bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringList& columns,
                 Keep&& keep)
 {
-#if !defined(Q_OS_LINUX)
-    // Elsewhere Qt's driver usually carries its own copy of SQLite: its handle is not ours.
-    Q_UNUSED(db);
-    Q_UNUSED(sql);
-    Q_UNUSED(first);
-    Q_UNUSED(columns);
-    Q_UNUSED(keep);
-    return false;
-#endif
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3* con = *static_cast<sqlite3* const*>(handle.data());
+    sqlite3* con = nativeHandle(db);
     sqlite3_stmt* stmt = nullptr;
     const QByteArray utf8 = sql.toUtf8();
     if (!con || sqlite3_prepare_v2(con, utf8.constData(), int(utf8.size()), &stmt, nullptr) !=

@@ -19,11 +19,6 @@ using data::Criterion;
 
 frmSPM::frmSPM(QWidget* owner)
     : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      Adodc1(this, QStringLiteral("Adodc1"), QStringLiteral("QNS")),
-      Adodc2(this, QStringLiteral("Adodc2"), QStringLiteral("TUnit")),
-      Adodc3(this, QStringLiteral("Adodc3"), QStringLiteral("TKursan")),
-      Adodc4(this, QStringLiteral("Adodc4"), QStringLiteral("TKegiatan")),
-      Adodc5(this, QStringLiteral("Adodc5"), QStringLiteral("TSurat")),
       Adodc6(this, QStringLiteral("Adodc6"), QStringLiteral("QSPM")),
       ui(std::make_unique<Ui::frmSPM>())
 {
@@ -73,17 +68,68 @@ frmSPM::~frmSPM() = default;
 
 void frmSPM::bind()
 {
-    bindText(ui->Text4, Adodc4.recordset(), QStringLiteral("Np"));
-    bindText(ui->Text5, Adodc4.recordset(), QStringLiteral("Tanggal_Pelaksanaan"));
-    bindText(ui->Text6, Adodc4.recordset(), QStringLiteral("Kode_Unit"));
-    bindText(ui->txtNSSurat, Adodc5.recordset(), QStringLiteral("Ns"));
-    bindText(ui->Text3, Adodc5.recordset(), QStringLiteral("Jawaban"));
-    bindText(ui->Text7, Adodc5.recordset(), QStringLiteral("Jumlah_Kursan"));
-    bindText(ui->txtNP, Adodc3.recordset(), QStringLiteral("Np"));
-    bindText(ui->Text1, Adodc1.recordset(), QStringLiteral("Ns"));
-    bindText(ui->Text2, Adodc2.recordset(), QStringLiteral("Kode_Unit"));
     bindGrid(ui->DataGrid1, Adodc6.recordset());
     connect(Adodc6.recordset(), &data::RecordSet::currentChanged, this, &frmSPM::followGridRow);
+}
+
+// ---- data controls opened on first use ---------------------------------------------------
+
+// The first screen shows the grid and the boxes of its row, which the grid's own rows fill.
+// The other tables serve adding, editing and deleting only, so each is opened when one of
+// those first needs it, then kept; in browse mode it then stands on the grid's row.
+data::DataControl* frmSPM::openControl(data::DataControl*& control, const char* name,
+                                       const char* source, std::initializer_list<BoundBox> boxes)
+{
+    if (!control) {
+        control = new data::DataControl(this, QString::fromLatin1(name),
+                                        QString::fromLatin1(source));
+        for (const auto& [box, column] : boxes)
+            bindText(box, control->recordset(), QString::fromLatin1(column));
+    }
+    return control;
+}
+
+data::RecordSet* frmSPM::pendingLetters()
+{
+    return openControl(Adodc1, "Adodc1", "QNS", {{ui->Text1, "Ns"}})->recordset();
+}
+
+data::RecordSet* frmSPM::units()
+{
+    return openControl(Adodc2, "Adodc2", "TUnit", {{ui->Text2, "Kode_Unit"}})->recordset();
+}
+
+data::RecordSet* frmSPM::trainees()
+{
+    return openControl(Adodc3, "Adodc3", "TKursan", {{ui->txtNP, "Np"}})->recordset();
+}
+
+data::RecordSet* frmSPM::placements()
+{
+    const bool opening = !Adodc4;
+    openControl(Adodc4, "Adodc4", "TKegiatan",
+                {{ui->Text4, "Np"}, {ui->Text5, "Tanggal_Pelaksanaan"}, {ui->Text6, "Kode_Unit"}});
+    if (opening && m_mode == Mode::Browse)
+        followPlacement();
+    return Adodc4->recordset();
+}
+
+data::RecordSet* frmSPM::letters()
+{
+    const bool opening = !Adodc5;
+    openControl(Adodc5, "Adodc5", "TSurat",
+                {{ui->txtNSSurat, "Ns"}, {ui->Text3, "Jawaban"}, {ui->Text7, "Jumlah_Kursan"}});
+    if (opening && m_mode == Mode::Browse)
+        followLetter();
+    return Adodc5->recordset();
+}
+
+// A control read again before an entry; one not open yet is read for the first time.
+data::RecordSet* frmSPM::readAfresh(data::DataControl* control, data::RecordSet* (frmSPM::*open)())
+{
+    if (control)
+        control->refresh();
+    return (this->*open)();
 }
 
 void frmSPM::tutupkunci()
@@ -114,61 +160,79 @@ void frmSPM::followGridRow()
     if (m_mode != Mode::Browse)
         return;
     guarded(this, [this] {
-        data::RecordSet* grid = Adodc6.recordset();
-        if (!grid->hasCurrent()) {
-            Adodc4->moveTo(Adodc4->recordCount());
+        if (Adodc4)
+            followPlacement();
+        if (!Adodc6->hasCurrent()) {
             clearBoxes();
             return;
         }
-        Adodc4->moveToRowid(grid->field(QStringLiteral("IdKegiatan")).toLongLong());
-        Adodc5->setFilter(Criterion::equals(QStringLiteral("Ns"),
-                                            grid->field(QStringLiteral("Ns")).toString()));
+        if (Adodc5)
+            followLetter();
         showPlacement();
     });
+}
+
+void frmSPM::followPlacement()
+{
+    data::RecordSet* placed = Adodc4->recordset();
+    if (Adodc6->hasCurrent())
+        placed->moveToRowid(Adodc6->field(QStringLiteral("IdKegiatan")).toLongLong());
+    else
+        placed->moveTo(placed->recordCount());
+}
+
+void frmSPM::followLetter()
+{
+    if (Adodc6->hasCurrent())
+        Adodc5->recordset()->setFilter(Criterion::equals(
+            QStringLiteral("Ns"), Adodc6->field(QStringLiteral("Ns")).toString()));
 }
 
 void frmSPM::cmdTambah_Click()
 {
     guarded(this, [this] {
         // Read afresh: letters answered since the last entry drop out, new ones appear.
-        Adodc1.refresh();
-        Adodc1->setFilter(Criterion::equals(QStringLiteral("Jawaban"), QStringLiteral("-")));
-        const int n = Adodc1->recordCount();
+        data::RecordSet* pending = readAfresh(Adodc1, &frmSPM::pendingLetters);
+        pending->setFilter(Criterion::equals(QStringLiteral("Jawaban"), QStringLiteral("-")));
+        const int n = pending->recordCount();
         if (n <= 0) {
             tell(QStringLiteral("Tidak ada No Surat yang belum dijawab."));
             return;
         }
-        Adodc2->clearFilter();
-        Adodc2.refresh();
-        Adodc3.refresh();
-        Adodc5.refresh();
+        if (Adodc2)
+            Adodc2->recordset()->clearFilter();
+        data::RecordSet* unitRows = readAfresh(Adodc2, &frmSPM::units);
+        readAfresh(Adodc3, &frmSPM::trainees);
+        readAfresh(Adodc5, &frmSPM::letters);
         ui->cboNoSurat->clear();
         ui->cboUnit->clear();
-        Adodc1->moveFirst();
+        pending->moveFirst();
         for (int i = 0; i < n; ++i) {
-            ui->cboNoSurat->addItem(Adodc1->field(0).toString());
-            Adodc1->moveNext();
+            ui->cboNoSurat->addItem(pending->field(0).toString());
+            pending->moveNext();
         }
-        Adodc2->moveFirst();
-        const int m = Adodc2->recordCount();
+        unitRows->moveFirst();
+        const int m = unitRows->recordCount();
         for (int i = 0; i < m; ++i) {
-            ui->cboUnit->addItem(Adodc2->field(1).toString());
-            Adodc2->moveNext();
+            ui->cboUnit->addItem(unitRows->field(1).toString());
+            unitRows->moveNext();
         }
+        data::RecordSet* placed = placements();
         enterMode(Mode::Add);
         ui->cboNoSurat->setFocus(); // the letter is the first thing to pick
         // The one placement row of this entry; the picks fill it, "Simpan" stores it.
-        Adodc4->addNew();
+        placed->addNew();
     });
 }
 
 void frmSPM::cmdEdit_Click()
 {
-    if (!Adodc4->hasCurrent()) {
-        tell(QStringLiteral("Tidak ada data yang dipilih."));
-        return;
-    }
     guarded(this, [this] {
+        if (!placements()->hasCurrent()) {
+            tell(QStringLiteral("Tidak ada data yang dipilih."));
+            return;
+        }
+        letters(); // the reply is recorded in the grid's letter
         enterMode(Mode::Edit);
         showPlacement();
     });
@@ -187,16 +251,32 @@ void frmSPM::showPlacement()
         ui->txtInstansi->setText(grid->field(QStringLiteral("Instansi")).toString());
         ui->cboJawaban->setEditText(grid->field(QStringLiteral("Jawaban")).toString());
         ui->cboUnit->setEditText(m_unitName);
-        Adodc3->setFilter(Criterion::equals(QStringLiteral("Np"),
-                                            grid->field(QStringLiteral("Np")).toString()));
-        ui->txtJurusan->setText(Adodc3->hasCurrent() ? Adodc3->field(9).toString() : QString());
+        ui->txtJurusan->setText(majorOf(grid->field(QStringLiteral("Np")).toString()));
     }
-    const QString stored = Adodc4->hasCurrent() ? Adodc4->field(1).toString() : QString();
+    // The placement's own period; its copy in the grid's row while the table is not open.
+    QString stored;
+    if (Adodc4)
+        stored = Adodc4->recordset()->hasCurrent() ? Adodc4->recordset()->field(1).toString()
+                                                   : QString();
+    else if (grid->hasCurrent())
+        stored = grid->field(QStringLiteral("Tanggal_Pelaksanaan")).toString();
     const int sd = stored.indexOf(QStringLiteral("s/d"));
     ui->Text8->setText(sd < 0 ? stored : stored.left(sd));
     ui->Text9->setText(sd < 0 ? QString() : stored.mid(sd + 3));
     m_startChecked = true; // as stored: an old period is not checked against today again
     m_endTyped = false;
+}
+
+// The major of the trainee the grid's row names, looked up by the trainee's key: the form does
+// not hold the trainee table to show one value of it.
+QString frmSPM::majorOf(const QString& np)
+{
+    QSqlQuery q(Adodc6->database());
+    q.prepare(QStringLiteral("SELECT Jurusan FROM TKursan WHERE Np = ?"));
+    q.addBindValue(np);
+    if (!q.exec())
+        throw data::Error(QStringLiteral("Data tidak dapat dibaca: %1").arg(q.lastError().text()));
+    return q.next() ? q.value(0).toString() : QString();
 }
 
 void frmSPM::clearBoxes()
@@ -218,7 +298,8 @@ void frmSPM::enterMode(Mode mode)
     m_jawaban.clear();
     clearBoxes();
     // A unit picked in an earlier entry no longer narrows the units of this one.
-    Adodc2->clearFilter();
+    if (Adodc2)
+        Adodc2->recordset()->clearFilter();
     bukakunci();
     // An edited placement stays with its letter: its list would offer the pending letters
     // of the last "&Tambah", and a pick would move the placement to another trainee.
@@ -256,7 +337,7 @@ bool frmSPM::simpan()
 {
     // A new entry needs its letter; an edited placement whose trainee has gone since still
     // saves, on its own.
-    if ((m_mode == Mode::Add && m_noSurat.isEmpty()) || !Adodc4->hasCurrent()) {
+    if ((m_mode == Mode::Add && m_noSurat.isEmpty()) || !placements()->hasCurrent()) {
         tell(QStringLiteral("Pilih No Surat terlebih dahulu."));
         return false;
     }
@@ -285,14 +366,14 @@ bool frmSPM::simpan()
     const bool saved = guarded(this, [this] {
         ui->Text5->setText(ui->Text8->text() + QStringLiteral("s/d") + ui->Text9->text());
         // The placement and the reply are stored together or not at all.
-        if (Adodc5->hasCurrent())
-            data::saveTogether({Adodc4.recordset(), Adodc5.recordset()});
+        if (letters()->hasCurrent())
+            data::saveTogether({placements(), letters()});
         else
-            data::saveTogether({Adodc4.recordset()});
+            data::saveTogether({placements()});
     });
     if (!saved)
         return false; // still in entry mode with everything the user gave
-    const qint64 placement = Adodc4->rowid();
+    const qint64 placement = placements()->rowid();
     leaveEntry();
     guarded(this, [this, placement] {
         ui->DataGrid1->viewport()->update();
@@ -307,11 +388,11 @@ bool frmSPM::simpan()
 // The reply shown is the one stored: picked from the list, not typed.
 bool frmSPM::replyAsShown()
 {
-    if (!Adodc5->hasCurrent())
+    if (!letters()->hasCurrent())
         return true; // a placement whose letter has gone keeps no reply
     const QString shown = ui->cboJawaban->currentText();
     return (shown == QLatin1String("Dapat") || shown == QLatin1String("Tidak")) &&
-           Adodc5->field(1).toString() == shown;
+           letters()->field(1).toString() == shown;
 }
 
 // The unit shown is the one stored, and a granted letter names one.
@@ -349,7 +430,7 @@ bool frmSPM::periodReady()
 // Whether the entry's letter already has a placement (through its trainees).
 bool frmSPM::letterPlaced()
 {
-    QSqlQuery q(Adodc4->database());
+    QSqlQuery q(Adodc6->database());
     q.prepare(QStringLiteral("SELECT 1 FROM TKegiatan JOIN TKursan ON TKursan.Np = TKegiatan.Np"
                              " WHERE TKursan.Ns = ? LIMIT 1"));
     q.addBindValue(m_noSurat);
@@ -363,7 +444,10 @@ void frmSPM::cari() { openSearch(this); }
 void frmSPM::cmdHapus_Click()
 {
     data::RecordSet* grid = Adodc6.recordset();
-    if (!Adodc4->hasCurrent() || !grid->hasCurrent()) {
+    bool chosen = false;
+    if (!guarded(this, [&] { chosen = placements()->hasCurrent() && grid->hasCurrent(); }))
+        return;
+    if (!chosen) {
         tell(QStringLiteral("Tidak ada data yang dipilih."));
         return;
     }
@@ -374,25 +458,26 @@ void frmSPM::cmdHapus_Click()
         if (!grid->field(column).toString().isEmpty())
             shown << grid->field(column).toString();
     if (shown.isEmpty())
-        shown << Adodc4->field(0).toString();
+        shown << placements()->field(0).toString();
     if (msgBox(QStringLiteral("Anda yakin akan menghapus.\n") + shown.join(QStringLiteral(" - ")),
                QStringLiteral("Pesan"), Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
     guarded(this, [this] {
         // The letter goes back among those awaiting a reply, so its trainee can be placed
         // again; both changes or neither.
-        if (Adodc5->hasCurrent()) {
+        data::RecordSet* letter = letters();
+        if (letter->hasCurrent()) {
             try {
-                Adodc5->setField(1, QStringLiteral("-"));
-                data::deleteTogether(Adodc4.recordset(), {Adodc5.recordset()});
+                letter->setField(1, QStringLiteral("-"));
+                data::deleteTogether(placements(), {letter});
             } catch (const data::Error&) {
-                Adodc5->cancelUpdate();
+                letter->cancelUpdate();
                 throw;
             }
         } else {
-            Adodc4->deleteCurrent();
+            placements()->deleteCurrent();
         }
-        Adodc4->moveFirst();
+        placements()->moveFirst();
         Adodc6.refresh(); // the deleted placement leaves the grid
     });
 }
@@ -414,6 +499,8 @@ void frmSPM::beforeUnload()
 {
     if (m_mode == Mode::Browse)
         return;
-    Adodc4->cancelUpdate();
-    Adodc5->cancelUpdate();
+    if (Adodc4)
+        Adodc4->recordset()->cancelUpdate();
+    if (Adodc5)
+        Adodc5->recordset()->cancelUpdate();
 }

@@ -3,7 +3,11 @@
 #include "data/datacontrol.h"
 #include "platform/windows.h"
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
+
+class QLineEdit;
 
 namespace Ui {
 class frmSPM;
@@ -37,12 +41,13 @@ public:
     void CekTgl();
     void TglAkhir();
 
-    data::DataControl Adodc1; // QNS: letters awaiting a reply
-    data::DataControl Adodc2; // TUnit
-    data::DataControl Adodc3; // TKursan
-    data::DataControl Adodc4; // TKegiatan: the placement added, edited or deleted
-    data::DataControl Adodc5; // TSurat: the letter whose reply is recorded
-    data::DataControl Adodc6; // QSPM: the grid's rows
+    // The grid's control is opened with the form; the others on first use (see units()…).
+    data::DataControl* Adodc1 = nullptr; // QNS: letters awaiting a reply
+    data::DataControl* Adodc2 = nullptr; // TUnit
+    data::DataControl* Adodc3 = nullptr; // TKursan
+    data::DataControl* Adodc4 = nullptr; // TKegiatan: the placement added, edited or deleted
+    data::DataControl* Adodc5 = nullptr; // TSurat: the letter whose reply is recorded
+    data::DataControl Adodc6;            // QSPM: the grid's rows
 
 protected:
     void beforeUnload() override;
@@ -56,6 +61,18 @@ private:
     enum class Mode { Browse, Add, Edit };
 
     void bind();
+    using BoundBox = std::pair<QLineEdit*, const char*>; // a box and the column it shows
+    data::DataControl* openControl(data::DataControl*& control, const char* name,
+                                   const char* source, std::initializer_list<BoundBox> boxes);
+    data::RecordSet* pendingLetters();
+    data::RecordSet* units();
+    data::RecordSet* trainees();
+    data::RecordSet* placements();
+    data::RecordSet* letters();
+    data::RecordSet* readAfresh(data::DataControl* control, data::RecordSet* (frmSPM::*open)());
+    void followPlacement();
+    void followLetter();
+    QString majorOf(const QString& np);
     void tell(const QString& message); // an information box titled "Pesan"
     bool simpan();
     void cari();

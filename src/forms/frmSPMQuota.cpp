@@ -11,12 +11,14 @@ using namespace platform;
 // only "Tidak" keeps the entry open. The placement being edited is not counted against itself.
 bool frmSPM::quotaAllows()
 {
-    if (!Adodc5->hasCurrent() || Adodc5->field(1).toString() != QLatin1String("Dapat"))
+    data::RecordSet* letter = letters();
+    if (!letter->hasCurrent()
+        || letter->field(QStringLiteral("Jawaban")).toString() != QLatin1String("Dapat"))
         return true;
     const QString code = ui->Text6->text();
     const QString period = ui->Text8->text() + QStringLiteral("s/d") + ui->Text9->text();
     const std::optional<occupancy::MonthCount> full = occupancy::firstFullMonth(
-        period, data::grantedPeriods(Adodc4->database(), code, Adodc4->rowid()));
+        period, data::grantedPeriods(placements()->database(), code, placements()->rowid()));
     if (!full)
         return true;
     const QString unit = m_unitName.isEmpty() ? code : m_unitName;

@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/error.h"
+#include "data/nativesqlite.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <sqlite3.h>
 
 namespace reports {
 
@@ -121,7 +123,135 @@ QSqlDatabase& deLaporan::connection()
     return m_db;
 }
 
-Rows deLaporan::run(const QString& command, const RowFilter& filter, const Selection& selection)
+namespace {
+
+// A command's rows as SQLite steps through them: only the current row is held. A column name
+// that comes twice is read once.
+class CommandCursor : public RowCursor {
+public:
+    CommandCursor(const QString& command, const QString& path) : m_command(command), m_path(path) {}
+
+protected:
+    void addColumn(const QString& name, int index)
+    {
+        const QString bare = bareName(name);
+        if (m_columns.contains(bare))
+            return;
+        m_columns << bare;
+        m_read << index;
+    }
+
+    data::Error readFailure(const QString& why) const
+    {
+        return data::Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
+                               .arg(m_command, m_path, why));
+    }
+
+    QString m_command;
+    QString m_path;
+    QList<int> m_read; // the query's column of each column kept
+};
+
+// Through Qt's driver.
+class QueryCursor : public CommandCursor {
+public:
+    QueryCursor(QSqlQuery&& query, const QString& command, const QString& path)
+        : CommandCursor(command, path), m_query(std::move(query))
+    {
+        const QSqlRecord record = m_query.record();
+        for (int i = 0; i < record.count(); ++i)
+            addColumn(record.fieldName(i), i);
+    }
+
+    bool next() override
+    {
+        if (m_query.next())
+            return true;
+        if (m_query.lastError().isValid())
+            throw readFailure(m_query.lastError().text());
+        m_query.finish(); // the read ends here, not when the cursor goes
+        return false;
+    }
+
+    QString value(int column) const override { return m_query.value(m_read[column]).toString(); }
+
+private:
+    QSqlQuery m_query;
+};
+
+// Straight from SQLite, with the texts Qt's driver gives (a real as its shortest decimal).
+class NativeCursor : public CommandCursor {
+public:
+    NativeCursor(sqlite3_stmt* statement, const QString& command, const QString& path)
+        : CommandCursor(command, path), m_statement(statement)
+    {
+        for (int i = 0; i < sqlite3_column_count(m_statement); ++i)
+            addColumn(QString::fromUtf8(sqlite3_column_name(m_statement, i)), i);
+    }
+    ~NativeCursor() override { sqlite3_finalize(m_statement); }
+
+    bool next() override
+    {
+        if (!m_statement)
+            return false;
+        const int rc = sqlite3_step(m_statement);
+        if (rc == SQLITE_ROW)
+            return true;
+        const QString why = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
+        sqlite3_finalize(m_statement); // the read ends here, not when the cursor goes
+        m_statement = nullptr;
+        if (rc != SQLITE_DONE)
+            throw readFailure(why);
+        return false;
+    }
+
+    QString value(int column) const override
+    {
+        const int i = m_read[column];
+        switch (sqlite3_column_type(m_statement, i)) {
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_FLOAT:
+            return QString::number(sqlite3_column_double(m_statement, i), 'g',
+                                   QLocale::FloatingPointShortest);
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, i));
+            return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, i));
+        }
+        }
+    }
+
+private:
+    sqlite3_stmt* m_statement;
+};
+
+// Binds a value as Qt's driver would: whole numbers as integers, the rest as text.
+void bindValue(sqlite3_stmt* statement, int index, const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        sqlite3_bind_int64(statement, index, value.toLongLong());
+        return;
+    case QMetaType::Double:
+        sqlite3_bind_double(statement, index, value.toDouble());
+        return;
+    default:
+        if (value.isNull()) {
+            sqlite3_bind_null(statement, index);
+            return;
+        }
+        const QByteArray text = value.toString().toUtf8();
+        sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+}
+
+} // namespace
+
+std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFilter& filter,
+                                             const Selection& selection)
 {
     QString text = commandText(command);
     if (text.isEmpty())
@@ -141,40 +271,40 @@ Rows deLaporan::run(const QString& command, const RowFilter& filter, const Selec
         conditions << selected.sql;
         values << selected.values;
     }
-    QSqlQuery q(connection());
-    q.setForwardOnly(true);
     if (!conditions.isEmpty()) {
         static const QRegularExpression end(QStringLiteral("[;\\s]*$"));
         text.remove(end);
         text += QStringLiteral("\r\nWHERE %1;").arg(conditions.join(QStringLiteral(" AND ")));
     }
+    auto refused = [&](const QString& why) {
+        return data::Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
+                               .arg(command, m_openedPath, why));
+    };
+    if (sqlite3* native = data::nativeHandle(connection())) {
+        sqlite3_stmt* statement = nullptr;
+        const QByteArray sql = text.toUtf8();
+        if (sqlite3_prepare_v2(native, sql.constData(), int(sql.size()), &statement, nullptr) !=
+            SQLITE_OK) {
+            sqlite3_finalize(statement);
+            throw refused(QString::fromUtf8(sqlite3_errmsg(native)));
+        }
+        for (int i = 0; i < values.size(); ++i)
+            bindValue(statement, i + 1, values[i]);
+        return std::make_unique<NativeCursor>(statement, command, m_openedPath);
+    }
+    QSqlQuery q(connection());
+    q.setForwardOnly(true);
     q.prepare(text);
     for (const QVariant& value : values)
         q.addBindValue(value);
     if (!q.exec())
-        throw data::Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
-                              .arg(command, m_openedPath, q.lastError().text()));
-    Rows rows;
-    QList<int> read; // the query's columns that are kept
-    const QSqlRecord record = q.record();
-    for (int i = 0; i < record.count(); ++i) {
-        const QString name = bareName(record.fieldName(i));
-        if (rows.columns.contains(name))
-            continue;
-        rows.columns << name;
-        read << i;
-    }
-    while (q.next()) {
-        QStringList values;
-        values.reserve(read.size());
-        for (int i : read)
-            values << q.value(i).toString();
-        rows.values.push_back(std::move(values));
-    }
-    if (q.lastError().isValid())
-        throw data::Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
-                              .arg(command, m_openedPath, q.lastError().text()));
-    return rows;
+        throw refused(q.lastError().text());
+    return std::make_unique<QueryCursor>(std::move(q), command, m_openedPath);
+}
+
+Rows deLaporan::run(const QString& command, const RowFilter& filter, const Selection& selection)
+{
+    return readAll(*cursor(command, filter, selection));
 }
 
 } // namespace reports

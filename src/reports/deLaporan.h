@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QSqlDatabase>
+#include <memory>
 
 namespace reports {
 
@@ -19,11 +20,16 @@ public:
     // The SQL a command runs (a table command reads the whole table in column order).
     static QString commandText(const QString& command);
 
-    // Runs a command and returns every row it gives (those the filter and the selection keep),
-    // columns by their bare names; a column name that comes twice is read once. The command's
-    // own text is left as it is: the conditions are added to its from clause, their values
-    // bound. Throws SelectionError when the selection does not apply or names no trainee, and
-    // data::Error when the database cannot be read.
+    // Runs a command and walks its rows (those the filter and the selection keep) as they are
+    // read, columns by their bare names; a column name that comes twice is read once. The
+    // command's own text is left as it is: the conditions are added to its from clause, their
+    // values bound. Every report reads its rows here. The cursor reads through Connection1 and
+    // must go before the next command runs. Throws SelectionError when the selection does not
+    // apply or names no trainee, and data::Error when the database cannot be read.
+    std::unique_ptr<RowCursor> cursor(const QString& command, const RowFilter& filter = {},
+                                      const Selection& selection = {});
+
+    // Every row of a command, read into memory (see cursor).
     Rows run(const QString& command, const RowFilter& filter = {},
              const Selection& selection = {});
 

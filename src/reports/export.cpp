@@ -72,7 +72,7 @@ Rows readPlacements()
                 QStringList values;
                 for (int i = 0; i < rows.columns.size(); ++i)
                     values << q.value(i).toString();
-                rows.values.push_back(std::move(values));
+                rows.append(values);
             }
         }
         if (q.lastError().isValid())
@@ -104,7 +104,7 @@ QString writeSheet(const Sheet& sheet, const Rows& rows, const QString& path)
         int widest = int(heading.size());
         worksheet_write_string(ws, 0, col, sheet.columns[col].heading, bold);
         for (lxw_row_t row = 0; row < rows.values.size(); ++row) {
-            const QString value = index[col] < 0 ? QString() : rows.values[row].value(index[col]);
+            const QString value = index[col] < 0 ? QString() : rows.value(int(row), index[col]);
             if (value.isEmpty())
                 continue;
             // As text, so that "001" keeps its zeros and a date is not read as a number.

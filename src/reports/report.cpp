@@ -5,12 +5,25 @@
 
 namespace reports {
 
+Document readReport(const Layout& layout, const Selection& selection)
+{
+    Document doc;
+    // A document keeps its own copy of the layout: it may outlive the one it was read for.
+    doc.layout = std::make_shared<const Layout>(layout);
+    doc.rows = std::make_shared<const Rows>(
+        deLaporan::instance().run(layout.command, layout.filter, selection));
+    doc.rowCount = doc.rows->count();
+    doc.today = platform::today();
+    // A layout naming a column the command lacks is refused now, before anything is shown.
+    HeldRowCursor columns(*doc.rows);
+    Pager{*doc.layout, columns, doc.today};
+    return doc;
+}
+
 Document prepareReport(const Layout& layout, const Selection& selection)
 {
-    auto rows = std::make_shared<const Rows>(
-        deLaporan::instance().run(layout.command, layout.filter, selection));
-    Document doc = paginate(layout, *rows, platform::today());
-    doc.rows = std::move(rows); // the preview hands these same rows to a workbook
+    Document doc = readReport(layout, selection);
+    layOut(doc);
     return doc;
 }
 

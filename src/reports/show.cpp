@@ -48,7 +48,7 @@ void select(ReportPreview* preview, SelectionBar* bar, const Layout& layout,
             const Selection& selection)
 {
     std::optional<Document> doc;
-    if (!platform::guarded(preview, [&] { doc = prepareReport(layout, selection); }))
+    if (!platform::guarded(preview, [&] { doc = readReport(layout, selection); }))
         return;
     preview->setDocument(std::move(*doc));
     bar->setSelection(selection);
@@ -77,7 +77,7 @@ QWidget* show(const QString& name, QWidget* owner, const Selection& selection)
     const bool ready = platform::guarded(owner, [&] {
         if (!layout)
             throw data::Error(QStringLiteral("Laporan %1 tidak dikenal.").arg(name));
-        doc = prepareReport(*layout, selection);
+        doc = readReport(*layout, selection);
     });
     if (!ready)
         return nullptr;

@@ -1,8 +1,13 @@
+#include "reports/engine/painter.h"
+#include "reports/registry.h"
+#include "reports/report.h"
 #include "reports/reportdata.h"
 #include "reports/tools.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 
 namespace {
@@ -26,9 +31,47 @@ QByteArray contents(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
+// The report laid out whole, then each of its pages drawn as it was laid out.
+void writeWholeDocument(const reports::Document& doc, const QString& path)
+{
+    QPdfWriter writer(path);
+    reports::setUpPage(&writer, *doc.layout);
+    QPainter p(&writer);
+    p.scale(writer.logicalDpiX() / 1440.0, writer.logicalDpiY() / 1440.0);
+    for (int i = 0; i < int(doc.pages.size()); ++i) {
+        if (i > 0)
+            writer.newPage();
+        reports::drawPage(p, doc, i);
+    }
+}
+
 } // namespace
 
 using KursanCetak = ReportTest;
+
+TEST_F(KursanCetak, PrintsTheListPageForPageAsTheWholeDocumentIsLaidOut)
+{
+    // Values that wrap, are condensed or cut, and rows without a letter, over three pages.
+    const QStringList names{"Siti Nurhaliza Kusuma", "Budi", "Muhammad Rizky Pratama Siregar",
+                            "José Müller"};
+    for (int i = 1; i <= 60; ++i)
+        addTrainee(QStringLiteral("%1").arg(i, 3, 10, QChar('0')),
+                   i % 4 ? QStringLiteral("B/%1/XII/PKL/2026").arg(i * 97) : QString(),
+                   names[i % names.size()]);
+    sql("UPDATE TKursan SET Telepon = '081234567890123', Instansi = 'Universitas Sumatera Utara'"
+        " WHERE CAST(Np AS INTEGER) % 3 = 0");
+    const QString streamed = m_dir.filePath("streamed.pdf");
+    ASSERT_EQ(cetak({m_path, "drKursan", streamed}).code, 0);
+
+    const reports::Document doc = reports::prepareReport(*reports::findLayout("drKursan"));
+    ASSERT_EQ(doc.pages.size(), 3u);
+    const QString whole = m_dir.filePath("whole.pdf");
+    writeWholeDocument(doc, whole);
+    const QStringList got = pdfText(streamed).split('\f'), laidOut = pdfText(whole).split('\f');
+    ASSERT_EQ(got.size(), laidOut.size());
+    for (int page = 0; page < got.size(); ++page)
+        EXPECT_EQ(got[page].toStdString(), laidOut[page].toStdString()) << "page " << page + 1;
+}
 
 TEST_F(KursanCetak, WritesTheListsToPdf)
 {

@@ -15,8 +15,8 @@ QStringList column(const reports::Rows& rows, const QString& name)
 {
     QStringList out;
     const int i = rows.columnIndex(name);
-    for (const QStringList& r : rows.values)
-        out << r.value(i);
+    for (int r = 0; r < rows.count(); ++r)
+        out << rows.value(r, i);
     return out;
 }
 

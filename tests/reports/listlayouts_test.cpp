@@ -112,6 +112,8 @@ TEST_F(ListReports, TraineeListTitlesHeadingsAndGrid)
 TEST_F(ListReports, LongValuesWrapWithinTheirCellsAndTheLetterNumberIsWhole)
 {
     addTrainee("001", "B/1000/XII/PKL/2026", "Siti Nurhaliza Kusuma");
+    // One word a little wider than its cell: condensed on its line, not broken.
+    sql("UPDATE TKursan SET Telepon = '081234567890'");
     const Document doc = prepareReport(*findLayout("drKursan"));
     const Face face(fontFor(arial(8.25)));
     std::map<QString, QStringList> lines;
@@ -127,6 +129,7 @@ TEST_F(ListReports, LongValuesWrapWithinTheirCellsAndTheLetterNumberIsWhole)
     }
     EXPECT_EQ(lines["txtNs"], (QStringList{"B/1000/XII/", "PKL/2026"}));
     EXPECT_EQ(lines["txtNama_Kursan"], (QStringList{"Siti Nurhaliza", "Kusuma"}));
+    EXPECT_EQ(lines["txtTelepon"], (QStringList{"081234567890"}));
 }
 
 TEST_F(ListReports, TraineeListRepeatsItsHeadingsOnEveryPage)

@@ -33,12 +33,13 @@ Layout smallLayout()
     return l;
 }
 
-Rows names(int count)
+Rows names(int count, const QString& firstTown = QStringLiteral("Kota"))
 {
     Rows rows;
     rows.columns = QStringList{"Nama", "Kota"};
     for (int i = 1; i <= count; ++i)
-        rows.values.push_back({QStringLiteral("Nama %1").arg(i), QStringLiteral("Kota")});
+        rows.append({QStringLiteral("Nama %1").arg(i),
+                     i == 1 ? firstTown : QStringLiteral("Kota")});
     return rows;
 }
 
@@ -148,8 +149,7 @@ TEST(Pager, FieldsPrintValuesDatesAndLabelsToday)
     Layout l = smallLayout();
     l.detail.field("txtKota", 600, 0, "Kota").format("d MMMM yyyy");
     l.pageHeader.label("Tanggal", 800, 0, "%D");
-    Rows rows = names(2);
-    rows.values[0][1] = "05/01/85";
+    Rows rows = names(2, "05/01/85");
     const Document doc = paginate(l, rows, today);
     std::vector<std::string> got;
     for (const PageItem& item : doc.pages[0].items)
@@ -184,7 +184,7 @@ std::vector<PageItem> line(int width, const std::vector<std::pair<int, QString>>
     for (const auto& [left, text] : texts)
         l.detail.label(QStringLiteral("L%1").arg(left), left, 0, text).font(arial(12));
     Rows rows;
-    rows.values.push_back({});
+    rows.append({});
     std::vector<PageItem> items = paginate(l, rows, today).pages[0].items;
     std::sort(items.begin(), items.end(), [](auto& a, auto& b) { return a.x < b.x; });
     return items;

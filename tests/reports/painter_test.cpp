@@ -23,7 +23,7 @@ Document onePage(const std::function<void(Band&)>& build, int width = 3000)
     l.detail.height = 1000;
     build(l.detail);
     Rows rows;
-    rows.values.push_back({});
+    rows.append({});
     return paginate(l, rows, QDate(2005, 3, 15));
 }
 

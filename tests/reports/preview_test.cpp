@@ -73,7 +73,7 @@ TEST_F(Preview, LargeReportShowsHowFarItsPagesAre)
     addTrainees(ReportPreview::progressRows + 1);
     auto* preview = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
     ASSERT_NE(preview, nullptr);
-    const int pages = int(preview->document().pages.size());
+    const int pages = preview->pageCount();
     EXPECT_EQ(pages, 12); // 25 rows on the first page, 27 on the others
     auto* progress = preview->findChild<QProgressDialog*>("progress");
     ASSERT_NE(progress, nullptr);

@@ -25,15 +25,45 @@ std::vector<int> boundaries(const QString& text)
     return at;
 }
 
-// The longest start of the text, ending on a character boundary, whose width times `scale`
-// is within `room`; its length.
-int longestStart(const Face& face, const QString& text, qreal room, qreal scale)
+// How many of the text's characters (`at`: its character boundaries) fit `room` by their own
+// advances; a guess at the longest start that fits, as kerning is left out.
+size_t roughStart(const Face& face, const QString& text, const std::vector<int>& at, qreal room,
+                  qreal scale)
 {
-    const std::vector<int> at = boundaries(text);
+    size_t guess = 0;
+    for (qreal sum = 0; guess + 1 < at.size(); ++guess) {
+        const qreal more =
+            face.roughWidth(QStringView(text).sliced(at[guess], at[guess + 1] - at[guess]));
+        sum += more;
+        if (more < 0 || sum * scale > room)
+            break;
+    }
+    return guess;
+}
+
+// The longest start of the text, ending on a character boundary (`at`), whose width times
+// `scale` is within `room`; its length.
+int longestStart(const Face& face, const QString& text, const std::vector<int>& at, qreal room,
+                 qreal scale)
+{
     size_t low = 0, high = at.size() - 1; // at[low] fits; above `high` nothing does
+    auto fits = [&](size_t i) { return face.width(text.left(at[i])) * scale <= room; };
+    // Each exact width shapes the text anew. The characters' own advances nearly always
+    // point at the answer, which two exact widths then confirm; else the search narrows.
+    const size_t guess = roughStart(face, text, at, room, scale);
+    if (guess > 0 && fits(guess))
+        low = guess;
+    else if (guess > 0)
+        high = guess - 1;
+    if (low == guess && guess < high) {
+        if (fits(guess + 1))
+            low = guess + 1;
+        else
+            high = guess;
+    }
     while (low < high) {
         const size_t mid = (low + high + 1) / 2;
-        if (face.width(text.left(at[mid])) * scale <= room)
+        if (fits(mid))
             low = mid;
         else
             high = mid - 1;
@@ -46,23 +76,46 @@ bool breaksAfter(QChar c)
     return c.isSpace() || c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char(',');
 }
 
-// Where a text too long for one line of `room` goes on to the next line: after the last space,
-// slash, hyphen or comma that fits. A first word wider than the line goes whole when it fits
-// condensed, else it is broken after its last character that fits.
+// Whether a line may end at `i`: after a space, slash, hyphen or comma, or before a space.
+bool breaksAt(const QString& text, int i)
+{
+    return breaksAfter(text[i - 1]) || (i < text.size() && text[i].isSpace());
+}
+
+// The last place at or before `end` where a line may end; 0: none.
+int lastBreak(const QString& text, int end)
+{
+    for (int i = end; i > 0; --i)
+        if (breaksAt(text, i))
+            return i;
+    return 0;
+}
+
+// Where a text goes on to the next line of `room`: -1 when it fits whole, else after the last
+// space, slash, hyphen or comma that fits. A first word wider than the line goes whole when it
+// fits condensed, else it is broken after its last character that fits.
 int lineBreak(const Face& face, const QString& text, qreal room)
 {
-    auto opportunity = [&](int fits) {
-        for (int i = fits; i > 0; --i)
-            if (breaksAfter(text[i - 1]) || (i < text.size() && text[i].isSpace()))
-                return i;
-        return 0;
-    };
-    if (const int at = opportunity(longestStart(face, text, room, 1)))
-        return at;
-    const int condensed = longestStart(face, text, room, BandFitter::narrowest);
-    if (const int at = opportunity(condensed))
-        return at;
-    return condensed > 0 ? condensed : boundaries(text).at(1);
+    const std::vector<int> at = boundaries(text);
+    // Mostly the characters' own advances show where the line ends; one exact width, up to the
+    // next place a line may end, then confirms it.
+    const int guess = lastBreak(text, at[roughStart(face, text, at, room, 1)]);
+    if (guess > 0 && face.surelyFits(text.left(guess), room)) {
+        int next = guess + 1;
+        while (next < text.size() && !breaksAt(text, next))
+            ++next;
+        if (face.width(text.left(next)) > room)
+            return guess;
+    }
+    const int fits = longestStart(face, text, at, room, 1);
+    if (fits == text.size())
+        return -1;
+    if (const int end = lastBreak(text, fits))
+        return end;
+    const int condensed = longestStart(face, text, at, room, BandFitter::narrowest);
+    if (const int end = lastBreak(text, condensed))
+        return end;
+    return condensed > 0 ? condensed : at.at(1);
 }
 
 } // namespace
@@ -210,14 +263,29 @@ void BandFitter::fitBox(std::vector<PageItem>& items, int index)
     const QRect box = items[index].box;
     const qreal room = box.width();
     const int lines = c.wraps ? std::max(1, int(box.height() / face.lineSpacing())) : 1;
+    Slot& slot = m_slots[slotOf(items[index])];
+    // A label prints the same text every time: fitted once, then repeated.
+    const bool label = c.kind == ControlKind::Label;
+    if (label && !slot.boxLines.empty() && slot.boxText == items[index].text) {
+        repeatBox(items, index, slot.boxLines);
+        return;
+    }
+    const size_t firstLine = items.size();
     QString rest = items[index].text;
     for (int k = 0; k < lines && (k == 0 || !rest.isEmpty()); ++k) {
         QString line;
-        if (k == lines - 1 || face.fits(rest, room)) {
+        bool fits = false; // known to fit, so not measured again
+        int cut = int(rest.size());
+        if (k < lines - 1 && !(fits = face.surelyFits(rest, room))) {
+            const int end = lineBreak(face, rest, room);
+            fits = end < 0;
+            if (!fits)
+                cut = end;
+        }
+        if (cut == rest.size()) {
             line = std::move(rest);
             rest.clear();
         } else {
-            const int cut = lineBreak(face, rest, room);
             line = rest.left(cut).trimmed();
             rest = rest.mid(cut).trimmed();
         }
@@ -230,7 +298,7 @@ void BandFitter::fitBox(std::vector<PageItem>& items, int index)
         }
         PageItem& item = k == 0 ? items[index] : items.back();
         item.text = std::move(line);
-        if (c.align == Align::Left && face.fits(item.text, room)) {
+        if (c.align == Align::Left && (fits || face.fits(item.text, room))) {
             item.x = box.left();
             continue;
         }
@@ -239,6 +307,36 @@ void BandFitter::fitBox(std::vector<PageItem>& items, int index)
             item.x += (room - drawn) / 2;
         else if (c.align == Align::Right)
             item.x += room - drawn;
+    }
+    if (label) {
+        slot.boxText = items[index].text;
+        slot.boxLines.clear();
+        slot.boxLines.push_back(lineOf(items[index], box));
+        for (size_t i = firstLine; i < items.size(); ++i)
+            slot.boxLines.push_back(lineOf(items[i], box));
+    }
+}
+
+BandFitter::BoxLine BandFitter::lineOf(const PageItem& item, const QRect& box)
+{
+    return {item.text, item.box.top() - box.top(), item.x - box.left(), item.stretch};
+}
+
+void BandFitter::repeatBox(std::vector<PageItem>& items, int index,
+                           const std::vector<BoxLine>& lines)
+{
+    const QRect box = items[index].box;
+    for (size_t k = 0; k < lines.size(); ++k) {
+        if (k > 0) {
+            PageItem further = items[index];
+            further.box.setTop(box.top() + lines[k].down);
+            further.box.setHeight(std::max(0, box.height() - lines[k].down));
+            items.push_back(std::move(further));
+        }
+        PageItem& item = k == 0 ? items[index] : items.back();
+        item.text = lines[k].text;
+        item.x = box.left() + lines[k].dx;
+        item.stretch = lines[k].stretch;
     }
 }
 
@@ -252,7 +350,7 @@ qreal BandFitter::place(PageItem& item, const Face& face, qreal x, qreal room, q
         item.stretch = room / width;
         return x + room;
     }
-    item.text.truncate(longestStart(face, item.text, room, narrowest));
+    item.text.truncate(longestStart(face, item.text, boundaries(item.text), room, narrowest));
     const qreal cut = face.width(item.text);
     if (cut > room && cut > 0)
         item.stretch = room / cut;

@@ -32,18 +32,31 @@ public:
     static constexpr int paperEdge = 360;
 
 private:
+    // One line of a fitted box, relative to the box.
+    struct BoxLine {
+        QString text;
+        int down;
+        qreal dx;
+        qreal stretch;
+    };
+
     struct Slot {
         bool onLine = false;        // a text without a width of its own
         const Face* face = nullptr;
         std::vector<int> followers; // texts to its right on its line, nearest first
         qreal labelWidth = -1;      // a label's natural width, measured once
         int item = -1;              // its item in the printing being fitted
+        QString boxText;              // a boxed label's text as last fitted…
+        std::vector<BoxLine> boxLines; // …and its lines
     };
 
     int slotOf(const PageItem& item) const;
     qreal naturalWidth(int slot, const PageItem& item);
     void fitLines(std::vector<PageItem>& items);
     void fitBox(std::vector<PageItem>& items, int index);
+    static BoxLine lineOf(const PageItem& item, const QRect& box);
+    static void repeatBox(std::vector<PageItem>& items, int index,
+                          const std::vector<BoxLine>& lines);
     // Places one line of text at x in `room`; returns where its ink ends.
     qreal place(PageItem& item, const Face& face, qreal x, qreal room, qreal width);
 

@@ -32,27 +32,37 @@ QFont fontFor(const FontSpec& wanted)
 }
 
 Face::Face(const QFont& font)
-    : m_font(font), m_metrics(font), m_space(m_metrics.horizontalAdvance(QLatin1Char(' ')))
+    : m_font(font), m_metrics(font), m_space(m_metrics.horizontalAdvance(QLatin1Char(' '))),
+      m_ascent(m_metrics.ascent()), m_lineSpacing(m_metrics.lineSpacing())
 {
     m_advances.fill(-1);
 }
 
-bool Face::fits(const QString& text, qreal room) const
+qreal Face::roughWidth(QStringView text) const
 {
     qreal sum = 0;
     for (QChar c : text) {
         if (c.unicode() >= m_advances.size())
-            return width(text) <= room;
+            return -1;
         qreal& a = m_advances[c.unicode()];
         if (a < 0)
             a = m_metrics.horizontalAdvance(c);
         sum += a;
     }
+    return sum;
+}
+
+bool Face::surelyFits(const QString& text, qreal room) const
+{
+    const qreal sum = roughWidth(text);
     // Kerning rarely widens a text, and never by more than this.
     constexpr qreal kerningMargin = 20; // twips
-    if (sum * 1.03 + kerningMargin <= room)
-        return true;
-    return width(text) <= room;
+    return sum >= 0 && sum * 1.03 + kerningMargin <= room;
+}
+
+bool Face::fits(const QString& text, qreal room) const
+{
+    return surelyFits(text, room) || width(text) <= room;
 }
 
 const Face& Faces::of(const Control& c)

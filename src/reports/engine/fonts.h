@@ -22,8 +22,8 @@ public:
     explicit Face(const QFont& font);
 
     const QFont& font() const { return m_font; }
-    qreal ascent() const { return m_metrics.ascent(); }
-    qreal lineSpacing() const { return m_metrics.lineSpacing(); }
+    qreal ascent() const { return m_ascent; }
+    qreal lineSpacing() const { return m_lineSpacing; }
     qreal spaceWidth() const { return m_space; }
 
     // The width of the text as it is drawn, kerning included.
@@ -33,11 +33,19 @@ public:
     // costs as much as drawing it, so this sums cached character advances with a margin for
     // kerning; a text near the limit or outside Latin-1 is measured exactly.
     bool fits(const QString& text, qreal room) const;
+    // The cheap half of fits: true when the cached advances alone show that the text fits.
+    bool surelyFits(const QString& text, qreal room) const;
+
+    // The sum of the characters' own advances, without kerning: a cheap estimate of the width;
+    // -1 for a text outside Latin-1.
+    qreal roughWidth(QStringView text) const;
 
 private:
     QFont m_font;
     QFontMetricsF m_metrics;
     qreal m_space;
+    qreal m_ascent;
+    qreal m_lineSpacing;
     mutable std::array<qreal, 256> m_advances;
 };
 

@@ -6,12 +6,10 @@
 
 namespace reports {
 
-namespace {
-
-class Paginator {
+class Pager::Paginator {
 public:
-    Paginator(const Layout& layout, const Rows& rows, const QDate& today, Document& doc)
-        : m_layout(layout), m_rows(rows), m_doc(doc),
+    Paginator(const Layout& layout, RowCursor& rows, const QDate& today)
+        : m_layout(layout), m_rows(rows),
           m_footerTop(layout.pageHeight - layout.margins.bottom - layout.pageFooter.height),
           m_cut(layout.pageHeight - layout.margins.bottom),
           m_right(layout.pageWidth - layout.margins.right), m_longDate(longDate(today)),
@@ -25,17 +23,47 @@ public:
             m_fitters.emplace_back(layout, layout.band(kind), m_faces);
     }
 
-    void run()
+    const Layout& layout() const { return m_layout; }
+    int pagesDone() const { return m_pages; }
+    int rowsDone() const { return m_rowsDone; }
+
+    bool next(Page& page)
     {
-        newPage();
-        for (int r = 0; r < m_rows.count(); ++r)
-            place(m_layout.detail, BandKind::Detail, r);
+        if (m_finished)
+            return false;
+        page.items.clear();
+        m_page = &page;
+        startPage();
+        // What did not fit on the last page opens this one.
+        if (m_waiting == Waiting::Row)
+            putDetail();
+        m_waiting = Waiting::Nothing;
+        while (!m_rowsEnded) {
+            if (!m_rows.next()) {
+                m_rowsEnded = true;
+                break;
+            }
+            if (!fits(m_layout.detail)) {
+                m_waiting = Waiting::Row; // the cursor stays on it
+                return true;
+            }
+            putDetail();
+        }
         // An empty report footer prints nothing, so it never starts a page of its own.
-        if (!m_layout.reportFooter.controls.empty())
+        if (!m_layout.reportFooter.controls.empty()) {
+            if (!fits(m_layout.reportFooter)) {
+                m_waiting = Waiting::ReportFooter;
+                return true;
+            }
             place(m_layout.reportFooter, BandKind::ReportFooter, -1);
+        }
+        m_finished = true;
+        return true;
     }
 
 private:
+    enum class Waiting { Nothing, Row, ReportFooter };
+
     int columnOf(const Control& c) const
     {
         const int i = m_rows.columnIndex(c.column);
@@ -45,12 +73,12 @@ private:
         return i;
     }
 
-    void newPage()
+    void startPage()
     {
-        m_doc.pages.emplace_back();
+        ++m_pages;
         m_y = m_layout.margins.top;
         m_fresh = true;
-        if (m_doc.pages.size() == 1) {
+        if (m_pages == 1) {
             put(m_layout.reportHeader, BandKind::ReportHeader, -1, m_y);
             m_y += m_layout.reportHeader.height;
             m_fresh = m_layout.reportHeader.height == 0;
@@ -60,11 +88,13 @@ private:
         put(m_layout.pageFooter, BandKind::PageFooter, -1, m_footerTop);
     }
 
-    // A band goes where the last one ended, or on a new page when it does not fit there.
+    // A band goes where the last one ended, unless it needs a new page (a fresh page takes any).
+    bool fits(const Band& band) const { return m_fresh || m_y + band.height <= m_footerTop; }
+
+    void putDetail() { place(m_layout.detail, BandKind::Detail, m_rowsDone++); }
+
     void place(const Band& band, BandKind kind, int row)
     {
-        if (m_y + band.height > m_footerTop && !m_fresh)
-            newPage();
         put(band, kind, row, m_y);
         m_y += band.height;
         m_fresh = false;
@@ -72,7 +102,7 @@ private:
 
     void put(const Band& band, BandKind kind, int row, int top)
     {
-        std::vector<PageItem>& items = m_doc.pages.back().items;
+        std::vector<PageItem>& items = m_page->items;
         const size_t first = items.size();
         int field = 0;
         for (const Control& c : band.controls) {
@@ -117,13 +147,12 @@ private:
         // Fields outside the detail band have no current row; they print nothing.
         if (!column || row < 0)
             return {};
-        const QString& value = m_rows.values[row].value(*column);
+        const QString value = m_rows.value(*column);
         return c.dateFormat.isEmpty() ? value : formatDate(value, c.dateFormat, m_today);
     }
 
     const Layout& m_layout;
-    const Rows& m_rows;
-    Document& m_doc;
+    RowCursor& m_rows;
     const int m_footerTop;
     const int m_cut;
     const int m_right;
@@ -132,19 +161,46 @@ private:
     Faces m_faces;
     std::vector<BandFitter> m_fitters; // one per band, in BandKind order
     std::vector<int> m_columns; // column index of each detail field, in control order
+    Page* m_page = nullptr;
     int m_y = 0;
     bool m_fresh = true;
+    int m_pages = 0;
+    int m_rowsDone = 0;
+    bool m_rowsEnded = false;
+    bool m_finished = false;
+    Waiting m_waiting = Waiting::Nothing;
 };
 
-} // namespace
+Pager::Pager(const Layout& layout, RowCursor& rows, const QDate& today)
+    : d(std::make_unique<Paginator>(layout, rows, today))
+{
+}
+
+Pager::~Pager() = default;
+
+const Layout& Pager::layout() const { return d->layout(); }
+bool Pager::next(Page& page) { return d->next(page); }
+int Pager::pagesDone() const { return d->pagesDone(); }
+int Pager::rowsDone() const { return d->rowsDone(); }
+
+void layOut(Document& doc)
+{
+    doc.pages.clear();
+    HeldRowCursor cursor(*doc.rows);
+    Pager pager(*doc.layout, cursor, doc.today);
+    Page page;
+    while (pager.next(page))
+        doc.pages.push_back(std::move(page));
+}
 
 Document paginate(const Layout& layout, const Rows& rows, const QDate& today)
 {
     Document doc;
-    auto own = std::make_shared<const Layout>(layout);
-    doc.layout = own;
+    doc.layout = std::make_shared<const Layout>(layout);
+    doc.rows = std::make_shared<const Rows>(rows);
     doc.rowCount = rows.count();
-    Paginator(*own, rows, today, doc).run();
+    doc.today = today;
+    layOut(doc);
     return doc;
 }
 

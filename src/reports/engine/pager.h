@@ -32,20 +32,49 @@ struct Page {
     std::vector<PageItem> items;
 };
 
-// A report laid out on pages: what the painter draws and what tests check.
+// A report: its layout, the rows it prints and the day it is printed ("%D"). `pages` holds
+// the pages when the whole report was laid out at once (paginate); a report that is drawn is
+// laid out again a page at a time from its rows.
 struct Document {
     std::shared_ptr<const Layout> layout;
     std::vector<Page> pages;
     int rowCount = 0;
-    std::shared_ptr<const Rows> rows; // the command's rows, when kept for an export
+    std::shared_ptr<const Rows> rows; // the command's rows, for drawing and for an export
+    QDate today;
 };
 
-// Lays the command's rows out: the report header once at the top of the first page, the page
-// header at the top and the page footer at the bottom of every page, one detail band per row in
-// row order, the report footer (when it holds anything) after the last row. A band that does
-// not fit in what is left of a page starts the next one; a band taller than a whole page prints
-// on one page, cut at the bottom margin. Texts are fitted as BandFitter says. Throws data::Error
-// when the layout names a column the rows lack.
+// Lays a report out a page at a time, reading its rows as it goes: the report header once at
+// the top of the first page, the page header at the top and the page footer at the bottom of
+// every page, one detail band per row in row order, the report footer (when it holds anything)
+// after the last row. A band that does not fit in what is left of a page starts the next one; a
+// band taller than a whole page prints on one page, cut at the bottom margin. Texts are fitted
+// as BandFitter says. Only the page being laid out is held. The layout and the cursor must
+// outlive the pager; a page's items point into the layout.
+class Pager {
+public:
+    // Throws data::Error when the layout names a column the rows lack.
+    Pager(const Layout& layout, RowCursor& rows, const QDate& today);
+    ~Pager();
+    Pager(const Pager&) = delete;
+    Pager& operator=(const Pager&) = delete;
+
+    const Layout& layout() const;
+    // Lays out the next page in `page` (its items replaced); false when every page is done.
+    // Throws data::Error when the rows cannot be read.
+    bool next(Page& page);
+    int pagesDone() const;
+    int rowsDone() const; // rows on the pages done so far
+
+private:
+    class Paginator;
+    std::unique_ptr<Paginator> d;
+};
+
+// The whole document laid out at once into its pages, for a report small enough to hold (tests
+// inspect its pages).
+void layOut(Document& doc);
+
+// The same for a layout and rows, which the document keeps copies of.
 Document paginate(const Layout& layout, const Rows& rows, const QDate& today);
 
 } // namespace reports

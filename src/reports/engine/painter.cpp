@@ -21,12 +21,17 @@ class PageDrawer {
 public:
     PageDrawer(QPainter& p, const Layout& layout) : p(p), m_faces(layout) {}
 
-    void draw(const PageItem& item)
+    // The texts first, then the lines and rectangles. Shapes are never filled and all ink is
+    // black, so the order changes nothing on paper, but a PDF writer switching between text
+    // and strokes at every cell of a list restates its brush each time.
+    void draw(const Page& page)
     {
-        if (item.kind == ItemKind::Text)
-            drawText(item);
-        else
-            drawShape(item);
+        for (const PageItem& item : page.items)
+            if (item.kind == ItemKind::Text)
+                drawText(item);
+        for (const PageItem& item : page.items)
+            if (item.kind != ItemKind::Text)
+                drawShape(item);
     }
 
 private:
@@ -85,37 +90,47 @@ void PageDrawer::drawShape(const PageItem& item)
 
 } // namespace
 
+namespace {
+void setUpPen(QPainter& painter)
+{
+    painter.setPen(QPen(Qt::black, 15, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+}
+} // namespace
+
 void drawPage(QPainter& painter, const Document& doc, int index)
 {
     painter.save();
-    painter.setPen(QPen(Qt::black, 15, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    PageDrawer drawer(painter, *doc.layout);
-    for (const PageItem& item : doc.pages[index].items)
-        drawer.draw(item);
+    setUpPen(painter);
+    PageDrawer(painter, *doc.layout).draw(doc.pages[size_t(index)]);
     painter.restore();
 }
 
-bool paintDocument(const Document& doc, QPagedPaintDevice* device, const Progress& progress)
+bool paintPages(Pager& pager, QPagedPaintDevice* device, const Progress& progress)
 {
     QPainter p;
     if (!p.begin(device))
         return false;
     // Positions are twips; one scale turns them into device units.
     p.scale(device->logicalDpiX() / 1440.0, device->logicalDpiY() / 1440.0);
-    p.setPen(QPen(Qt::black, 15, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-    PageDrawer drawer(p, *doc.layout);
-    const int total = int(doc.pages.size());
-    for (int i = 0; i < total; ++i) {
-        if (i > 0 && !device->newPage())
+    setUpPen(p);
+    PageDrawer drawer(p, pager.layout());
+    Page page;
+    while (pager.next(page)) {
+        if (pager.pagesDone() > 1 && !device->newPage())
             return false;
-        for (const PageItem& item : doc.pages[i].items)
-            drawer.draw(item);
+        drawer.draw(page);
         if (progress)
-            progress(i + 1, total);
+            progress(pager.pagesDone(), pager.rowsDone());
     }
     return p.end();
+}
+
+bool paintDocument(const Document& doc, QPagedPaintDevice* device, const Progress& progress)
+{
+    HeldRowCursor rows(*doc.rows);
+    Pager pager(*doc.layout, rows, doc.today);
+    return paintPages(pager, device, progress);
 }
 
 } // namespace reports

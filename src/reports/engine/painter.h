@@ -10,17 +10,22 @@ class QPainter;
 
 namespace reports {
 
-// Called after each page is drawn: (pages done, pages in all).
-using Progress = std::function<void(int done, int total)>;
+// Called after each page is drawn: pages and rows done so far.
+using Progress = std::function<void(int pagesDone, int rowsDone)>;
 
 // Gives the device the layout's paper with no margins, so page positions are paper positions.
 void setUpPage(QPagedPaintDevice* device, const Layout& layout);
 
-// Draws one page with a painter whose coordinates are twips of the paper.
+// Draws one laid-out page of the document with a painter whose coordinates are twips of the
+// paper.
 void drawPage(QPainter& painter, const Document& doc, int index);
 
-// Draws every page of the document on a device already set up with setUpPage, each text where
-// and as wide as the pager placed it. Returns false when the device cannot be painted on.
+// Draws the pages as the pager lays them out, on a device already set up with setUpPage, each
+// text where and as wide as the pager placed it; a page is let go once drawn. Returns false
+// when the device cannot be painted on. Throws data::Error when the rows cannot be read.
+bool paintPages(Pager& pager, QPagedPaintDevice* device, const Progress& progress = {});
+
+// Draws the document, laid out afresh from its rows a page at a time.
 bool paintDocument(const Document& doc, QPagedPaintDevice* device, const Progress& progress = {});
 
 } // namespace reports

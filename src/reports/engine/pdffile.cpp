@@ -1,6 +1,7 @@
 #include "reports/engine/pdffile.h"
 
 #include "data/database.h"
+#include "data/error.h"
 
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -57,25 +58,32 @@ private:
     qint64 m_written = 0;
 };
 
-// Draws the document into the file; false with the reason when a write failed.
-bool paintInto(const Document& doc, QFileDevice& file, const Progress& progress,
-               QString& why, qint64& written)
+// Draws the pages into the file; false with the reason when a write or a read failed.
+bool paintInto(Pager& pager, QFileDevice& file, const Progress& progress, QString& why,
+               qint64& written)
 {
     CheckedOutput output(file);
     bool painted = false;
+    QString unread;
     {
         QPdfWriter writer(&output);
         writer.setCreator(QStringLiteral("Kursan"));
-        writer.setTitle(doc.layout->caption);
-        setUpPage(&writer, *doc.layout);
-        painted = paintDocument(doc, &writer, progress);
+        writer.setTitle(pager.layout().caption);
+        setUpPage(&writer, pager.layout());
+        try {
+            painted = paintPages(pager, &writer, progress);
+        } catch (const data::Error& e) {
+            unread = e.message();
+        }
     }
     written = output.written();
-    if (output.failed())
+    if (!unread.isEmpty())
+        why = unread;
+    else if (output.failed())
         why = output.failure();
     else if (!painted)
         why = QStringLiteral("halaman tidak dapat digambar");
-    return painted && !output.failed();
+    return why.isEmpty();
 }
 
 // Whatever the file's buffers still hold is written out; false with the reason when not.
@@ -108,7 +116,7 @@ bool onDisk(QFileDevice& file, qint64 written, QString& why)
     return true;
 }
 
-bool write(const Document& doc, const QString& path, const Progress& progress, QString& why)
+bool write(Pager& pager, const QString& path, const Progress& progress, QString& why)
 {
     if (data::Database::isDatabaseFile(path)) {
         why = QStringLiteral("berkas itu adalah DataBase Kursan");
@@ -127,7 +135,7 @@ bool write(const Document& doc, const QString& path, const Progress& progress, Q
             why = device.errorString();
             return false;
         }
-        return paintInto(doc, device, progress, why, written) && flushed(device, why);
+        return paintInto(pager, device, progress, why, written) && flushed(device, why);
     }
     // A link is followed, so the file it points at gets the new document.
     QSaveFile file(target.exists() ? target.canonicalFilePath() : path);
@@ -135,7 +143,7 @@ bool write(const Document& doc, const QString& path, const Progress& progress, Q
         why = file.errorString();
         return false;
     }
-    if (!paintInto(doc, file, progress, why, written) || !onDisk(file, written, why)) {
+    if (!paintInto(pager, file, progress, why, written) || !onDisk(file, written, why)) {
         file.cancelWriting();
         file.commit(); // removes the temporary file
         return false;
@@ -149,13 +157,20 @@ bool write(const Document& doc, const QString& path, const Progress& progress, Q
 
 } // namespace
 
-bool writePdf(const Document& doc, const QString& path, const Progress& progress, QString* why)
+bool writePdf(Pager& pager, const QString& path, const Progress& progress, QString* why)
 {
     QString reason;
-    const bool written = write(doc, path, progress, reason);
+    const bool written = write(pager, path, progress, reason);
     if (why)
         *why = reason;
     return written;
+}
+
+bool writePdf(const Document& doc, const QString& path, const Progress& progress, QString* why)
+{
+    HeldRowCursor rows(*doc.rows);
+    Pager pager(*doc.layout, rows, doc.today);
+    return writePdf(pager, path, progress, why);
 }
 
 } // namespace reports

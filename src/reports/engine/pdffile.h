@@ -4,10 +4,15 @@
 
 namespace reports {
 
-// Writes the document to a PDF file that ends up either complete or not written at all: a
-// file is written under a temporary name in its folder, flushed to disk, checked for size and
-// only then renamed into place; a device (a pipe, /dev/full) is written straight. Refuses to
-// write over the program's database. False, with the reason in `why`, when not written.
+// Writes the pages the pager lays out to a PDF file, a page at a time, that ends up either
+// complete or not written at all: a file is written under a temporary name in its folder,
+// flushed to disk, checked for size and only then renamed into place; a device (a pipe,
+// /dev/full) is written straight. Refuses to write over the program's database. False, with the
+// reason in `why`, when not written (rows that cannot be read included).
+bool writePdf(Pager& pager, const QString& path, const Progress& progress = {},
+              QString* why = nullptr);
+
+// The same for a document, laid out afresh from its rows.
 bool writePdf(const Document& doc, const QString& path, const Progress& progress = {},
               QString* why = nullptr);
 

@@ -59,6 +59,7 @@ ReportPreview::ReportPreview(Document doc, QWidget* owner)
 void ReportPreview::setDocument(Document doc)
 {
     m_doc = std::move(doc);
+    m_pageCount = -1;
     if (auto* pages = findChild<QPrintPreviewWidget*>())
         pages->updatePreview();
 }
@@ -106,17 +107,19 @@ QProgressDialog* ReportPreview::progressFor(const QString& text)
         dialog->setWindowModality(Qt::ApplicationModal);
     }
     dialog->setLabelText(text);
-    dialog->setRange(0, int(m_doc.pages.size()));
+    // Pages are laid out as they are drawn: the bar counts rows until the pages are counted.
+    dialog->setRange(0, m_pageCount >= 0 ? m_pageCount : m_doc.rowCount);
     dialog->setValue(0);
     dialog->show();
     return dialog;
 }
 
-Progress ReportPreview::progress(QProgressDialog* dialog)
+Progress ReportPreview::progress(QProgressDialog* dialog) const
 {
     if (!dialog)
         return {};
-    return [dialog](int done, int) { dialog->setValue(done); };
+    const bool byPage = m_pageCount >= 0;
+    return [dialog, byPage](int pages, int rows) { dialog->setValue(byPage ? pages : rows); };
 }
 
 void ReportPreview::paintPages(QPrinter* printer)
@@ -124,9 +127,19 @@ void ReportPreview::paintPages(QPrinter* printer)
     printer->setFullPage(true);
     QProgressDialog* dialog =
         progressFor(QStringLiteral("Menyiapkan halaman %1 ...").arg(m_doc.layout->name));
-    paintDocument(m_doc, printer, progress(dialog));
-    if (dialog)
+    int pages = 0;
+    const Progress shown = progress(dialog);
+    paintDocument(m_doc, printer, [&](int done, int rows) {
+        pages = done;
+        if (shown)
+            shown(done, rows);
+    });
+    m_pageCount = pages;
+    if (dialog) {
+        dialog->setRange(0, pages);
+        dialog->setValue(pages);
         dialog->hide();
+    }
 }
 
 void ReportPreview::savePdf()

@@ -20,6 +20,8 @@ public:
     const Document& document() const { return m_doc; }
     // Shows the pages of a fresh run of the same report.
     void setDocument(Document doc);
+    // The pages of the document, known once they have been laid out for showing; -1 before.
+    int pageCount() const { return m_pageCount; }
     QAction* savePdfAction() const { return m_savePdf; }
     // Puts a row of controls (what to print) on a line of its own under the toolbar.
     void hostBar(QWidget* bar);
@@ -34,9 +36,10 @@ public:
 private:
     void paintPages(QPrinter* printer);
     QProgressDialog* progressFor(const QString& text);
-    Progress progress(QProgressDialog* dialog);
+    Progress progress(QProgressDialog* dialog) const;
 
     Document m_doc;
+    int m_pageCount = -1;
     QAction* m_savePdf = nullptr;
 };
 
