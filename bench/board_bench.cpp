@@ -1,9 +1,9 @@
 #include "data/database.h"
 #include "data/placements.h"
 #include "forms/frmPapan.h"
-#include "forms/occupancy.h"
+#include "rules/occupancy.h"
 #include "generate.h"
-#include "platform/clock.h"
+#include "data/clock.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -19,7 +19,7 @@ constexpr int Placements = 100000;
 void useLargeDatabase()
 {
     bench::useDatabase(Placements);
-    platform::setToday(QDate(2005, 1, 15));
+    data::setToday(QDate(2005, 1, 15));
 }
 
 // Opening the board: the one read of every granted placement, the counting and the first

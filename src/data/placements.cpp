@@ -24,17 +24,17 @@ QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& va
     return q;
 }
 
-std::vector<UnitName> readUnits(const QSqlDatabase& db)
+std::vector<occupancy::UnitName> readUnits(const QSqlDatabase& db)
 {
     QSqlQuery q = run(db, QStringLiteral("SELECT Kode_Unit, Unit FROM TUnit ORDER BY rowid"), {});
-    std::vector<UnitName> units;
+    std::vector<occupancy::UnitName> units;
     while (q.next())
         units.push_back({q.value(0).toString(), q.value(1).toString()});
     return units;
 }
 
 // The unit is not joined: the board names units from its own list.
-std::vector<GrantedPlacement> readPlacements(const QSqlDatabase& db)
+std::vector<occupancy::GrantedPlacement> readPlacements(const QSqlDatabase& db)
 {
     QSqlQuery q = run(db,
                       QStringLiteral("SELECT TKegiatan.rowid, TKegiatan.Kode_Unit,"
@@ -45,7 +45,7 @@ std::vector<GrantedPlacement> readPlacements(const QSqlDatabase& db)
                                      " JOIN TSurat ON TSurat.Ns = TKursan.Ns"
                                      " WHERE TSurat.Jawaban = ? ORDER BY TKegiatan.rowid"),
                       {Granted});
-    std::vector<GrantedPlacement> placements;
+    std::vector<occupancy::GrantedPlacement> placements;
     while (q.next())
         placements.push_back({q.value(0).toLongLong(), q.value(1).toString(),
                               q.value(2).toString(), q.value(3).toString(),
@@ -54,9 +54,9 @@ std::vector<GrantedPlacement> readPlacements(const QSqlDatabase& db)
 }
 } // namespace
 
-BoardData readBoardData()
+occupancy::BoardData readBoardData()
 {
-    BoardData board;
+    occupancy::BoardData board;
     const QString name = Database::uniqueName(QStringLiteral("papan"));
     try {
         QSqlDatabase db = Database::connect(name, true);
@@ -83,6 +83,19 @@ QStringList grantedPeriods(const QSqlDatabase& db, const QString& unitCode, qint
     while (q.next())
         periods << q.value(0).toString();
     return periods;
+}
+
+QStringList placedUnits(const QSqlDatabase& db, const QString& month, const QString& year)
+{
+    // Only the month's rows are fetched: a snapshot of every placement would cost several
+    // times as much on a large database.
+    QSqlQuery q = run(db, QStringLiteral("SELECT Unit FROM QAktiv WHERE Bulan = ? AND Tahun = ?"),
+                      {month, year});
+    QStringList units;
+    while (q.next())
+        if (!q.value(0).isNull())
+            units << q.value(0).toString();
+    return units;
 }
 
 } // namespace data

@@ -1,6 +1,6 @@
 #include "forms/frmDaftarPenempatan.h"
 
-#include "data/placements.h"
+#include "rules/occupancy.h"
 #include "ui_frmDaftarPenempatan.h"
 
 #include <QHeaderView>
@@ -17,14 +17,14 @@ frmDaftarPenempatan::frmDaftarPenempatan(QWidget* owner)
 frmDaftarPenempatan::~frmDaftarPenempatan() = default;
 
 void frmDaftarPenempatan::showPlacements(
-    const QString& title, const std::vector<const data::GrantedPlacement*>& placements)
+    const QString& title, const std::vector<const occupancy::GrantedPlacement*>& placements)
 {
     setWindowTitle(title);
     ui->lblJudul->setText(QStringLiteral("%1: %2 orang").arg(title).arg(placements.size()));
     QTableWidget* grid = ui->grdDaftar;
     grid->setRowCount(int(placements.size()));
     for (int row = 0; row < grid->rowCount(); ++row) {
-        const data::GrantedPlacement& p = *placements[row];
+        const occupancy::GrantedPlacement& p = *placements[row];
         const QString cells[] = {p.name, p.institution, p.period, p.letter};
         for (int column = 0; column < 4; ++column)
             grid->setItem(row, column, new QTableWidgetItem(cells[column]));

@@ -2,13 +2,15 @@
 
 #include "data/datacontrol.h"
 #include "data/error.h"
+#include "data/placements.h"
 #include "data/sequences.h"
 #include "forms/frmCari.h"
-#include "forms/numbering.h"
-#include "forms/quota.h"
+#include "rules/calendar.h"
+#include "rules/numbering.h"
+#include "rules/quota.h"
 #include "platform/binding.h"
 #include "platform/combolock.h"
-#include "platform/clock.h"
+#include "data/clock.h"
 #include "platform/guard.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
@@ -80,8 +82,8 @@ frmKursan::frmKursan(QWidget* owner)
     ui->Combo1->setEditText(MonthHint);
     ui->txtBantu->hide();
     setMode(Mode::Browse);
-    bulan = today().toString(QStringLiteral("MM"));
-    tahun = today().toString(QStringLiteral("yyyy"));
+    bulan = data::today().toString(QStringLiteral("MM"));
+    tahun = data::today().toString(QStringLiteral("yyyy"));
     centre();
 }
 
@@ -351,7 +353,7 @@ void frmKursan::isicombo1()
 {
     // Filling the list leaves the text that the box shows.
     const QString shown = ui->Combo1->currentText();
-    ui->Combo1->addItems(quota::monthNames());
+    ui->Combo1->addItems(calendar::monthNames());
     showHint(ui->Combo1, shown);
 }
 
@@ -361,7 +363,7 @@ void frmKursan::Command1_Click()
         const QString month = ui->Combo1->currentText();
         data::RecordSet* units = readAfresh(Adoke2, "Adoke2", QStringLiteral("TUnit"));
         // The placements are read on the same connection, afresh, one month at a time.
-        const QStringList placed = quota::placedUnits(
+        const QStringList placed = data::placedUnits(
             units->database(), month, quota::placementYear(month, bulan, tahun));
 
         QStringList names;

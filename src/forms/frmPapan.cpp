@@ -2,8 +2,9 @@
 
 #include "data/placements.h"
 #include "forms/frmDaftarPenempatan.h"
-#include "forms/occupancy.h"
-#include "platform/clock.h"
+#include "rules/calendar.h"
+#include "rules/occupancy.h"
+#include "data/clock.h"
 #include "platform/guard.h"
 #include "platform/keys.h"
 #include "ui_frmPapan.h"
@@ -14,9 +15,6 @@ using namespace platform;
 using occupancy::Level;
 
 namespace {
-const QStringList MonthHeads{"Jan", "Feb", "Mar", "Apr", "Mei", "Jun",
-                             "Jul", "Agu", "Sep", "Okt", "Nov", "Des"};
-
 // The legend's colours: amber at the quota, red above it.
 QColor colourOf(Level level)
 {
@@ -33,7 +31,7 @@ QString legendStyle(Level level)
     return QStringLiteral("background: %1; color: black;").arg(colourOf(level).name());
 }
 
-int thisMonth() { return occupancy::monthKey(today().year(), today().month()); }
+int thisMonth() { return occupancy::monthKey(data::today().year(), data::today().month()); }
 
 QString rowTitle(const occupancy::Board::Row& row)
 {
@@ -49,12 +47,12 @@ frmPapan::frmPapan(QWidget* owner) : Form(owner), ui(std::make_unique<Ui::frmPap
     ui->setupUi(this);
     ui->lblPenuh->setStyleSheet(legendStyle(Level::Full));
     ui->lblLebih->setStyleSheet(legendStyle(Level::Over));
-    QStringList heads = MonthHeads;
+    QStringList heads = calendar::shortMonthNames();
     heads << QStringLiteral("Ada Tempat");
     ui->grdPapan->setColumnCount(int(heads.size()));
     ui->grdPapan->setHorizontalHeaderLabels(heads);
     ui->grdPapan->horizontalHeader()->setMinimumSectionSize(44); // months of one width
-    ui->txtTahun->setValue(today().year());
+    ui->txtTahun->setValue(data::today().year());
 
     connect(ui->txtTahun, &QSpinBox::valueChanged, this, &frmPapan::txtTahun_Change);
     // A double-click, not whatever the style takes for activating a cell.

@@ -1,9 +1,9 @@
 #include "forms/frmSPM.h"
 
 #include "forms/frmCari.h"
-#include "forms/period.h"
+#include "rules/period.h"
 #include "platform/binding.h"
-#include "platform/clock.h"
+#include "data/clock.h"
 #include "platform/combolock.h"
 #include "platform/guard.h"
 #include "platform/keys.h"
@@ -58,8 +58,8 @@ frmSPM::frmSPM(QWidget* owner)
     showHint(ui->cboUnit, PilihUnit);
     ui->cmd->setText(QStringLiteral("Cari"));
     tutupkunci();
-    BlnSekarang = today().month();
-    ThnSekarang = qint16(today().year());
+    BlnSekarang = data::today().month();
+    ThnSekarang = qint16(data::today().year());
     followGridRow(); // the boxes show the grid's first row
     centre();
 }

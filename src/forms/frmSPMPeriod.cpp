@@ -1,7 +1,7 @@
 // The placement period on the letter form: the start date with Enter, the end date a month on.
 #include "forms/frmSPM.h"
 
-#include "forms/period.h"
+#include "rules/period.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "ui_frmSPM.h"

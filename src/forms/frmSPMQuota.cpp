@@ -1,7 +1,7 @@
 // The letter form's quota question: a granted placement that would overfill its unit.
 #include "data/placements.h"
 #include "forms/frmSPM.h"
-#include "forms/occupancy.h"
+#include "rules/occupancy.h"
 #include "platform/msgbox.h"
 #include "ui_frmSPM.h"
 

@@ -2,7 +2,7 @@
 
 #include "data/database.h"
 #include "data/error.h"
-#include "platform/clock.h"
+#include "data/clock.h"
 #include "reports/deLaporan.h"
 #include "reports/engine/pdffile.h"
 #include "reports/export.h"
@@ -205,7 +205,7 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
     std::unique_ptr<Pager> pager;
     try {
         rows = deLaporan::instance().cursor(layout->command, layout->filter, args.selection);
-        pager = std::make_unique<Pager>(*layout, *rows, platform::today());
+        pager = std::make_unique<Pager>(*layout, *rows, data::today());
     } catch (const data::Error& e) {
         return failed(e, err);
     }

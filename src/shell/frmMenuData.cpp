@@ -1,7 +1,7 @@
 // The main window's items that keep the data: export, backup and restore.
 #include "data/backup.h"
 #include "data/error.h"
-#include "platform/clock.h"
+#include "data/clock.h"
 #include "platform/filechooser.h"
 #include "platform/msgbox.h"
 #include "platform/windows.h"
@@ -60,7 +60,7 @@ void frmMenu::mnuCadangkan_Click()
 {
     const QString title = QStringLiteral("Cadangkan Data");
     const QString target = askFileName({FileAction::Save, title,
-                                        QDir::home().filePath(data::backupName(today())),
+                                        QDir::home().filePath(data::backupName(data::today())),
                                         databaseFilter, QStringLiteral("mdb")},
                                        this);
     if (target.isEmpty() || !attempt(this, title, [&] { data::backupTo(target); }))
@@ -92,7 +92,7 @@ void frmMenu::mnuPulihkan_Click()
     if (!closeOtherWindows(this))
         return;
     QString kept;
-    if (!attempt(this, title, [&] { kept = data::restoreFrom(file, today()); }, refused))
+    if (!attempt(this, title, [&] { kept = data::restoreFrom(file, data::today()); }, refused))
         return;
     msgBox(QStringLiteral("Data dipulihkan dari %1.\nData sebelumnya disimpan sebagai %2.")
                .arg(native(file), native(kept)),

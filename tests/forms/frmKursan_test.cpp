@@ -1,6 +1,6 @@
 #include "forms/frmCari.h"
 #include "forms/frmKursan.h"
-#include "platform/clock.h"
+#include "data/clock.h"
 #include "shell/frmMenu.h"
 #include "support/fixture.h"
 
@@ -220,10 +220,10 @@ TEST_F(TraineeFormTest, NoNumberIsOfferedBeyondWhatTheBoxHolds)
 
 TEST_F(TraineeFormTest, LetterMonthAndYearAreThoseOfTheDayTheFormOpened)
 {
-    platform::setToday(QDate(2005, 12, 30));
+    data::setToday(QDate(2005, 12, 30));
     addTrainees(11);
     open();
-    platform::setToday(QDate(2006, 1, 2)); // the form stays open over the new year
+    data::setToday(QDate(2006, 1, 2)); // the form stays open over the new year
     button("cmdTambah")->click();
     box("txtTujuan")->setFocus();
     enter();

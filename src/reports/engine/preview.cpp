@@ -1,6 +1,6 @@
 #include "reports/engine/preview.h"
 
-#include "platform/clock.h"
+#include "data/clock.h"
 #include "platform/msgbox.h"
 #include "reports/engine/pdffile.h"
 
@@ -86,7 +86,7 @@ QString ReportPreview::suggestedFileName() const
     const Layout& layout = *m_doc.layout;
     QString what = layout.title.isEmpty() ? layout.name : layout.title;
     what.replace(QLatin1Char(' '), QLatin1Char('-'));
-    return what + QLatin1Char('-') + platform::today().toString(QStringLiteral("yyyy-MM-dd")) +
+    return what + QLatin1Char('-') + data::today().toString(QStringLiteral("yyyy-MM-dd")) +
            QStringLiteral(".pdf");
 }
 

@@ -1,4 +1,4 @@
-#include "forms/period.h"
+#include "rules/period.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
-#include "forms/period.h"
+#include "rules/period.h"
 
-#include "platform/val.h"
+#include "rules/calendar.h"
+#include "rules/val.h"
 
 #include <QDate>
 #include <QStringList>
@@ -10,17 +11,15 @@ namespace period {
 
 namespace {
 // Dates are read by character positions: day 1-2, month 4-5, year the last four.
-qint64 day(const QString& date) { return platform::val(date.mid(0, 2)); }
-qint64 month(const QString& date) { return platform::val(date.mid(3, 2)); }
-qint64 year(const QString& date) { return platform::val(date.right(4)); }
+qint64 day(const QString& date) { return rules::val(date.mid(0, 2)); }
+qint64 month(const QString& date) { return rules::val(date.mid(3, 2)); }
+qint64 year(const QString& date) { return rules::val(date.right(4)); }
 
 int daysInMonth(qint64 y, qint64 m)
 {
     const QDate first(int(y), int(m), 1);
     return first.isValid() ? first.daysInMonth() : 31;
 }
-
-QString twoDigits(qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
 bool isDigits(const QString& text)
 {
@@ -79,7 +78,7 @@ QString TglAkhir(const QString& start)
         y += 1;
     }
     const qint64 d = std::min<qint64>(day(start), daysInMonth(y, m));
-    return twoDigits(d) + '/' + twoDigits(m) + '/' + QString::number(y);
+    return calendar::twoDigits(d) + '/' + calendar::twoDigits(m) + '/' + QString::number(y);
 }
 
 } // namespace period

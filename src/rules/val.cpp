@@ -1,6 +1,6 @@
-#include "platform/val.h"
+#include "rules/val.h"
 
-namespace platform {
+namespace rules {
 
 qint64 val(const QString& text)
 {
@@ -22,4 +22,4 @@ qint64 val(const QString& text)
     return negative ? -value : value;
 }
 
-} // namespace platform
+} // namespace rules

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "data/placements.h"
-
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -9,6 +7,28 @@
 
 // How full each unit is, month by month: the placement board and the quota question at save.
 namespace occupancy {
+
+// A placement whose letter was answered "Dapat", with what a list of trainees shows.
+struct GrantedPlacement {
+    qint64 id = -1;      // the placement's rowid
+    QString unitCode;
+    QString period;      // Tanggal_Pelaksanaan as stored
+    QString name;        // the trainee's
+    QString institution;
+    QString letter;      // Ns
+};
+
+struct UnitName {
+    QString code;
+    QString name;
+};
+
+// What the placement board shows: every unit in table order and every granted placement in
+// placement order.
+struct BoardData {
+    std::vector<UnitName> units;
+    std::vector<GrantedPlacement> placements;
+};
 
 // The office's rule: five trainees per unit at a time.
 constexpr int Quota = 5;
@@ -54,7 +74,7 @@ public:
 
     // Rows are the units in their order, then one per unit code that placements name but
     // the unit list lacks. A period that cannot be read is counted nowhere.
-    explicit Board(data::BoardData data);
+    explicit Board(BoardData data);
     Board(const Board&) = delete; // the lists point into its own placements
     Board& operator=(const Board&) = delete;
 
@@ -63,8 +83,8 @@ public:
     // The first month from `fromKey` on in which the unit is under the quota.
     int firstWithRoom(int row, int fromKey) const;
     // The placements of the unit that touch the month, in placement order.
-    std::vector<const data::GrantedPlacement*> placementsIn(int row, int key) const;
-    const std::vector<const data::GrantedPlacement*>& unreadable() const { return m_unreadable; }
+    std::vector<const GrantedPlacement*> placementsIn(int row, int key) const;
+    const std::vector<const GrantedPlacement*>& unreadable() const { return m_unreadable; }
 
 private:
     struct Counted {
@@ -76,13 +96,13 @@ private:
         int key;
         int count;
     };
-    std::vector<data::GrantedPlacement> m_placements;
+    std::vector<GrantedPlacement> m_placements;
     std::vector<Row> m_rows;
     std::vector<Counted> m_counted; // beside m_placements; row -1: not counted
     // Per row, the months where the count changes, in order: a placement adds a step where
     // it begins and one after it ends, so a long period costs two entries, not one a month.
     std::vector<std::vector<Step>> m_steps;
-    std::vector<const data::GrantedPlacement*> m_unreadable;
+    std::vector<const GrantedPlacement*> m_unreadable;
 };
 
 } // namespace occupancy

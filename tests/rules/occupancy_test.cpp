@@ -1,4 +1,4 @@
-#include "forms/occupancy.h"
+#include "rules/occupancy.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@ using occupancy::Level;
 using occupancy::monthKey;
 
 namespace {
-data::GrantedPlacement placement(const QString& unit, const QString& period, const QString& name)
+occupancy::GrantedPlacement placement(const QString& unit, const QString& period, const QString& name)
 {
     return {-1, unit, period, name, QStringLiteral("UGM"), QStringLiteral("B/") + name};
 }
@@ -46,7 +46,7 @@ TEST(Occupancy, APeriodTouchesEveryMonthFromItsStartToItsEnd)
 
 TEST(Occupancy, BoardCountsEachUnitsMonthsAndKeepsWhatItCannotCount)
 {
-    data::BoardData in;
+    occupancy::BoardData in;
     in.units = {{"U1", "Keuangan"}, {"U2", "Gudang"}};
     in.placements = {
         placement("U1", "20/11/2026s/d20/12/2026", "a"),

@@ -1,6 +1,6 @@
-#include "platform/clock.h"
+#include "data/clock.h"
 
-namespace platform {
+namespace data {
 
 namespace {
 QDate& fixed()
@@ -13,4 +13,4 @@ QDate& fixed()
 QDate today() { return fixed().isValid() ? fixed() : QDate::currentDate(); }
 void setToday(const QDate& date) { fixed() = date; }
 
-} // namespace platform
+} // namespace data

@@ -1,6 +1,7 @@
-#include "forms/numbering.h"
+#include "rules/numbering.h"
 
-#include "platform/val.h"
+#include "rules/calendar.h"
+#include "rules/val.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -11,7 +12,7 @@ namespace {
 QString atLeastThreeDigits(qint64 value) { return QString::number(value).rightJustified(3, u'0'); }
 
 // The number the text starts with; a text that starts with anything but digits counts as 0.
-qint64 leadingNumber(const QString& text) { return std::max<qint64>(0, platform::val(text)); }
+qint64 leadingNumber(const QString& text) { return std::max<qint64>(0, rules::val(text)); }
 } // namespace
 
 QString nextTraineeNumber(const QString& lastNp)
@@ -28,12 +29,10 @@ QString nextLetterSequence(const QString& lastNs)
 
 QString romanMonth(const QString& bulan)
 {
+    // Only the two-digit months "01" to "11" are read; any other text is the twelfth month.
     static const QStringList months{"01", "02", "03", "04", "05", "06",
                                     "07", "08", "09", "10", "11"};
-    static const QStringList numerals{"I",   "II",   "III", "IV", "V", "VI",
-                                      "VII", "VIII", "IX",  "X",  "XI"};
-    const int index = months.indexOf(bulan);
-    return index >= 0 ? numerals[index] : QStringLiteral("XII");
+    return calendar::romanMonth(months.contains(bulan) ? bulan.toInt() : 12);
 }
 
 QString letterNumber(const QString& nomor, const QString& romawi, const QString& tahun)

@@ -1,7 +1,7 @@
-#include "forms/occupancy.h"
+#include "rules/occupancy.h"
 
-#include "forms/period.h"
-#include "forms/quota.h"
+#include "rules/period.h"
+#include "rules/calendar.h"
 
 #include <QHash>
 #include <algorithm>
@@ -45,7 +45,7 @@ std::optional<int> monthOfDate(QStringView text)
 
 QString monthText(int key)
 {
-    return quota::monthNames().at(monthOf(key) - 1) + ' ' + QString::number(yearOf(key));
+    return calendar::monthName(monthOf(key)) + ' ' + QString::number(yearOf(key));
 }
 
 std::optional<Span> monthsOf(const QString& period)
@@ -93,17 +93,17 @@ std::optional<MonthCount> firstFullMonth(const QString& period, const QStringLis
     return std::nullopt;
 }
 
-Board::Board(data::BoardData data) : m_placements(std::move(data.placements))
+Board::Board(occupancy::BoardData data) : m_placements(std::move(data.placements))
 {
     QHash<QString, int> rowOf;
-    for (const data::UnitName& unit : data.units) {
+    for (const occupancy::UnitName& unit : data.units) {
         if (!rowOf.contains(unit.code))
             rowOf.insert(unit.code, int(m_rows.size()));
         m_rows.push_back({unit.code, unit.name, true});
     }
     std::vector<std::map<int, int>> changes(m_rows.size());
     m_counted.reserve(m_placements.size());
-    for (const data::GrantedPlacement& p : m_placements) {
+    for (const occupancy::GrantedPlacement& p : m_placements) {
         const std::optional<Span> span = monthsOf(p.period);
         if (!span) {
             m_counted.push_back({-1, {}});
@@ -150,9 +150,9 @@ int Board::firstWithRoom(int row, int fromKey) const
     return fromKey; // not reached: every placement ends, so the count falls back to 0
 }
 
-std::vector<const data::GrantedPlacement*> Board::placementsIn(int row, int key) const
+std::vector<const occupancy::GrantedPlacement*> Board::placementsIn(int row, int key) const
 {
-    std::vector<const data::GrantedPlacement*> found;
+    std::vector<const occupancy::GrantedPlacement*> found;
     for (std::size_t i = 0; i < m_counted.size(); ++i) {
         const Counted& c = m_counted[i];
         if (c.row == row && c.span.first <= key && key <= c.span.last)

@@ -1,5 +1,5 @@
-#include "forms/numbering.h"
-#include "forms/quota.h"
+#include "rules/numbering.h"
+#include "rules/quota.h"
 
 #include <gtest/gtest.h>
 
