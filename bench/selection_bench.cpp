@@ -1,8 +1,8 @@
 #include "forms.h"
 #include "generate.h"
-#include "reports/deLaporan.h"
-#include "reports/engine/preview.h"
-#include "reports/show.h"
+#include "data/deLaporan.h"
+#include "preview/preview.h"
+#include "preview/show.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -12,7 +12,7 @@
 namespace {
 
 using reports::ReportPreview;
-using reports::Selection;
+using data::Selection;
 
 // Trainees in the middle of the large office, one letter each.
 const QString Trainee = QStringLiteral("54321");
@@ -89,7 +89,7 @@ void BM_SelectedTraineeRows(benchmark::State& state)
     const Selection trainee = Selection::trainee(Trainee);
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            reports::deLaporan::instance().run(QStringLiteral("cmdSPM"), {}, trainee));
+            data::deLaporan::instance().run(QStringLiteral("cmdSPM"), {}, trainee));
 }
 BENCHMARK(BM_SelectedTraineeRows)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -5,6 +5,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace data {
 
@@ -96,6 +97,34 @@ QStringList placedUnits(const QSqlDatabase& db, const QString& month, const QStr
         if (!q.value(0).isNull())
             units << q.value(0).toString();
     return units;
+}
+
+Rows readPlacementList()
+{
+    Rows rows;
+    QString why;
+    const QString name = Database::uniqueName(QStringLiteral("ekspor"));
+    {
+        QSqlDatabase db = Database::connect(name, true);
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (q.exec(QStringLiteral("SELECT * FROM QSPM"))) {
+            for (int i = 0; i < q.record().count(); ++i)
+                rows.columns << q.record().fieldName(i);
+            while (q.next()) {
+                QStringList values;
+                for (int i = 0; i < rows.columns.size(); ++i)
+                    values << q.value(i).toString();
+                rows.append(values);
+            }
+        }
+        if (q.lastError().isValid())
+            why = q.lastError().text();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!why.isEmpty())
+        throw Error(QStringLiteral("Data SPM tidak dapat dibaca: %1").arg(why));
+    return rows;
 }
 
 } // namespace data

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/rows.h"
 #include "rules/occupancy.h"
 
 #include <QSqlDatabase>
@@ -19,5 +20,9 @@ QStringList grantedPeriods(const QSqlDatabase& db, const QString& unitCode, qint
 // The unit names of the granted placements (view QAktiv) starting in the named month of `year`,
 // read afresh; placements whose unit no longer exists are left out. Throws data::Error.
 QStringList placedUnits(const QSqlDatabase& db, const QString& month, const QString& year);
+
+// Every placement with its letter, trainee, reply, unit and period (view QSPM), read on a
+// read-only connection of its own. Throws data::Error.
+Rows readPlacementList();
 
 } // namespace data

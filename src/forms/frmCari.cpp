@@ -3,6 +3,7 @@
 #include "data/recordset.h"
 #include "forms/searchcallers.h"
 #include "platform/guard.h"
+#include "rules/numbering.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "ui_frmCari.h"
@@ -12,40 +13,15 @@ using namespace platform;
 namespace {
 const QString Hint = QStringLiteral("-----Pilih Fields-----");
 
-bool isDigits(const QString& text)
-{
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
-}
-
-// Digits without their leading zeros ("0" stays), so numbers of any length compare exactly.
-QString significant(const QString& digits)
-{
-    int i = 0;
-    while (i < digits.size() - 1 && digits[i] == u'0')
-        ++i;
-    return digits.mid(i);
-}
-
-// Trainee numbers are kept with at least three digits: 001 … 999, 1000 ….
-QString traineeNumberForm(const QString& digits)
-{
-    return significant(digits).rightJustified(3, u'0');
-}
-
 // First visible row whose column holds a trainee number equal in value to `digits`; none
 // leaves the record set at EOF.
 void findTraineeNumber(data::RecordSet* rs, const QString& column, const QString& digits)
 {
     const int col = rs->columnIndex(column);
-    const QString wanted = significant(digits);
+    const QString wanted = numbering::significantDigits(digits);
     for (int row = 0; row < rs->recordCount(); ++row) {
         const QString np = rs->value(row, col).toString().trimmed();
-        if (isDigits(np) && significant(np) == wanted) {
+        if (numbering::isDigits(np) && numbering::significantDigits(np) == wanted) {
             rs->moveTo(row);
             return;
         }
@@ -100,7 +76,7 @@ void frmCari::Command1_Click()
         rs->moveFirst();
         if (field.match == forms::Match::TraineeNumber) {
             CekNp();
-            if (isDigits(ui->Text1->text())) {
+            if (numbering::isDigits(ui->Text1->text())) {
                 findTraineeNumber(rs, field.column, ui->Text1->text());
                 return;
             }
@@ -134,8 +110,8 @@ void frmCari::CekNp()
     // Typed digits are read as a number, so 1, 001 and 000001 all name trainee 001; other
     // text is searched as it stands.
     const QString typed = ui->Text1->text().trimmed();
-    if (isDigits(typed))
-        ui->Text1->setText(traineeNumberForm(typed));
+    if (numbering::isDigits(typed))
+        ui->Text1->setText(numbering::traineeNumberForm(typed));
 }
 
 bool frmCari::Text1_KeyPress(int key)

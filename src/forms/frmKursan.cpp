@@ -2,6 +2,7 @@
 
 #include "data/datacontrol.h"
 #include "data/error.h"
+#include "data/lookups.h"
 #include "data/placements.h"
 #include "data/sequences.h"
 #include "forms/frmCari.h"
@@ -14,11 +15,9 @@
 #include "platform/guard.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
-#include "reports/show.h"
+#include "preview/show.h"
 #include "shell/frmMenu.h"
 #include "ui_frmKursan.h"
-
-#include <QSqlQuery>
 
 using namespace platform;
 
@@ -241,10 +240,7 @@ bool frmKursan::explainTakenNumber()
     const QString typed = ui->txtNoKursan->text();
     if (m_mode == Mode::Editing && typed == m_npBeforeEdit)
         return false;
-    QSqlQuery taken(Adodc1->recordset()->database());
-    taken.prepare(QStringLiteral("SELECT 1 FROM TKursan WHERE Np = ?"));
-    taken.addBindValue(typed);
-    if (!taken.exec() || !taken.next())
+    if (!data::traineeNumberTaken(Adodc1->recordset()->database(), typed))
         return false;
     msgBox(NumberTaken, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
     ui->txtNoKursan->setFocus();
@@ -289,9 +285,9 @@ void frmKursan::Command2_Click()
         np = m_npBeforeEdit;
     else if (m_mode == Mode::Browse && trainees->hasCurrent())
         np = trainees->field(QStringLiteral("Np")).toString();
-    reports::Selection selection;
+    data::Selection selection;
     if (!np.trimmed().isEmpty())
-        selection = reports::Selection::trainee(np);
+        selection = data::Selection::trainee(np);
     reports::show(QStringLiteral("drSPM"), parentWidget(), selection);
 }
 

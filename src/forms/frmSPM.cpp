@@ -1,5 +1,6 @@
 #include "forms/frmSPM.h"
 
+#include "data/lookups.h"
 #include "forms/frmCari.h"
 #include "rules/period.h"
 #include "platform/binding.h"
@@ -10,8 +11,6 @@
 #include "platform/msgbox.h"
 #include "ui_frmSPM.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 
 using namespace platform;
 using data::Criterion;
@@ -251,7 +250,8 @@ void frmSPM::showPlacement()
         ui->txtInstansi->setText(grid->field(QStringLiteral("Instansi")).toString());
         ui->cboJawaban->setEditText(grid->field(QStringLiteral("Jawaban")).toString());
         ui->cboUnit->setEditText(m_unitName);
-        ui->txtJurusan->setText(majorOf(grid->field(QStringLiteral("Np")).toString()));
+        ui->txtJurusan->setText(
+            data::majorOf(grid->database(), grid->field(QStringLiteral("Np")).toString()));
     }
     // The placement's own period; its copy in the grid's row while the table is not open.
     QString stored;
@@ -265,18 +265,6 @@ void frmSPM::showPlacement()
     ui->Text9->setText(sd < 0 ? QString() : stored.mid(sd + 3));
     m_startChecked = true; // as stored: an old period is not checked against today again
     m_endTyped = false;
-}
-
-// The major of the trainee the grid's row names, looked up by the trainee's key: the form does
-// not hold the trainee table to show one value of it.
-QString frmSPM::majorOf(const QString& np)
-{
-    QSqlQuery q(Adodc6->database());
-    q.prepare(QStringLiteral("SELECT Jurusan FROM TKursan WHERE Np = ?"));
-    q.addBindValue(np);
-    if (!q.exec())
-        throw data::Error(QStringLiteral("Data tidak dapat dibaca: %1").arg(q.lastError().text()));
-    return q.next() ? q.value(0).toString() : QString();
 }
 
 void frmSPM::clearBoxes()
@@ -354,7 +342,7 @@ bool frmSPM::simpan()
     if (!periodReady())
         return false;
     bool placed = false;
-    if (m_mode == Mode::Add && !guarded(this, [&] { placed = letterPlaced(); }))
+    if (m_mode == Mode::Add && !guarded(this, [&] { placed = data::letterPlaced(Adodc6->database(), m_noSurat); }))
         return false;
     if (placed) {
         tell(QStringLiteral("Data kegiatan untuk No Surat ini sudah ada."));
@@ -425,18 +413,6 @@ bool frmSPM::periodReady()
     }
     ui->Text9->setText(normal);
     return true;
-}
-
-// Whether the entry's letter already has a placement (through its trainees).
-bool frmSPM::letterPlaced()
-{
-    QSqlQuery q(Adodc6->database());
-    q.prepare(QStringLiteral("SELECT 1 FROM TKegiatan JOIN TKursan ON TKursan.Np = TKegiatan.Np"
-                             " WHERE TKursan.Ns = ? LIMIT 1"));
-    q.addBindValue(m_noSurat);
-    if (!q.exec())
-        throw data::Error(QStringLiteral("Data tidak dapat dibaca: %1").arg(q.lastError().text()));
-    return q.next();
 }
 
 void frmSPM::cari() { openSearch(this); }

@@ -72,7 +72,6 @@ private:
     data::RecordSet* readAfresh(data::DataControl* control, data::RecordSet* (frmSPM::*open)());
     void followPlacement();
     void followLetter();
-    QString majorOf(const QString& np);
     void tell(const QString& message); // an information box titled "Pesan"
     bool simpan();
     void cari();
@@ -90,7 +89,6 @@ private:
     bool replyAsShown();
     bool unitAsShown() const;
     bool periodReady();
-    bool letterPlaced();
     // Asks before a granted placement overfills its unit; false when the user keeps the entry.
     bool quotaAllows();
 

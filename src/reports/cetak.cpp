@@ -3,7 +3,7 @@
 #include "data/database.h"
 #include "data/error.h"
 #include "data/clock.h"
-#include "reports/deLaporan.h"
+#include "data/deLaporan.h"
 #include "reports/engine/pdffile.h"
 #include "reports/export.h"
 #include "reports/registry.h"
@@ -16,6 +16,12 @@
 #endif
 
 namespace reports {
+
+using data::RowCursor;
+using data::Rows;
+using data::Selection;
+using data::SelectionError;
+using data::deLaporan;
 
 namespace {
 

@@ -1,18 +1,19 @@
 #include "reports/export.h"
 
-#include "data/database.h"
 #include "data/error.h"
 #include "data/wholefile.h"
-#include "reports/deLaporan.h"
+#include "data/deLaporan.h"
+#include "data/placements.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <algorithm>
 #include <vector>
 #include <xlsxwriter.h>
 
 namespace reports {
+
+using data::Rows;
+using data::Selection;
+using data::deLaporan;
 
 namespace {
 
@@ -54,34 +55,6 @@ const Sheet& sheetOf(const QString& list)
         if (list == QLatin1String(s.list))
             return s;
     throw data::Error(QStringLiteral("Daftar %1 tidak dapat diekspor ke Excel.").arg(list));
-}
-
-Rows readPlacements()
-{
-    Rows rows;
-    QString why;
-    const QString name = data::Database::uniqueName(QStringLiteral("ekspor"));
-    {
-        QSqlDatabase db = data::Database::connect(name, true);
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        if (q.exec(QStringLiteral("SELECT * FROM QSPM"))) {
-            for (int i = 0; i < q.record().count(); ++i)
-                rows.columns << q.record().fieldName(i);
-            while (q.next()) {
-                QStringList values;
-                for (int i = 0; i < rows.columns.size(); ++i)
-                    values << q.value(i).toString();
-                rows.append(values);
-            }
-        }
-        if (q.lastError().isValid())
-            why = q.lastError().text();
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (!why.isEmpty())
-        throw data::Error(QStringLiteral("Data SPM tidak dapat dibaca: %1").arg(why));
-    return rows;
 }
 
 // Excel's column width counts characters of its default font; a little room for the edges.
@@ -133,7 +106,7 @@ Rows readList(const QString& list, const Selection& selection)
     const Sheet& sheet = sheetOf(list);
     if (sheet.command)
         return deLaporan::instance().run(QString::fromUtf8(sheet.command), {}, selection);
-    return readPlacements();
+    return data::readPlacementList();
 }
 
 void writeWorkbook(const QString& list, const Rows& rows, const QString& path)

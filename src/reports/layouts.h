@@ -16,7 +16,7 @@ namespace reports::layouts {
 
 // The placements granted by their unit: a refused trainee gets no statement, certificate or
 // covering letter (the exploration letter goes to every reply).
-inline RowFilter grantedOnly()
+inline data::RowFilter grantedOnly()
 {
     return {QStringLiteral("TSurat.Jawaban"), QStringLiteral("Dapat")};
 }

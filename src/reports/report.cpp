@@ -1,9 +1,14 @@
 #include "reports/report.h"
 
 #include "data/clock.h"
-#include "reports/deLaporan.h"
+#include "data/deLaporan.h"
 
 namespace reports {
+
+using data::HeldRowCursor;
+using data::Rows;
+using data::Selection;
+using data::deLaporan;
 
 Document readReport(const Layout& layout, const Selection& selection)
 {

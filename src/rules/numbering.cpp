@@ -15,6 +15,29 @@ QString atLeastThreeDigits(qint64 value) { return QString::number(value).rightJu
 qint64 leadingNumber(const QString& text) { return std::max<qint64>(0, rules::val(text)); }
 } // namespace
 
+bool isDigits(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+QString significantDigits(const QString& digits)
+{
+    qsizetype i = 0;
+    while (i < digits.size() - 1 && digits[i] == u'0')
+        ++i;
+    return digits.mid(i);
+}
+
+QString traineeNumberForm(const QString& digits)
+{
+    return significantDigits(digits).rightJustified(3, u'0');
+}
+
 QString nextTraineeNumber(const QString& lastNp)
 {
     return atLeastThreeDigits(leadingNumber(lastNp) + 1);

@@ -10,6 +10,15 @@ namespace numbering {
 // its numeric value plus one, at least three digits (001 … 999, 1000 …).
 QString nextTraineeNumber(const QString& lastNp);
 
+// Whether the text is one or more of the digits 0-9 and nothing else.
+bool isDigits(const QString& text);
+
+// Digits without their leading zeros ("0" stays), so numbers of any length compare exactly.
+QString significantDigits(const QString& digits);
+
+// Trainee numbers are kept with at least three digits: "1" and "0001" -> "001", "1234" stays.
+QString traineeNumberForm(const QString& digits);
+
 // The letter sequence after the one in `lastNs` (the newest letter number, empty when there is
 // none): the digits that follow "B/" plus one, at least three digits (001 … 999, 1000 …).
 QString nextLetterSequence(const QString& lastNs);

@@ -5,7 +5,7 @@
 #include "platform/filechooser.h"
 #include "platform/msgbox.h"
 #include "platform/windows.h"
-#include "reports/saveexcel.h"
+#include "preview/saveexcel.h"
 #include "shell/frmMenu.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "platform/filechooser.h"
 #include "platform/windows.h"
-#include "reports/engine/preview.h"
-#include "reports/frmCetak.h"
+#include "preview/preview.h"
+#include "preview/frmCetak.h"
 #include "reports/reportdata.h"
-#include "reports/show.h"
+#include "preview/show.h"
 #include "reports/workbook.h"
 #include "shell/frmMenu.h"
 

@@ -2,7 +2,7 @@
 #include "platform/windows.h"
 #include "reports/engine/fitter.h"
 #include "reports/engine/pdffile.h"
-#include "reports/engine/preview.h"
+#include "preview/preview.h"
 #include "reports/lettersheets.h"
 #include "reports/registry.h"
 #include "reports/report.h"
@@ -22,6 +22,7 @@
 #include <gmock/gmock.h>
 
 using namespace reports;
+using data::Rows;
 
 namespace {
 

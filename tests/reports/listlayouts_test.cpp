@@ -5,6 +5,7 @@
 #include "reports/tools.h"
 
 using namespace reports;
+using data::Rows;
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace reports;
+using data::Rows;
 
 namespace {
 

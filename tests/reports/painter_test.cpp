@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace reports;
+using data::Rows;
 
 namespace {
 

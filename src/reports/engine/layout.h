@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/engine/rows.h"
+#include "data/rows.h"
 
 #include <QString>
 #include <vector>
@@ -83,7 +83,7 @@ struct Layout {
     QString command; // the command of deLaporan it prints: "cmdKursan"
     QString caption; // the preview window's caption
     QString title;   // what the report is ("Sertifikat"), after the caption and in file names
-    RowFilter filter; // the command's rows it prints; empty: all of them
+    data::RowFilter filter; // the command's rows it prints; empty: all of them
     int pageWidth = 11906; // A4 portrait
     int pageHeight = 16838;
     int reportWidth = 0;

@@ -6,6 +6,10 @@
 
 namespace reports {
 
+using data::HeldRowCursor;
+using data::RowCursor;
+using data::Rows;
+
 class Pager::Paginator {
 public:
     Paginator(const Layout& layout, RowCursor& rows, const QDate& today)

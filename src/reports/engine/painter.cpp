@@ -6,6 +6,8 @@
 
 namespace reports {
 
+using data::HeldRowCursor;
+
 void setUpPage(QPagedPaintDevice* device, const Layout& layout)
 {
     const bool a4 = layout.pageWidth == 11906 && layout.pageHeight == 16838;

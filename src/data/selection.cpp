@@ -1,13 +1,15 @@
-#include "reports/selection.h"
+#include "data/selection.h"
 
-#include "reports/deLaporan.h"
+#include "data/deLaporan.h"
+#include "rules/calendar.h"
+#include "rules/numbering.h"
 
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <optional>
 
-namespace reports {
+namespace data {
 
 namespace {
 
@@ -16,21 +18,6 @@ constexpr int maxDigits = 18;
 // More trainees of one name than this are found again by name inside the command, rather than
 // by a list of their numbers too long to bind.
 constexpr int maxListedTrainees = 500;
-
-bool isDigits(const QString& text)
-{
-    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    return digits.match(text).hasMatch();
-}
-
-// Digits without their leading zeros ("0" stays).
-QString significant(const QString& digits)
-{
-    int i = 0;
-    while (i < digits.size() - 1 && digits[i] == u'0')
-        ++i;
-    return digits.mid(i);
-}
 
 // One end of a letter range: the sequence alone ("7", "007") or a whole letter number
 // ("B/007/IV/PKL/2005"), whose sequence is the digits after "B/".
@@ -44,7 +31,7 @@ std::optional<qint64> sequenceOf(const QString& end)
         m = bare.match(text);
     if (!m.hasMatch())
         return std::nullopt;
-    const QString digits = significant(m.captured(1));
+    const QString digits = numbering::significantDigits(m.captured(1));
     if (digits.size() > maxDigits)
         return std::nullopt;
     return digits.toLongLong();
@@ -70,7 +57,7 @@ QSqlQuery lookUp(const QSqlDatabase& db, const QString& sql, const QVariantList&
     for (const QVariant& value : values)
         q.addBindValue(value);
     if (!q.exec())
-        throw data::Error(
+        throw Error(
             QStringLiteral("Data Kursan tidak dapat dibaca: %1").arg(q.lastError().text()));
     return q;
 }
@@ -151,9 +138,8 @@ QString Selection::text() const
         return m_from == m_to ? QString::number(m_from)
                               : QStringLiteral("%1:%2").arg(m_from).arg(m_to);
     case Kind::Month:
-        return QStringLiteral("%1/%2")
-            .arg(m_month, 2, 10, QLatin1Char('0'))
-            .arg(m_year, 4, 10, QLatin1Char('0'));
+        return calendar::twoDigits(m_month) + QLatin1Char('/') +
+               QStringLiteral("%1").arg(m_year, 4, 10, QLatin1Char('0'));
     }
     return {};
 }
@@ -197,16 +183,16 @@ Selection::Condition Selection::condition(const QSqlDatabase& db) const
     // The trainees' own numbers, so that the report finds their rows by its key; a scan of the
     // command's whole join by number or name would read every placement.
     QVariantList numbers;
-    const bool byNumber = isDigits(m_trainee);
+    const bool byNumber = numbering::isDigits(m_trainee);
     if (byNumber) {
-        const QString wanted = significant(m_trainee);
+        const QString wanted = numbering::significantDigits(m_trainee);
         if (wanted.size() <= maxDigits) {
             QSqlQuery q = lookUp(db, QStringLiteral("SELECT Np FROM TKursan "
                                                     "WHERE CAST(Np AS INTEGER) = ?"),
                                  {wanted.toLongLong()});
             while (q.next()) {
                 const QString np = q.value(0).toString().trimmed();
-                if (isDigits(np) && significant(np) == wanted)
+                if (numbering::isDigits(np) && numbering::significantDigits(np) == wanted)
                     numbers << q.value(0);
             }
         }
@@ -227,4 +213,4 @@ Selection::Condition Selection::condition(const QSqlDatabase& db) const
     return {QStringLiteral("TKursan.Np IN (%1)").arg(marks.join(QStringLiteral(", "))), numbers};
 }
 
-} // namespace reports
+} // namespace data

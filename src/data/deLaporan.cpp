@@ -1,4 +1,4 @@
-#include "reports/deLaporan.h"
+#include "data/deLaporan.h"
 
 #include "data/database.h"
 #include "data/error.h"
@@ -15,7 +15,7 @@
 #include <QSqlRecord>
 #include <sqlite3.h>
 
-namespace reports {
+namespace data {
 
 namespace {
 
@@ -109,16 +109,16 @@ void deLaporan::close()
 QSqlDatabase& deLaporan::connection()
 {
     // The program's database never moves; only a test or the batch printer points elsewhere.
-    if (!m_name.isEmpty() && m_openedPath != data::Database::path())
+    if (!m_name.isEmpty() && m_openedPath != Database::path())
         close();
     if (m_name.isEmpty()) {
-        if (!QFileInfo::exists(data::Database::path()))
-            throw data::Error(QStringLiteral("DataBase %1 tidak ditemukan.")
-                                  .arg(QDir::toNativeSeparators(data::Database::path())));
-        const QString name = data::Database::uniqueName(QStringLiteral("Connection1"));
-        m_db = data::Database::connect(name, true);
+        if (!QFileInfo::exists(Database::path()))
+            throw Error(QStringLiteral("DataBase %1 tidak ditemukan.")
+                                  .arg(QDir::toNativeSeparators(Database::path())));
+        const QString name = Database::uniqueName(QStringLiteral("Connection1"));
+        m_db = Database::connect(name, true);
         m_name = name;
-        m_openedPath = data::Database::path();
+        m_openedPath = Database::path();
     }
     return m_db;
 }
@@ -141,9 +141,9 @@ protected:
         m_read << index;
     }
 
-    data::Error readFailure(const QString& why) const
+    Error readFailure(const QString& why) const
     {
-        return data::Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
+        return Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
                                .arg(m_command, m_path, why));
     }
 
@@ -255,7 +255,7 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
 {
     QString text = commandText(command);
     if (text.isEmpty())
-        throw data::Error(QStringLiteral("Perintah laporan %1 tidak dikenal.").arg(command));
+        throw Error(QStringLiteral("Perintah laporan %1 tidak dikenal.").arg(command));
     if (!selection.appliesTo(command))
         throw SelectionError(QStringLiteral("Pilihan \"%1\" tidak berlaku untuk perintah %2.")
                                  .arg(selection.text(), command));
@@ -277,10 +277,10 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
         text += QStringLiteral("\r\nWHERE %1;").arg(conditions.join(QStringLiteral(" AND ")));
     }
     auto refused = [&](const QString& why) {
-        return data::Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
+        return Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
                                .arg(command, m_openedPath, why));
     };
-    if (sqlite3* native = data::nativeHandle(connection())) {
+    if (sqlite3* native = nativeHandle(connection())) {
         sqlite3_stmt* statement = nullptr;
         const QByteArray sql = text.toUtf8();
         if (sqlite3_prepare_v2(native, sql.constData(), int(sql.size()), &statement, nullptr) !=
@@ -307,4 +307,4 @@ Rows deLaporan::run(const QString& command, const RowFilter& filter, const Selec
     return readAll(*cursor(command, filter, selection));
 }
 
-} // namespace reports
+} // namespace data

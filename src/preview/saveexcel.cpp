@@ -1,17 +1,20 @@
-#include "reports/saveexcel.h"
+#include "preview/saveexcel.h"
 
 #include "data/error.h"
 #include "platform/filechooser.h"
 #include "platform/msgbox.h"
-#include "reports/engine/preview.h"
+#include "preview/preview.h"
 #include "reports/export.h"
-#include "reports/selectionbar.h"
+#include "preview/selectionbar.h"
 
 #include <QAction>
 #include <QDir>
 #include <QToolBar>
 
 namespace reports {
+
+using data::Rows;
+using data::Selection;
 
 void saveExcel(const QString& list, QWidget* parent, const Rows* shown,
                const Selection& selection)

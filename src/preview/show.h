@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/selection.h"
+#include "data/selection.h"
 
 #include <QString>
 
@@ -14,6 +14,6 @@ namespace reports {
 // shows the new rows and comes to the front; a new one opens a step right of and below the
 // last one opened. A failing command shows its error and leaves any open preview as it was.
 // Returns the preview, or nullptr.
-QWidget* show(const QString& name, QWidget* owner, const Selection& selection = {});
+QWidget* show(const QString& name, QWidget* owner, const data::Selection& selection = {});
 
 } // namespace reports

@@ -1,10 +1,10 @@
-#include "reports/engine/rows.h"
+#include "data/rows.h"
 
-namespace reports {
+namespace data {
 
 void Rows::append(const QStringList& row)
 {
-    data::PackedRow::Builder packed;
+    PackedRow::Builder packed;
     for (const QString& value : row)
         packed.appendText(value);
     values.push_back(packed.take());
@@ -14,7 +14,7 @@ Rows readAll(RowCursor& cursor)
 {
     Rows rows;
     rows.columns = cursor.columns();
-    data::PackedRow::Builder packed;
+    PackedRow::Builder packed;
     while (cursor.next()) {
         for (int i = 0; i < rows.columns.size(); ++i)
             packed.appendText(cursor.value(i));
@@ -23,4 +23,4 @@ Rows readAll(RowCursor& cursor)
     return rows;
 }
 
-} // namespace reports
+} // namespace data

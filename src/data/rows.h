@@ -5,13 +5,13 @@
 #include <QStringList>
 #include <vector>
 
-namespace reports {
+namespace data {
 
 // The rows a report command returned, values as text (NULL as an empty text), in the
 // command's row order; each row is held in one compact block.
 struct Rows {
     QStringList columns;
-    std::vector<data::PackedRow> values;
+    std::vector<PackedRow> values;
 
     int columnIndex(const QString& name) const { return columns.indexOf(name); }
     int count() const { return int(values.size()); }
@@ -27,7 +27,7 @@ public:
     const QStringList& columns() const { return m_columns; }
     int columnIndex(const QString& name) const { return m_columns.indexOf(name); }
     // Moves to the next row (the first, on the first call); false after the last. Throws
-    // data::Error when the rows cannot be read.
+    // Error when the rows cannot be read.
     virtual bool next() = 0;
     // The current row's value in a column, NULL as an empty text.
     virtual QString value(int column) const = 0;
@@ -58,4 +58,4 @@ struct RowFilter {
     QString value;
 };
 
-} // namespace reports
+} // namespace data

@@ -1,12 +1,12 @@
-#include "reports/show.h"
+#include "preview/show.h"
 
 #include "platform/guard.h"
 #include "platform/windows.h"
-#include "reports/engine/preview.h"
+#include "preview/preview.h"
 #include "reports/registry.h"
 #include "reports/report.h"
-#include "reports/saveexcel.h"
-#include "reports/selectionbar.h"
+#include "preview/saveexcel.h"
+#include "preview/selectionbar.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -14,6 +14,8 @@
 #include <optional>
 
 namespace reports {
+
+using data::Selection;
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "reports/frmCetak.h"
+#include "preview/frmCetak.h"
 
 #include "platform/combolock.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
-#include "reports/saveexcel.h"
-#include "reports/show.h"
+#include "preview/saveexcel.h"
+#include "preview/show.h"
 #include "shell/frmMenu.h"
 #include "ui_frmCetak.h"
 

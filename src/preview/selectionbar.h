@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/selection.h"
+#include "data/selection.h"
 
 #include <QWidget>
 #include <memory>
@@ -25,20 +25,20 @@ public:
     static bool offersChoice(const QString& command);
 
     // Shows the selection the preview now prints; emits nothing.
-    void setSelection(const Selection& selection);
-    const Selection& selection() const { return m_selection; }
+    void setSelection(const data::Selection& selection);
+    const data::Selection& selection() const { return m_selection; }
 
 signals:
-    void selected(const reports::Selection& selection);
+    void selected(const data::Selection& selection);
 
 private:
-    Selection::Kind chosenKind() const;
-    void showInput(Selection::Kind kind, const QString& text);
+    data::Selection::Kind chosenKind() const;
+    void showInput(data::Selection::Kind kind, const QString& text);
     void kindPicked();
     void confirm();
 
     std::unique_ptr<Ui::SelectionBar> ui;
-    Selection m_selection;
+    data::Selection m_selection;
 };
 
 } // namespace reports

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/engine/rows.h"
-#include "reports/selection.h"
+#include "data/rows.h"
+#include "data/selection.h"
 
 #include <QString>
 
@@ -14,8 +14,8 @@ class ReportPreview;
 // Asks where to write a list as an Excel workbook, writes it and says where, or why not.
 // `shown` (a preview's rows) is written as it is; without it the list is read afresh, narrowed
 // to the selection.
-void saveExcel(const QString& list, QWidget* parent, const Rows* shown = nullptr,
-               const Selection& selection = {});
+void saveExcel(const QString& list, QWidget* parent, const data::Rows* shown = nullptr,
+               const data::Selection& selection = {});
 
 // Gives the preview of a list that has a workbook its "Ekspor Excel" action.
 void addExcelExport(ReportPreview* preview);

@@ -1,6 +1,6 @@
-#include "reports/engine/preview.h"
+#include "preview/preview.h"
 #include "reports/reportdata.h"
-#include "reports/show.h"
+#include "preview/show.h"
 #include "reports/tools.h"
 
 #include <QAction>

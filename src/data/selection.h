@@ -6,11 +6,11 @@
 #include <QString>
 #include <QVariantList>
 
-namespace reports {
+namespace data {
 
 // Input that names no rows a report can print: an unknown trainee, a malformed range or
 // month, a choice the report does not offer. The message is for the user.
-class SelectionError : public data::Error {
+class SelectionError : public Error {
 public:
     using Error::Error;
 };
@@ -65,4 +65,4 @@ private:
     int m_year = 0;
 };
 
-} // namespace reports
+} // namespace data

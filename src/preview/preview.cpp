@@ -1,4 +1,4 @@
-#include "reports/engine/preview.h"
+#include "preview/preview.h"
 
 #include "data/clock.h"
 #include "platform/msgbox.h"

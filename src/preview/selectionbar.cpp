@@ -1,4 +1,4 @@
-#include "reports/selectionbar.h"
+#include "preview/selectionbar.h"
 
 #include "platform/guard.h"
 #include "ui_selectionbar.h"
@@ -6,6 +6,8 @@
 #include <algorithm>
 
 namespace reports {
+
+using data::Selection;
 
 namespace {
 

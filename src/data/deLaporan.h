@@ -1,13 +1,13 @@
 #pragma once
 
-#include "reports/engine/rows.h"
-#include "reports/selection.h"
+#include "data/rows.h"
+#include "data/selection.h"
 
 #include <QObject>
 #include <QSqlDatabase>
 #include <memory>
 
-namespace reports {
+namespace data {
 
 // The reports' data environment: one read-only connection, Connection1, opened by the first
 // command that runs and kept to the end of the program, and the seven report commands.
@@ -25,7 +25,7 @@ public:
     // command's own text is left as it is: the conditions are added to its from clause, their
     // values bound. Every report reads its rows here. The cursor reads through Connection1 and
     // must go before the next command runs. Throws SelectionError when the selection does not
-    // apply or names no trainee, and data::Error when the database cannot be read.
+    // apply or names no trainee, and Error when the database cannot be read.
     std::unique_ptr<RowCursor> cursor(const QString& command, const RowFilter& filter = {},
                                       const Selection& selection = {});
 
@@ -45,4 +45,4 @@ private:
     QSqlDatabase m_db;
 };
 
-} // namespace reports
+} // namespace data

@@ -1,17 +1,17 @@
 #include "data/database.h"
 #include "data/error.h"
-#include "reports/deLaporan.h"
+#include "data/deLaporan.h"
 #include "reports/reportdata.h"
 #include "reports/tools.h"
 
 #include <QFile>
 #include <QSqlDatabase>
 
-using reports::deLaporan;
+using data::deLaporan;
 
 namespace {
 
-QStringList column(const reports::Rows& rows, const QString& name)
+QStringList column(const data::Rows& rows, const QString& name)
 {
     QStringList out;
     const int i = rows.columnIndex(name);
@@ -36,7 +36,7 @@ TEST_F(DeLaporan, TraineeListReadsEveryTraineeAlone)
 {
     addSample();
     addTrainee("004", "B/004/III/PKL/2005", "Dedi"); // a letter but no placement
-    const reports::Rows rows = deLaporan::instance().run("cmdKursan");
+    const data::Rows rows = deLaporan::instance().run("cmdKursan");
     EXPECT_EQ(rows.columns, (QStringList{"Ns", "Np", "Nama_Kursan", "Tempat_Lahir", "Tanggal_Lahir",
                                          "Alamat", "Telepon", "Instansi", "Jurusan", "Tujuan"}));
     EXPECT_EQ(column(rows, "Nama_Kursan"), (QStringList{"Budi", "Ani", "Citra", "Dedi"}));
@@ -51,7 +51,7 @@ TEST_F(DeLaporan, UnitListReadsTheWholeTableInOrder)
 {
     addUnit("Z9", "Zeta", "1");
     addUnit("A1", "Alfa", "2");
-    const reports::Rows rows = deLaporan::instance().run("cmdUnit");
+    const data::Rows rows = deLaporan::instance().run("cmdUnit");
     EXPECT_EQ(rows.columns, (QStringList{"Kode_Unit", "Unit", "No_Telp"}));
     EXPECT_EQ(column(rows, "Kode_Unit"), (QStringList{"Z9", "A1"}));
 }
@@ -63,7 +63,7 @@ TEST_F(DeLaporan, JoinedCommandsGiveOneRowPerPlacementWithAUnit)
     const QStringList joined{"cmdSPM", "cmdSPKP", "cmdSPP", "cmdSK", "cmdSertifikat"};
     for (const QString& command : joined) {
         SCOPED_TRACE(command.toStdString());
-        const reports::Rows rows = deLaporan::instance().run(command);
+        const data::Rows rows = deLaporan::instance().run(command);
         EXPECT_EQ(rows.count(), 3);
         EXPECT_FALSE(column(rows, "Nama_Kursan").contains("Citra"));
         EXPECT_EQ(column(rows, "Unit").count("Gudang"), 2);
@@ -131,11 +131,11 @@ TEST_F(DeLaporan, TraineeSelectionMatchesTheNumberByValueOrTheName)
 {
     addSample();
     addTrainee("1x", "", "Salah"); // reads as 1 to SQLite, but is no number 1
-    auto names = [](const QString& command, const reports::Selection& s,
-                    const reports::RowFilter& filter = {}) {
+    auto names = [](const QString& command, const data::Selection& s,
+                    const data::RowFilter& filter = {}) {
         return column(deLaporan::instance().run(command, filter, s), "Nama_Kursan");
     };
-    using reports::Selection;
+    using data::Selection;
     EXPECT_EQ(names("cmdKursan", Selection::trainee("1")), QStringList{"Budi"});
     EXPECT_EQ(names("cmdSPM", Selection::trainee("000002")), (QStringList{"Ani", "Ani"}));
     EXPECT_EQ(names("cmdSertifikat", Selection::trainee(" ani ")), (QStringList{"Ani", "Ani"}));
@@ -146,7 +146,7 @@ TEST_F(DeLaporan, TraineeSelectionMatchesTheNumberByValueOrTheName)
     try {
         deLaporan::instance().run("cmdSPM", {}, Selection::trainee("9"));
         ADD_FAILURE() << "no error";
-    } catch (const reports::SelectionError& e) {
+    } catch (const data::SelectionError& e) {
         EXPECT_EQ(e.message(), "Kursan \"9\" tidak ada dalam DataBase.");
     }
 }
@@ -159,7 +159,7 @@ TEST_F(DeLaporan, LetterRangeComparesTheSequenceNotTheText)
     addTrainee("004", "B/xyz", "Tanpa Urut");
     addTrainee("005", "", "Tanpa Surat");
     auto names = [](const QString& range) {
-        return column(deLaporan::instance().run("cmdKursan", {}, reports::Selection::letters(range)),
+        return column(deLaporan::instance().run("cmdKursan", {}, data::Selection::letters(range)),
                       "Nama_Kursan");
     };
     EXPECT_EQ(names("999:1000"), (QStringList{"Sembilan", "Seribu"}));
@@ -174,7 +174,7 @@ TEST_F(DeLaporan, MonthSelectsThePlacementsThatStartInIt)
                                "15/12/2004s/d15/01/2005", "tidak terbaca"})
         placeTrainee("U01", period);
     auto periods = [](const QString& month) {
-        return column(deLaporan::instance().run("cmdSPM", {}, reports::Selection::month(month)),
+        return column(deLaporan::instance().run("cmdSPM", {}, data::Selection::month(month)),
                       "Tanggal_Pelaksanaan");
     };
     EXPECT_EQ(periods("12/2005"), QStringList{"01/12/2005s/d01/01/2006"});
