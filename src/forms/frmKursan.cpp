@@ -16,7 +16,6 @@
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "preview/show.h"
-#include "shell/frmMenu.h"
 #include "ui_frmKursan.h"
 
 using namespace platform;
@@ -266,11 +265,7 @@ void frmKursan::cmdHapus_Click()
     });
 }
 
-void frmKursan::cmdKeluar_Click()
-{
-    unload();
-    showMainWindow();
-}
+void frmKursan::cmdKeluar_Click() { unload(); }
 
 void frmKursan::cmdCari_Click() { openSearch(this); }
 

@@ -5,7 +5,6 @@
 #include "platform/msgbox.h"
 #include "preview/saveexcel.h"
 #include "preview/show.h"
-#include "shell/frmMenu.h"
 #include "ui_frmCetak.h"
 
 frmCetak::frmCetak(QWidget* owner)
@@ -47,11 +46,7 @@ void frmCetak::Command1_Click()
                          platform::Buttons::Ok, this);
 }
 
-void frmCetak::Command2_Click()
-{
-    unload();
-    showMainWindow();
-}
+void frmCetak::Command2_Click() { unload(); }
 
 void frmCetak::Command3_Click()
 {

@@ -66,21 +66,37 @@ void frmMenu::resizeEvent(QResizeEvent* event)
     ui->Label1_1->move((area.width() - w0) / 2 + w0 - w1 + 40, area.height() / 2 - 8);
 }
 
+template <class T> void frmMenu::openForm()
+{
+    T* form = platform::window<T>(this);
+    connect(form, &platform::Form::closed, this, &frmMenu::formClosed, Qt::UniqueConnection);
+    showWindow(form);
+}
+
+// A form it opened has closed: the main window takes the front, unless the program is ending.
+void frmMenu::formClosed()
+{
+    if (!isVisible())
+        return;
+    raise();
+    activateWindow();
+}
+
 void frmMenu::mnuDataKursan_Click()
 {
-    guarded(this, [this] { showWindow(platform::window<frmKursan>(this)); });
+    guarded(this, [this] { openForm<frmKursan>(); });
 }
 void frmMenu::mnuDataUnit_Click()
 {
-    guarded(this, [this] { showWindow(platform::window<frmUnit>(this)); });
+    guarded(this, [this] { openForm<frmUnit>(); });
 }
 void frmMenu::mnuDataSPM_Click()
 {
-    guarded(this, [this] { showWindow(platform::window<frmSPM>(this)); });
+    guarded(this, [this] { openForm<frmSPM>(); });
 }
 void frmMenu::mnuPapan_Click()
 {
-    guarded(this, [this] { showWindow(platform::window<frmPapan>(this)); });
+    guarded(this, [this] { openForm<frmPapan>(); });
 }
 // The letters, the statement and the certificate print every placed trainee: no filter.
 void frmMenu::mnuSPM_Click() { reports::show(QStringLiteral("drSPM"), this); }
@@ -88,9 +104,9 @@ void frmMenu::mnuCetakSPKP_Click() { reports::show(QStringLiteral("drSPKP"), thi
 void frmMenu::mnuSPP_Click() { reports::show(QStringLiteral("drSPP"), this); }
 void frmMenu::mnuCetakSK_Click() { reports::show(QStringLiteral("drSK"), this); }
 void frmMenu::mnuCetakSertifikat_Click() { reports::show(QStringLiteral("drSertifikat"), this); }
-void frmMenu::mnuLaporan_Click() { showWindow(platform::window<frmCetak>(this)); }
+void frmMenu::mnuLaporan_Click() { openForm<frmCetak>(); }
 
-void frmMenu::mnuAbout_Click() { showWindow(platform::window<frmAbout>(this)); }
+void frmMenu::mnuAbout_Click() { openForm<frmAbout>(); }
 
 void frmMenu::mnuKeluar_Click() { endProgram(); }
 

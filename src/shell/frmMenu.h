@@ -34,6 +34,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Shows the form (loaded on first use) and takes the front again when it closes.
+    template <class T> void openForm();
+    void formClosed();
+
     std::unique_ptr<Ui::frmMenu> ui;
 };
 
