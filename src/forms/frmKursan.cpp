@@ -267,7 +267,7 @@ void frmKursan::cmdHapus_Click()
 
 void frmKursan::cmdKeluar_Click() { unload(); }
 
-void frmKursan::cmdCari_Click() { openSearch(this); }
+void frmKursan::cmdCari_Click() { openSearch(this, Adodc1->recordset(), forms::traineeSearch()); }
 
 // The letters of the trainee on screen, as stored: a trainee being added has none yet, so then
 // every letter. The preview's bar widens the choice; the preview belongs to the main window, so

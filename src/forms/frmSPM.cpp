@@ -415,7 +415,7 @@ bool frmSPM::periodReady()
     return true;
 }
 
-void frmSPM::cari() { openSearch(this); }
+void frmSPM::cari() { openSearch(this, Adodc6.recordset(), forms::placementSearch()); }
 
 void frmSPM::cmdHapus_Click()
 {

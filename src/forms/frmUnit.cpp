@@ -95,7 +95,7 @@ void frmUnit::cmd1_Click()
 void frmUnit::cmd2_Click()
 {
     if (ui->cmd2->text() != QLatin1String("Simpan")) {
-        openSearch(this);
+        openSearch(this, Adodc1->recordset(), forms::unitSearch());
         return;
     }
     simpan();
