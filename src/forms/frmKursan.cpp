@@ -358,8 +358,9 @@ void frmKursan::Command1_Click()
             units->database(), month, quota::placementYear(month, bulan, tahun));
 
         QStringList names;
+        const int unit = units->columnIndex(QStringLiteral("Unit"));
         for (int row = 0; row < units->recordCount(); ++row)
-            names << units->value(row, 1).toString();
+            names << units->value(row, unit).toString();
         ui->List1->clear();
         ui->List1->addItems(names);
         ui->List2->clear();

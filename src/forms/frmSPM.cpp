@@ -207,13 +207,13 @@ void frmSPM::cmdTambah_Click()
         ui->cboUnit->clear();
         pending->moveFirst();
         for (int i = 0; i < n; ++i) {
-            ui->cboNoSurat->addItem(pending->field(0).toString());
+            ui->cboNoSurat->addItem(pending->field(QStringLiteral("Ns")).toString());
             pending->moveNext();
         }
         unitRows->moveFirst();
         const int m = unitRows->recordCount();
         for (int i = 0; i < m; ++i) {
-            ui->cboUnit->addItem(unitRows->field(1).toString());
+            ui->cboUnit->addItem(unitRows->field(QStringLiteral("Unit")).toString());
             unitRows->moveNext();
         }
         data::RecordSet* placed = placements();
@@ -256,7 +256,7 @@ void frmSPM::showPlacement()
     // The placement's own period; its copy in the grid's row while the table is not open.
     QString stored;
     if (Adodc4)
-        stored = Adodc4->recordset()->hasCurrent() ? Adodc4->recordset()->field(1).toString()
+        stored = Adodc4->recordset()->hasCurrent() ? Adodc4->recordset()->field(QStringLiteral("Tanggal_Pelaksanaan")).toString()
                                                    : QString();
     else if (grid->hasCurrent())
         stored = grid->field(QStringLiteral("Tanggal_Pelaksanaan")).toString();
@@ -380,7 +380,7 @@ bool frmSPM::replyAsShown()
         return true; // a placement whose letter has gone keeps no reply
     const QString shown = ui->cboJawaban->currentText();
     return (shown == QLatin1String("Dapat") || shown == QLatin1String("Tidak")) &&
-           letters()->field(1).toString() == shown;
+           letters()->field(QStringLiteral("Jawaban")).toString() == shown;
 }
 
 // The unit shown is the one stored, and a granted letter names one.
@@ -434,7 +434,7 @@ void frmSPM::cmdHapus_Click()
         if (!grid->field(column).toString().isEmpty())
             shown << grid->field(column).toString();
     if (shown.isEmpty())
-        shown << placements()->field(0).toString();
+        shown << placements()->field(QStringLiteral("Np")).toString();
     if (msgBox(QStringLiteral("Anda yakin akan menghapus.\n") + shown.join(QStringLiteral(" - ")),
                QStringLiteral("Pesan"), Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
@@ -444,7 +444,7 @@ void frmSPM::cmdHapus_Click()
         data::RecordSet* letter = letters();
         if (letter->hasCurrent()) {
             try {
-                letter->setField(1, QStringLiteral("-"));
+                letter->setField(QStringLiteral("Jawaban"), QStringLiteral("-"));
                 data::deleteTogether(placements(), {letter});
             } catch (const data::Error&) {
                 letter->cancelUpdate();

@@ -20,18 +20,18 @@ void frmSPM::cboNoSurat_Click()
             tell(QStringLiteral("Data Kursan dengan No Surat ini tidak ada."));
             return;
         }
-        ui->txtNP->setText(trainees()->field(1).toString());
-        ui->txtNama->setText(trainees()->field(3).toString());
-        ui->txtInstansi->setText(trainees()->field(8).toString());
-        ui->txtJurusan->setText(trainees()->field(9).toString());
+        ui->txtNP->setText(trainees()->field(QStringLiteral("Np")).toString());
+        ui->txtNama->setText(trainees()->field(QStringLiteral("Nama_Kursan")).toString());
+        ui->txtInstansi->setText(trainees()->field(QStringLiteral("Instansi")).toString());
+        ui->txtJurusan->setText(trainees()->field(QStringLiteral("Jurusan")).toString());
 
         // The entry's one placement row: begun by "&Tambah" (or the edited row), so a second
         // letter number fills the same row instead of storing a half one.
         if (!placements()->hasCurrent())
             placements()->addNew();
-        placements()->setField(0, ui->txtNP->text());
-        placements()->setField(1, ui->Text5->text());
-        placements()->setField(2, ui->Text6->text());
+        placements()->setField(QStringLiteral("Np"), ui->txtNP->text());
+        placements()->setField(QStringLiteral("Tanggal_Pelaksanaan"), ui->Text5->text());
+        placements()->setField(QStringLiteral("Kode_Unit"), ui->Text6->text());
 
         // A reply already given in this entry belongs to the letter now picked.
         letters()->cancelUpdate();
@@ -68,7 +68,7 @@ void frmSPM::cboUnit_Click()
             tell(QStringLiteral("Unit tidak ada dalam DataBase."));
             return;
         }
-        KdUnit = units()->field(0).toString();
+        KdUnit = units()->field(QStringLiteral("Kode_Unit")).toString();
         ui->Text6->setText(KdUnit);
         m_unitName = picked;
     });
@@ -94,7 +94,7 @@ void frmSPM::cboJawaban_Click()
     guarded(this, [this, &picked] {
         ui->Text3->clear();
         ui->Text3->setText(picked);
-        letters()->setField(1, ui->Text3->text());
+        letters()->setField(QStringLiteral("Jawaban"), ui->Text3->text());
         m_jawaban = picked;
         // "Tidak" keeps whatever unit was picked; with none, the placement names no unit
         // rather than one the user never chose.
