@@ -15,8 +15,8 @@ bool frmSPM::quotaAllows()
     if (!letter->hasCurrent()
         || letter->field(QStringLiteral("Jawaban")).toString() != QLatin1String("Dapat"))
         return true;
-    const QString code = ui->Text6->text();
-    const QString period = ui->Text8->text() + QStringLiteral("s/d") + ui->Text9->text();
+    const QString code = m_ui->Text6->text();
+    const QString period = m_ui->Text8->text() + QStringLiteral("s/d") + m_ui->Text9->text();
     const std::optional<occupancy::MonthCount> full = occupancy::firstFullMonth(
         period, data::grantedPeriods(placements()->database(), code, placements()->rowid()));
     if (!full)

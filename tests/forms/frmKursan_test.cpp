@@ -113,8 +113,8 @@ TEST_F(TraineeFormTest, OpensFromTheMenuOnceAsLaidOutInBrowseMode)
     for (const char* hidden : {"txtNo", "txtJawaban", "txtJumlah", "txtBantu"})
         EXPECT_TRUE(box(hidden)->isHidden()) << hidden;
     expectMode(true);
-    EXPECT_EQ(form->bulan, "03");
-    EXPECT_EQ(form->tahun, "2005");
+    EXPECT_EQ(form->month(), "03");
+    EXPECT_EQ(form->year(), "2005");
 
     // Tab walks the boxes from the bottom up.
     box("txtNoSurat")->setFocus();
@@ -239,9 +239,9 @@ TEST_F(TraineeFormTest, LetterMonthAndYearAreThoseOfTheDayTheFormOpened)
     EXPECT_EQ(platform::loaded<frmKursan>(), nullptr);
     EXPECT_TRUE(platform::loaded<frmMenu>()->isVisible());
     open();
-    EXPECT_EQ(form->bulan, "01");
-    EXPECT_EQ(form->tahun, "2006");
-    EXPECT_TRUE(form->noKursan.isEmpty());
+    EXPECT_EQ(form->month(), "01");
+    EXPECT_EQ(form->year(), "2006");
+    EXPECT_TRUE(form->traineeNumber().isEmpty());
 }
 
 TEST_F(TraineeFormTest, NumbersTypedOverTheGeneratedOnesAreSavedAsTyped)
