@@ -6,12 +6,12 @@
 #include <QHeaderView>
 
 frmDaftarPenempatan::frmDaftarPenempatan(QWidget* owner)
-    : Form(owner), ui(std::make_unique<Ui::frmDaftarPenempatan>())
+    : Form(owner), m_ui(std::make_unique<Ui::frmDaftarPenempatan>())
 {
-    ui->setupUi(this);
-    ui->grdDaftar->verticalHeader()->hide();
-    ui->grdDaftar->horizontalHeader()->setStretchLastSection(true);
-    connect(ui->cmdTutup, &QPushButton::clicked, this, &Form::unload);
+    m_ui->setupUi(this);
+    m_ui->grdDaftar->verticalHeader()->hide();
+    m_ui->grdDaftar->horizontalHeader()->setStretchLastSection(true);
+    connect(m_ui->cmdTutup, &QPushButton::clicked, this, &Form::unload);
 }
 
 frmDaftarPenempatan::~frmDaftarPenempatan() = default;
@@ -20,8 +20,8 @@ void frmDaftarPenempatan::showPlacements(
     const QString& title, const std::vector<const occupancy::GrantedPlacement*>& placements)
 {
     setWindowTitle(title);
-    ui->lblJudul->setText(QStringLiteral("%1: %2 orang").arg(title).arg(placements.size()));
-    QTableWidget* grid = ui->grdDaftar;
+    m_ui->lblJudul->setText(QStringLiteral("%1: %2 orang").arg(title).arg(placements.size()));
+    QTableWidget* grid = m_ui->grdDaftar;
     grid->setRowCount(int(placements.size()));
     for (int row = 0; row < grid->rowCount(); ++row) {
         const occupancy::GrantedPlacement& p = *placements[row];

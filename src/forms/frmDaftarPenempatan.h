@@ -26,5 +26,5 @@ public:
                         const std::vector<const occupancy::GrantedPlacement*>& placements);
 
 private:
-    std::unique_ptr<Ui::frmDaftarPenempatan> ui;
+    std::unique_ptr<Ui::frmDaftarPenempatan> m_ui;
 };

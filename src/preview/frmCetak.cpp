@@ -10,16 +10,16 @@
 frmCetak::frmCetak(QWidget* owner)
     : Form(owner, Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                       Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::frmCetak>())
+      m_ui(std::make_unique<Ui::frmCetak>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setFixedSize(size());
     platform::enterPressesButtons(this);
-    connect(ui->Command1, &QPushButton::clicked, this, &frmCetak::Command1_Click);
-    connect(ui->Command2, &QPushButton::clicked, this, &frmCetak::Command2_Click);
-    connect(ui->Command3, &QPushButton::clicked, this, &frmCetak::Command3_Click);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &frmCetak::Command1_Click);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &frmCetak::Command2_Click);
+    connect(m_ui->Command3, &QPushButton::clicked, this, &frmCetak::Command3_Click);
     Form_Load();
-    ui->Combo1->setFocus();
+    m_ui->Combo1->setFocus();
     centre();
 }
 
@@ -27,15 +27,15 @@ frmCetak::~frmCetak() = default;
 
 void frmCetak::Form_Load()
 {
-    ui->Combo1->addItem(QStringLiteral("Data Kursan"));
-    ui->Combo1->addItem(QStringLiteral("Data Unit"));
-    platform::showHint(ui->Combo1, QStringLiteral("-----Pilih Cetak------"));
+    m_ui->Combo1->addItem(QStringLiteral("Data Kursan"));
+    m_ui->Combo1->addItem(QStringLiteral("Data Unit"));
+    platform::showHint(m_ui->Combo1, QStringLiteral("-----Pilih Cetak------"));
 }
 
 void frmCetak::Command1_Click()
 {
     // The previews belong to the main window, so they stay open after the chooser closes.
-    const QString text = ui->Combo1->currentText();
+    const QString text = m_ui->Combo1->currentText();
     if (text == QLatin1String("Data Kursan"))
         reports::show(QStringLiteral("drKursan"), parentWidget());
     else if (text == QLatin1String("Data Unit"))
@@ -50,7 +50,7 @@ void frmCetak::Command2_Click() { unload(); }
 
 void frmCetak::Command3_Click()
 {
-    const QString text = ui->Combo1->currentText();
+    const QString text = m_ui->Combo1->currentText();
     if (text == QLatin1String("Data Kursan"))
         reports::saveExcel(QStringLiteral("drKursan"), this);
     else if (text == QLatin1String("Data Unit"))

@@ -16,11 +16,11 @@ public:
     explicit frmCetak(QWidget* owner = nullptr);
     ~frmCetak() override;
 
+private:
     void Form_Load();
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
 
-private:
-    std::unique_ptr<Ui::frmCetak> ui;
+    std::unique_ptr<Ui::frmCetak> m_ui;
 };

@@ -35,15 +35,15 @@ const Choice& choiceOf(Selection::Kind kind)
 } // namespace
 
 SelectionBar::SelectionBar(const QString& command, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::SelectionBar>())
+    : QWidget(parent), m_ui(std::make_unique<Ui::SelectionBar>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     for (const Choice& c : choices)
         if (Selection::appliesTo(c.kind, command))
-            ui->cboPilihan->addItem(QString::fromUtf8(c.item), int(c.kind));
-    connect(ui->cboPilihan, &QComboBox::activated, this, &SelectionBar::kindPicked);
-    connect(ui->txtPilihan, &QLineEdit::returnPressed, this, &SelectionBar::confirm);
-    connect(ui->cmdTampilkan, &QPushButton::clicked, this, &SelectionBar::confirm);
+            m_ui->cboPilihan->addItem(QString::fromUtf8(c.item), int(c.kind));
+    connect(m_ui->cboPilihan, &QComboBox::activated, this, &SelectionBar::kindPicked);
+    connect(m_ui->txtPilihan, &QLineEdit::returnPressed, this, &SelectionBar::confirm);
+    connect(m_ui->cmdTampilkan, &QPushButton::clicked, this, &SelectionBar::confirm);
     setSelection(Selection());
 }
 
@@ -59,14 +59,14 @@ bool SelectionBar::offersChoice(const QString& command)
 
 Selection::Kind SelectionBar::chosenKind() const
 {
-    return Selection::Kind(ui->cboPilihan->currentData().toInt());
+    return Selection::Kind(m_ui->cboPilihan->currentData().toInt());
 }
 
 void SelectionBar::setSelection(const Selection& selection)
 {
     m_selection = selection;
-    const int index = ui->cboPilihan->findData(int(selection.kind()));
-    ui->cboPilihan->setCurrentIndex(std::max(index, 0));
+    const int index = m_ui->cboPilihan->findData(int(selection.kind()));
+    m_ui->cboPilihan->setCurrentIndex(std::max(index, 0));
     showInput(chosenKind(), selection.text());
 }
 
@@ -74,10 +74,10 @@ void SelectionBar::setSelection(const Selection& selection)
 void SelectionBar::showInput(Selection::Kind kind, const QString& text)
 {
     const bool typed = kind != Selection::Kind::All;
-    ui->txtPilihan->setVisible(typed);
-    ui->cmdTampilkan->setVisible(typed);
-    ui->txtPilihan->setPlaceholderText(QString::fromUtf8(choiceOf(kind).hint));
-    ui->txtPilihan->setText(text);
+    m_ui->txtPilihan->setVisible(typed);
+    m_ui->cmdTampilkan->setVisible(typed);
+    m_ui->txtPilihan->setPlaceholderText(QString::fromUtf8(choiceOf(kind).hint));
+    m_ui->txtPilihan->setText(text);
 }
 
 void SelectionBar::kindPicked()
@@ -89,17 +89,17 @@ void SelectionBar::kindPicked()
     }
     // Back on the kind the preview prints, its text comes back too.
     showInput(kind, kind == m_selection.kind() ? m_selection.text() : QString());
-    ui->txtPilihan->setFocus();
+    m_ui->txtPilihan->setFocus();
 }
 
 void SelectionBar::confirm()
 {
     Selection selection;
     if (!platform::guarded(this, [&] {
-            selection = Selection::parse(chosenKind(), ui->txtPilihan->text());
+            selection = Selection::parse(chosenKind(), m_ui->txtPilihan->text());
         })) {
-        ui->txtPilihan->setFocus();
-        ui->txtPilihan->selectAll();
+        m_ui->txtPilihan->setFocus();
+        m_ui->txtPilihan->selectAll();
         return;
     }
     emit selected(selection);

@@ -37,7 +37,7 @@ private:
     void kindPicked();
     void confirm();
 
-    std::unique_ptr<Ui::SelectionBar> ui;
+    std::unique_ptr<Ui::SelectionBar> m_ui;
     data::Selection m_selection;
 };
 
