@@ -21,6 +21,11 @@ inline data::RowFilter grantedOnly()
     return {QStringLiteral("TSurat.Jawaban"), QStringLiteral("Dapat")};
 }
 
+// The signature under the two covering letters: the company, "on behalf of" the head of
+// training, the signatory's name and office, in Arial 9.75 (the name bold), the company's line
+// at (left, top).
+void coveringSignature(Band& band, int left, int top);
+
 Layout drSPM();
 Layout drSPKP();
 Layout drSPP();
