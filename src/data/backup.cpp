@@ -173,7 +173,7 @@ BackupContents inspectBackup(const QString& file)
     // A clean file says "ok"; a damaged one lists its faults under a heading line.
     QStringList faults = db.values("PRAGMA integrity_check", damaged, 4);
     if (faults != QStringList{QStringLiteral("ok")}) {
-        faults.removeIf([](const QString& f) { return f.startsWith(QLatin1String("***")); });
+        faults.removeIf([](const QString& fault) { return fault.startsWith(QLatin1String("***")); });
         throw Error(QStringLiteral("%1: %2").arg(damaged, faults.join(QLatin1String("; "))));
     }
     return {db.values("SELECT count(*) FROM TKursan", damaged).constFirst().toInt(),

@@ -76,8 +76,8 @@ struct Margins {
 
 // A report's whole layout: page, margins, default font and its five bands, in twips.
 struct Layout {
-    Layout(const QString& name, const QString& command, const QString& caption)
-        : name(name), command(command), caption(caption) {}
+    Layout(const QString& reportName, const QString& commandName, const QString& windowCaption)
+        : name(reportName), command(commandName), caption(windowCaption) {}
 
     QString name;    // "drKursan"
     QString command; // the command of deLaporan it prints: "cmdKursan"
