@@ -224,7 +224,8 @@ bool sameFile(const QString& a, const QString& b)
     return x.canonicalFilePath().compare(y.canonicalFilePath(), Qt::CaseInsensitive) == 0;
 #else
     // Links, "..", and hard links all come down to one device and inode.
-    struct stat sa {}, sb {};
+    struct stat sa = {};
+    struct stat sb = {};
     return ::stat(QFile::encodeName(a).constData(), &sa) == 0
            && ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev
            && sa.st_ino == sb.st_ino;
