@@ -1,9 +1,9 @@
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/placements.h"
 #include "forms/frmPapan.h"
-#include "rules/occupancy.h"
 #include "generate.h"
-#include "data/clock.h"
+#include "rules/occupancy.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -95,9 +95,9 @@ void BM_QuotaAtSave(benchmark::State& state)
     {
         QSqlDatabase db = data::Database::connect(name, true);
         for (auto _ : state)
-            benchmark::DoNotOptimize(occupancy::firstFullMonth(
-                QStringLiteral("10/03/2005s/d10/04/2005"),
-                data::grantedPeriods(db, QStringLiteral("U001"), -1)));
+            benchmark::DoNotOptimize(
+                occupancy::firstFullMonth(QStringLiteral("10/03/2005s/d10/04/2005"),
+                                          data::grantedPeriods(db, QStringLiteral("U001"), -1)));
     }
     QSqlDatabase::removeDatabase(name);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "generate.h"
 #include "data/clock.h"
+#include "generate.h"
 #include "platform/msgbox.h"
 #include "platform/windows.h"
 

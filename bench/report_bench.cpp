@@ -1,6 +1,6 @@
+#include "data/deLaporan.h"
 #include "generate.h"
 #include "memory.h"
-#include "data/deLaporan.h"
 #include "reports/engine/painter.h"
 #include "reports/engine/pdffile.h"
 #include "reports/registry.h"

@@ -1,6 +1,6 @@
+#include "data/deLaporan.h"
 #include "forms.h"
 #include "generate.h"
-#include "data/deLaporan.h"
 #include "preview/preview.h"
 #include "preview/show.h"
 
@@ -11,8 +11,8 @@
 
 namespace {
 
-using reports::ReportPreview;
 using data::Selection;
+using reports::ReportPreview;
 
 // Trainees in the middle of the large office, one letter each.
 const QString Trainee = QStringLiteral("54321");
@@ -28,8 +28,8 @@ void closePreview(ReportPreview* preview)
 void openAndClose(benchmark::State& state, const Selection& selection)
 {
     for (auto _ : state) {
-        auto* preview =
-            qobject_cast<ReportPreview*>(reports::show(QStringLiteral("drSPM"), nullptr, selection));
+        auto* preview = qobject_cast<ReportPreview*>(
+            reports::show(QStringLiteral("drSPM"), nullptr, selection));
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (!preview || preview->document().pages.size() != 1)

@@ -1,7 +1,7 @@
 #include "data/backup.h"
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/error.h"
-#include "data/clock.h"
 #include "platform/language.h"
 #include "platform/msgbox.h"
 #include "shell/frmPassword.h"

@@ -114,7 +114,7 @@ QSqlDatabase& deLaporan::connection()
     if (m_name.isEmpty()) {
         if (!QFileInfo::exists(Database::path()))
             throw Error(QStringLiteral("DataBase %1 tidak ditemukan.")
-                                  .arg(QDir::toNativeSeparators(Database::path())));
+                            .arg(QDir::toNativeSeparators(Database::path())));
         const QString name = Database::uniqueName(QStringLiteral("Connection1"));
         m_db = Database::connect(name, true);
         m_name = name;
@@ -144,7 +144,7 @@ protected:
     Error readFailure(const QString& why) const
     {
         return Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
-                               .arg(m_command, m_path, why));
+                         .arg(m_command, m_path, why));
     }
 
     QString m_command;
@@ -209,8 +209,7 @@ public:
     {
         const int i = m_read[column];
         switch (sqlite3_column_type(m_statement, i)) {
-        case SQLITE_NULL:
-            return {};
+        case SQLITE_NULL: return {};
         case SQLITE_FLOAT:
             return QString::number(sqlite3_column_double(m_statement, i), 'g',
                                    QLocale::FloatingPointShortest);
@@ -232,12 +231,8 @@ void bindValue(sqlite3_stmt* statement, int index, const QVariant& value)
     case QMetaType::Int:
     case QMetaType::LongLong:
     case QMetaType::UInt:
-    case QMetaType::ULongLong:
-        sqlite3_bind_int64(statement, index, value.toLongLong());
-        return;
-    case QMetaType::Double:
-        sqlite3_bind_double(statement, index, value.toDouble());
-        return;
+    case QMetaType::ULongLong: sqlite3_bind_int64(statement, index, value.toLongLong()); return;
+    case QMetaType::Double: sqlite3_bind_double(statement, index, value.toDouble()); return;
     default:
         if (value.isNull()) {
             sqlite3_bind_null(statement, index);
@@ -278,7 +273,7 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
     }
     auto refused = [&](const QString& why) {
         return Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
-                               .arg(command, m_openedPath, why));
+                         .arg(command, m_openedPath, why));
     };
     if (sqlite3* native = nativeHandle(connection())) {
         sqlite3_stmt* statement = nullptr;

@@ -30,8 +30,7 @@ public:
                                       const Selection& selection = {});
 
     // Every row of a command, read into memory (see cursor).
-    Rows run(const QString& command, const RowFilter& filter = {},
-             const Selection& selection = {});
+    Rows run(const QString& command, const RowFilter& filter = {}, const Selection& selection = {});
 
     ~deLaporan() override;
 

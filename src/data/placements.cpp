@@ -20,8 +20,8 @@ QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& va
     for (const QVariant& v : values)
         q.addBindValue(v);
     if (!q.exec())
-        throw Error(QStringLiteral("Data penempatan tidak dapat dibaca: %1")
-                        .arg(q.lastError().text()));
+        throw Error(
+            QStringLiteral("Data penempatan tidak dapat dibaca: %1").arg(q.lastError().text()));
     return q;
 }
 
@@ -48,9 +48,8 @@ std::vector<occupancy::GrantedPlacement> readPlacements(const QSqlDatabase& db)
                       {Granted});
     std::vector<occupancy::GrantedPlacement> placements;
     while (q.next())
-        placements.push_back({q.value(0).toLongLong(), q.value(1).toString(),
-                              q.value(2).toString(), q.value(3).toString(),
-                              q.value(4).toString(), q.value(5).toString()});
+        placements.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
+                              q.value(3).toString(), q.value(4).toString(), q.value(5).toString()});
     return placements;
 }
 } // namespace

@@ -15,8 +15,7 @@ namespace {
 QString quoted(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
 
 // Turns a refusal of the database into a sentence the user can act on.
-QString refusal(const QSqlError& error, const QStringList& columns,
-                const QVector<QVariant>& values)
+QString refusal(const QSqlError& error, const QStringList& columns, const QVector<QVariant>& values)
 {
     const QString db = error.databaseText();
     const QString prefix = QStringLiteral("UNIQUE constraint failed: ");
@@ -59,8 +58,8 @@ bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringLi
     sqlite3* con = nativeHandle(db);
     sqlite3_stmt* stmt = nullptr;
     const QByteArray utf8 = sql.toUtf8();
-    if (!con || sqlite3_prepare_v2(con, utf8.constData(), int(utf8.size()), &stmt, nullptr) !=
-                    SQLITE_OK)
+    if (!con ||
+        sqlite3_prepare_v2(con, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
         return false;
     const int count = sqlite3_column_count(stmt);
     for (int i = first; i < count; ++i)
@@ -292,10 +291,7 @@ void RecordSet::acceptWrite(qint64 rowid)
     m_dirty = false;
 }
 
-void RecordSet::update()
-{
-    acceptWrite(writeCurrent(m_db));
-}
+void RecordSet::update() { acceptWrite(writeCurrent(m_db)); }
 
 void RecordSet::cancelUpdate()
 {
@@ -470,17 +466,16 @@ void saveTogether(std::initializer_list<RecordSet*> sets)
     if (sets.size() == 0)
         return;
     std::vector<qint64> ids;
-    together(
-        (*sets.begin())->database(),
-        [&](QSqlDatabase& db) {
-            for (RecordSet* rs : sets)
-                ids.push_back(rs->writeCurrent(db));
-        },
-        [&] {
-            size_t i = 0;
-            for (RecordSet* rs : sets)
-                rs->acceptWrite(ids[i++]);
-        });
+    together((*sets.begin())->database(),
+             [&](QSqlDatabase& db) {
+                 for (RecordSet* rs : sets)
+                     ids.push_back(rs->writeCurrent(db));
+             },
+             [&] {
+                 size_t i = 0;
+                 for (RecordSet* rs : sets)
+                     rs->acceptWrite(ids[i++]);
+             });
 }
 
 void deleteTogether(RecordSet* removed, std::initializer_list<RecordSet*> stored)

@@ -124,8 +124,8 @@ private:
     int m_pos = 0;
     Criterion m_filter;
     bool m_dirty = false;
-    PackedRow m_original; // the current row before its changes
-    QVector<bool> m_changed;      // which columns the user changed
+    PackedRow m_original;    // the current row before its changes
+    QVector<bool> m_changed; // which columns the user changed
 };
 
 // Stores the current row of every record set in one transaction: all or none.

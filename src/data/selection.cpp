@@ -57,8 +57,7 @@ QSqlQuery lookUp(const QSqlDatabase& db, const QString& sql, const QVariantList&
     for (const QVariant& value : values)
         q.addBindValue(value);
     if (!q.exec())
-        throw Error(
-            QStringLiteral("Data Kursan tidak dapat dibaca: %1").arg(q.lastError().text()));
+        throw Error(QStringLiteral("Data Kursan tidak dapat dibaca: %1").arg(q.lastError().text()));
     return q;
 }
 
@@ -97,14 +96,16 @@ Selection Selection::letters(const QString& range)
 
 Selection Selection::month(const QString& monthYear)
 {
-    static const QRegularExpression form(QStringLiteral("^\\s*([0-9]{1,2})\\s*/\\s*([0-9]{4})\\s*$"));
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*([0-9]{1,2})\\s*/\\s*([0-9]{4})\\s*$"));
     const QRegularExpressionMatch m = form.match(monthYear);
     const int month = m.hasMatch() ? m.captured(1).toInt() : 0;
     const int year = m.hasMatch() ? m.captured(2).toInt() : 0;
     if (month < 1 || month > 12 || year < 1)
-        throw SelectionError(QStringLiteral("Bulan \"%1\" tidak dapat dibaca. Tulis bulan dan tahun "
-                                            "sebagai MM/YYYY, misalnya 03/2005.")
-                                 .arg(monthYear.trimmed()));
+        throw SelectionError(
+            QStringLiteral("Bulan \"%1\" tidak dapat dibaca. Tulis bulan dan tahun "
+                           "sebagai MM/YYYY, misalnya 03/2005.")
+                .arg(monthYear.trimmed()));
     Selection s;
     s.m_kind = Kind::Month;
     s.m_month = month;
@@ -115,14 +116,10 @@ Selection Selection::month(const QString& monthYear)
 Selection Selection::parse(Kind kind, const QString& text)
 {
     switch (kind) {
-    case Kind::All:
-        return {};
-    case Kind::Trainee:
-        return trainee(text);
-    case Kind::Letters:
-        return letters(text);
-    case Kind::Month:
-        return month(text);
+    case Kind::All: return {};
+    case Kind::Trainee: return trainee(text);
+    case Kind::Letters: return letters(text);
+    case Kind::Month: return month(text);
     }
     return {};
 }
@@ -130,10 +127,8 @@ Selection Selection::parse(Kind kind, const QString& text)
 QString Selection::text() const
 {
     switch (m_kind) {
-    case Kind::All:
-        return {};
-    case Kind::Trainee:
-        return m_trainee;
+    case Kind::All: return {};
+    case Kind::Trainee: return m_trainee;
     case Kind::Letters:
         return m_from == m_to ? QString::number(m_from)
                               : QStringLiteral("%1:%2").arg(m_from).arg(m_to);
@@ -148,13 +143,10 @@ bool Selection::appliesTo(Kind kind, const QString& command)
 {
     const QString text = deLaporan::commandText(command);
     switch (kind) {
-    case Kind::All:
-        return true;
+    case Kind::All: return true;
     case Kind::Trainee:
-    case Kind::Letters:
-        return text.contains(QLatin1String("TKursan"));
-    case Kind::Month:
-        return text.contains(QLatin1String("TKegiatan"));
+    case Kind::Letters: return text.contains(QLatin1String("TKursan"));
+    case Kind::Month: return text.contains(QLatin1String("TKegiatan"));
     }
     return false;
 }
@@ -164,10 +156,8 @@ bool Selection::appliesTo(const QString& command) const { return appliesTo(m_kin
 Selection::Condition Selection::condition(const QSqlDatabase& db) const
 {
     switch (m_kind) {
-    case Kind::All:
-        return {};
-    case Kind::Trainee:
-        break;
+    case Kind::All: return {};
+    case Kind::Trainee: break;
     case Kind::Letters:
         // The sequence as the letters are ordered everywhere: the number after "B/".
         return {QStringLiteral("substr(TKursan.Ns, 3, 1) GLOB '[0-9]' AND "
@@ -187,8 +177,9 @@ Selection::Condition Selection::condition(const QSqlDatabase& db) const
     if (byNumber) {
         const QString wanted = numbering::significantDigits(m_trainee);
         if (wanted.size() <= maxDigits) {
-            QSqlQuery q = lookUp(db, QStringLiteral("SELECT Np FROM TKursan "
-                                                    "WHERE CAST(Np AS INTEGER) = ?"),
+            QSqlQuery q = lookUp(db,
+                                 QStringLiteral("SELECT Np FROM TKursan "
+                                                "WHERE CAST(Np AS INTEGER) = ?"),
                                  {wanted.toLongLong()});
             while (q.next()) {
                 const QString np = q.value(0).toString().trimmed();
@@ -203,7 +194,8 @@ Selection::Condition Selection::condition(const QSqlDatabase& db) const
             numbers << q.value(0);
     }
     if (numbers.isEmpty())
-        throw SelectionError(QStringLiteral("Kursan \"%1\" tidak ada dalam DataBase.").arg(m_trainee));
+        throw SelectionError(
+            QStringLiteral("Kursan \"%1\" tidak ada dalam DataBase.").arg(m_trainee));
     if (!byNumber && numbers.size() > maxListedTrainees)
         return {QStringLiteral("TKursan.Np IN (SELECT Np FROM TKursan WHERE %1)").arg(byName),
                 {m_trainee, m_trainee}};

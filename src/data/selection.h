@@ -58,8 +58,8 @@ public:
 
 private:
     Kind m_kind = Kind::All;
-    QString m_trainee;  // trimmed; digits for a number
-    qint64 m_from = 0;  // letter sequences, both ends included
+    QString m_trainee; // trimmed; digits for a number
+    qint64 m_from = 0; // letter sequences, both ends included
     qint64 m_to = 0;
     int m_month = 0;
     int m_year = 0;

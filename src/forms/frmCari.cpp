@@ -2,9 +2,9 @@
 
 #include "data/recordset.h"
 #include "platform/guard.h"
-#include "rules/numbering.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
+#include "rules/numbering.h"
 #include "ui_frmCari.h"
 
 using namespace platform;
@@ -30,8 +30,8 @@ void findTraineeNumber(data::RecordSet* rs, const QString& column, const QString
 } // namespace
 
 frmCari::frmCari(QWidget* owner)
-    : Form(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                      Qt::WindowCloseButtonHint),
+    : Form(owner,
+           Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_ui(std::make_unique<Ui::frmCari>())
 {
     m_ui->setupUi(this);

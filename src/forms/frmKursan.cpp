@@ -1,21 +1,21 @@
 #include "forms/frmKursan.h"
 
+#include "data/clock.h"
 #include "data/datacontrol.h"
 #include "data/error.h"
 #include "data/lookups.h"
 #include "data/placements.h"
 #include "data/sequences.h"
 #include "forms/frmCari.h"
-#include "rules/calendar.h"
-#include "rules/numbering.h"
-#include "rules/quota.h"
 #include "platform/binding.h"
 #include "platform/combolock.h"
-#include "data/clock.h"
 #include "platform/guard.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "preview/show.h"
+#include "rules/calendar.h"
+#include "rules/numbering.h"
+#include "rules/quota.h"
 #include "ui_frmKursan.h"
 
 using namespace platform;
@@ -92,9 +92,9 @@ frmKursan::~frmKursan() = default;
 // The twelve boxes that the two modes lock and unlock.
 QList<QLineEdit*> frmKursan::entryBoxes() const
 {
-    return {m_ui->txtNoKursan, m_ui->txtNim,     m_ui->txtNama,      m_ui->txtTempatLahir,
-            m_ui->txtTglLahir, m_ui->txtAlamat,  m_ui->txtNoTelepon, m_ui->txtNamaInstansi,
-            m_ui->txtJurusan,  m_ui->txtTujuan,  m_ui->txtNoSurat,   m_ui->txtJumlah};
+    return {m_ui->txtNoKursan, m_ui->txtNim,    m_ui->txtNama,      m_ui->txtTempatLahir,
+            m_ui->txtTglLahir, m_ui->txtAlamat, m_ui->txtNoTelepon, m_ui->txtNamaInstansi,
+            m_ui->txtJurusan,  m_ui->txtTujuan, m_ui->txtNoSurat,   m_ui->txtJumlah};
 }
 
 void frmKursan::tutupkunci()
@@ -117,7 +117,8 @@ void frmKursan::setMode(Mode mode)
         tutupkunci();
     else
         bukakunci();
-    for (QPushButton* b : {m_ui->cmdTambah, m_ui->cmdEdit, m_ui->cmdCari, m_ui->cmdHapus, m_ui->cmdKeluar})
+    for (QPushButton* b :
+         {m_ui->cmdTambah, m_ui->cmdEdit, m_ui->cmdCari, m_ui->cmdHapus, m_ui->cmdKeluar})
         b->setEnabled(browsing);
     m_ui->cmdSimpan->setEnabled(!browsing);
 }
@@ -140,7 +141,7 @@ data::RecordSet* frmKursan::letters()
 {
     if (!m_letters) {
         m_letters = new data::DataControl(this, QStringLiteral("Adodc2"), QStringLiteral("TSurat"),
-                                       data::Reading::AddingOnly);
+                                          data::Reading::AddingOnly);
         bindText(m_ui->txtNo, m_letters->recordset(), QStringLiteral("Ns"));
         bindText(m_ui->txtJawaban, m_letters->recordset(), QStringLiteral("Jawaban"));
         bindText(m_ui->txtJumlah, m_letters->recordset(), QStringLiteral("Jumlah_Kursan"));
@@ -169,7 +170,8 @@ void frmKursan::np()
 
 void frmKursan::NomorSurat()
 {
-    m_letterSequence = numbering::nextLetterSequence(data::lastLetterNumber(m_trainees->recordset()->database()));
+    m_letterSequence = numbering::nextLetterSequence(
+        data::lastLetterNumber(m_trainees->recordset()->database()));
 }
 
 void frmKursan::KonverterBln() { m_romanMonth = numbering::romanMonth(m_month); }
@@ -256,8 +258,7 @@ void frmKursan::cmdHapus_Click()
                             QStringLiteral(" - ") +
                             trainees->field(QStringLiteral("Nama_Kursan")).toString();
     if (msgBox(QStringLiteral("Anda sangat yakin akan menghapus.\n") + trainee,
-               QStringLiteral("Peringatan"), Icon::Question, Buttons::OkCancel,
-               this) != Answer::Ok)
+               QStringLiteral("Peringatan"), Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
     guarded(this, [this] {
         m_trainees->recordset()->deleteCurrent();
@@ -267,7 +268,10 @@ void frmKursan::cmdHapus_Click()
 
 void frmKursan::cmdKeluar_Click() { unload(); }
 
-void frmKursan::cmdCari_Click() { openSearch(this, m_trainees->recordset(), forms::traineeSearch()); }
+void frmKursan::cmdCari_Click()
+{
+    openSearch(this, m_trainees->recordset(), forms::traineeSearch());
+}
 
 // The letters of the trainee on screen, as stored: a trainee being added has none yet, so then
 // every letter. The preview's bar widens the choice; the preview belongs to the main window, so
@@ -354,8 +358,8 @@ void frmKursan::Command1_Click()
         const QString month = m_ui->Combo1->currentText();
         data::RecordSet* units = readAfresh(m_units, "Adoke2", QStringLiteral("TUnit"));
         // The placements are read on the same connection, afresh, one month at a time.
-        const QStringList placed = data::placedUnits(
-            units->database(), month, quota::placementYear(month, m_month, m_year));
+        const QStringList placed = data::placedUnits(units->database(), month,
+                                                     quota::placementYear(month, m_month, m_year));
 
         QStringList names;
         const int unit = units->columnIndex(QStringLiteral("Unit"));

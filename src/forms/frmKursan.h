@@ -82,11 +82,11 @@ private:
     Mode m_mode = Mode::Browse;
     QString m_npBeforeEdit;
 
-    QString m_month, m_year;    // today's, taken at load: "03", "2005"
-    QString m_romanMonth;       // "III"
-    QString m_letterSequence;   // the next letter's sequence, "012"
-    QString m_letterNumber;     // the next letter's number, "B/012/III/PKL/2005"
-    QString m_traineeNumber;    // the next trainee's number, "013"
+    QString m_month, m_year;  // today's, taken at load: "03", "2005"
+    QString m_romanMonth;     // "III"
+    QString m_letterSequence; // the next letter's sequence, "012"
+    QString m_letterNumber;   // the next letter's number, "B/012/III/PKL/2005"
+    QString m_traineeNumber;  // the next trainee's number, "013"
 
     data::DataControl* m_trainees = nullptr; // "Adodc1", TKursan: the boxes and the grid
     data::DataControl* m_letters = nullptr;  // "Adodc2", TSurat: the new letter row (letters())

@@ -1,12 +1,12 @@
 #include "forms/frmPapan.h"
 
+#include "data/clock.h"
 #include "data/placements.h"
 #include "forms/frmDaftarPenempatan.h"
-#include "rules/calendar.h"
-#include "rules/occupancy.h"
-#include "data/clock.h"
 #include "platform/guard.h"
 #include "platform/keys.h"
+#include "rules/calendar.h"
+#include "rules/occupancy.h"
 #include "ui_frmPapan.h"
 
 #include <QHeaderView>
@@ -122,9 +122,8 @@ void frmPapan::grdPapan_Activate(const QModelIndex& cell)
     if (!cell.isValid() || cell.column() >= RoomColumn)
         return;
     const int key = occupancy::monthKey(m_ui->txtTahun->value(), cell.column() + 1);
-    const QString title = QStringLiteral("%1, %2")
-                              .arg(rowTitle(m_board->rows().at(cell.row())),
-                                   occupancy::monthText(key));
+    const QString title = QStringLiteral("%1, %2").arg(rowTitle(m_board->rows().at(cell.row())),
+                                                       occupancy::monthText(key));
     auto* list = platform::window<frmDaftarPenempatan>(this);
     list->showPlacements(title, m_board->placementsIn(cell.row(), key));
     showWindow(list);

@@ -1,16 +1,15 @@
 #include "forms/frmSPM.h"
 
+#include "data/clock.h"
 #include "data/lookups.h"
 #include "forms/frmCari.h"
-#include "rules/period.h"
 #include "platform/binding.h"
-#include "data/clock.h"
 #include "platform/combolock.h"
 #include "platform/guard.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
+#include "rules/period.h"
 #include "ui_frmSPM.h"
-
 
 using namespace platform;
 using data::Criterion;
@@ -23,8 +22,8 @@ frmSPM::frmSPM(QWidget* owner)
     m_ui->setupUi(this);
     setFixedSize(size());
     for (QWidget* hidden : std::initializer_list<QWidget*>{
-             m_ui->Label1_7, m_ui->Text7, m_ui->txtNSSurat, m_ui->Text3, m_ui->txtNP, m_ui->Text4, m_ui->Text1,
-             m_ui->Text2, m_ui->tutup1, m_ui->tutup2})
+             m_ui->Label1_7, m_ui->Text7, m_ui->txtNSSurat, m_ui->Text3, m_ui->txtNP, m_ui->Text4,
+             m_ui->Text1, m_ui->Text2, m_ui->tutup1, m_ui->tutup2})
         hidden->hide();
     // Only an entry chosen from a list is a pick; typed text never completes into one.
     for (QComboBox* combo : {m_ui->cboNoSurat, m_ui->cboJawaban, m_ui->cboUnit})
@@ -104,8 +103,9 @@ data::RecordSet* frmSPM::trainees()
 data::RecordSet* frmSPM::placements()
 {
     const bool opening = !m_placements;
-    openControl(m_placements, "Adodc4", "TKegiatan",
-                {{m_ui->Text4, "Np"}, {m_ui->Text5, "Tanggal_Pelaksanaan"}, {m_ui->Text6, "Kode_Unit"}});
+    openControl(
+        m_placements, "Adodc4", "TKegiatan",
+        {{m_ui->Text4, "Np"}, {m_ui->Text5, "Tanggal_Pelaksanaan"}, {m_ui->Text6, "Kode_Unit"}});
     if (opening && m_mode == Mode::Browse)
         followPlacement();
     return m_placements->recordset();
@@ -114,8 +114,9 @@ data::RecordSet* frmSPM::placements()
 data::RecordSet* frmSPM::letters()
 {
     const bool opening = !m_letters;
-    openControl(m_letters, "Adodc5", "TSurat",
-                {{m_ui->txtNSSurat, "Ns"}, {m_ui->Text3, "Jawaban"}, {m_ui->Text7, "Jumlah_Kursan"}});
+    openControl(
+        m_letters, "Adodc5", "TSurat",
+        {{m_ui->txtNSSurat, "Ns"}, {m_ui->Text3, "Jawaban"}, {m_ui->Text7, "Jumlah_Kursan"}});
     if (opening && m_mode == Mode::Browse)
         followLetter();
     return m_letters->recordset();
@@ -254,8 +255,10 @@ void frmSPM::showPlacement()
     // The placement's own period; its copy in the grid's row while the table is not open.
     QString stored;
     if (m_placements)
-        stored = m_placements->recordset()->hasCurrent() ? m_placements->recordset()->field(QStringLiteral("Tanggal_Pelaksanaan")).toString()
-                                                   : QString();
+        stored =
+            m_placements->recordset()->hasCurrent()
+                ? m_placements->recordset()->field(QStringLiteral("Tanggal_Pelaksanaan")).toString()
+                : QString();
     else if (grid->hasCurrent())
         stored = grid->field(QStringLiteral("Tanggal_Pelaksanaan")).toString();
     const int sd = stored.indexOf(QStringLiteral("s/d"));
@@ -274,7 +277,8 @@ void frmSPM::clearBoxes()
     showHint(m_ui->cboNoSurat, PilihNoSurat);
     showHint(m_ui->cboJawaban, PilihJawaban);
     showHint(m_ui->cboUnit, PilihUnit);
-    for (QLineEdit* box : {m_ui->txtNama, m_ui->txtInstansi, m_ui->txtJurusan, m_ui->Text8, m_ui->Text9})
+    for (QLineEdit* box :
+         {m_ui->txtNama, m_ui->txtInstansi, m_ui->txtJurusan, m_ui->Text8, m_ui->Text9})
         box->clear();
 }
 
@@ -300,9 +304,8 @@ void frmSPM::setMode(Mode mode)
     // of the last "&Tambah", and a pick would move the placement to another trainee.
     if (mode == Mode::Editing)
         setLocked(m_ui->cboNoSurat, true);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_ui->cmdTambah, m_ui->cmdEdit,
-                                                     m_ui->cmdHapus, m_ui->cmdkeluar,
-                                                     m_ui->DataGrid1})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_ui->cmdTambah, m_ui->cmdEdit, m_ui->cmdHapus, m_ui->cmdkeluar, m_ui->DataGrid1})
         w->setEnabled(browsing);
     m_ui->cmd->setText(browsing ? QStringLiteral("Cari") : QStringLiteral("Simpan"));
 }
@@ -336,7 +339,8 @@ bool frmSPM::simpan()
     if (!periodReady())
         return false;
     bool placed = false;
-    if (m_mode == Mode::Adding && !guarded(this, [&] { placed = data::letterPlaced(m_grid->database(), m_noSurat); }))
+    if (m_mode == Mode::Adding &&
+        !guarded(this, [&] { placed = data::letterPlaced(m_grid->database(), m_noSurat); }))
         return false;
     if (placed) {
         tell(QStringLiteral("Data kegiatan untuk No Surat ini sudah ada."));
@@ -360,8 +364,8 @@ bool frmSPM::simpan()
     guarded(this, [this, placement] {
         m_ui->DataGrid1->viewport()->update();
         m_grid.refresh();
-        if (!m_grid->find(Criterion::equals(QStringLiteral("IdKegiatan"),
-                                            QString::number(placement))))
+        if (!m_grid->find(
+                Criterion::equals(QStringLiteral("IdKegiatan"), QString::number(placement))))
             m_grid->moveFirst();
     });
     return true;

@@ -88,21 +88,21 @@ private:
     bool quotaAllows();
 
     // The grid's control is opened with the form; the others on first use (see units()…).
-    data::DataControl m_grid;                        // "Adodc6", QSPM: the grid's rows
+    data::DataControl m_grid; // "Adodc6", QSPM: the grid's rows
     std::unique_ptr<Ui::frmSPM> m_ui;
-    data::DataControl* m_pendingLetters = nullptr;   // "Adodc1", QNS: letters awaiting a reply
-    data::DataControl* m_units = nullptr;            // "Adodc2", TUnit
-    data::DataControl* m_trainees = nullptr;         // "Adodc3", TKursan
-    data::DataControl* m_placements = nullptr;       // "Adodc4", TKegiatan: the entry's placement
-    data::DataControl* m_letters = nullptr;          // "Adodc5", TSurat: the entry's letter
+    data::DataControl* m_pendingLetters = nullptr; // "Adodc1", QNS: letters awaiting a reply
+    data::DataControl* m_units = nullptr;          // "Adodc2", TUnit
+    data::DataControl* m_trainees = nullptr;       // "Adodc3", TKursan
+    data::DataControl* m_placements = nullptr;     // "Adodc4", TKegiatan: the entry's placement
+    data::DataControl* m_letters = nullptr;        // "Adodc5", TSurat: the entry's letter
 
     int m_thisMonth = 0; // today's month and year, taken at load
     int m_thisYear = 0;
 
     Mode m_mode = Mode::Browse;
-    QString m_noSurat;    // the letter of the entry; empty until one is picked
-    QString m_jawaban;    // the reply picked in this entry
-    QString m_unitName;   // the unit picked, or the placement's own; empty: none
+    QString m_noSurat;          // the letter of the entry; empty until one is picked
+    QString m_jawaban;          // the reply picked in this entry
+    QString m_unitName;         // the unit picked, or the placement's own; empty: none
     bool m_startChecked = true; // the start date has not been typed since it was checked
     bool m_endTyped = false;    // the user typed the end date rather than letting it be filled
 };

@@ -1,9 +1,9 @@
 // The placement period on the letter form: the start date with Enter, the end date a month on.
 #include "forms/frmSPM.h"
 
-#include "rules/period.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
+#include "rules/period.h"
 #include "ui_frmSPM.h"
 
 using namespace platform;
@@ -51,8 +51,7 @@ bool frmSPM::checkStartDate(QWidget* focusOnFailure)
 {
     QString message, title;
     switch (period::checkStart(m_ui->Text8->text(), m_thisMonth, m_thisYear)) {
-    case period::Problem::None:
-        return true;
+    case period::Problem::None: return true;
     case period::Problem::Month:
         message = QStringLiteral("Cek ulang bulan pelaksanaan.");
         title = QStringLiteral("Cek Bulan");

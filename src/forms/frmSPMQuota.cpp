@@ -1,8 +1,8 @@
 // The letter form's quota question: a granted placement that would overfill its unit.
 #include "data/placements.h"
 #include "forms/frmSPM.h"
-#include "rules/occupancy.h"
 #include "platform/msgbox.h"
+#include "rules/occupancy.h"
 #include "ui_frmSPM.h"
 
 using namespace platform;
@@ -12,8 +12,8 @@ using namespace platform;
 bool frmSPM::quotaAllows()
 {
     data::RecordSet* letter = letters();
-    if (!letter->hasCurrent()
-        || letter->field(QStringLiteral("Jawaban")).toString() != QLatin1String("Dapat"))
+    if (!letter->hasCurrent() ||
+        letter->field(QStringLiteral("Jawaban")).toString() != QLatin1String("Dapat"))
         return true;
     const QString code = m_ui->Text6->text();
     const QString period = m_ui->Text8->text() + QStringLiteral("s/d") + m_ui->Text9->text();

@@ -4,10 +4,9 @@ namespace forms {
 
 const SearchFields& unitSearch()
 {
-    static const SearchFields fields{
-        QStringLiteral("frmUnit"),
-        {{QStringLiteral("Kode Unit"), QStringLiteral("Kode_Unit")},
-         {QStringLiteral("Nama Unit"), QStringLiteral("Unit")}}};
+    static const SearchFields fields{QStringLiteral("frmUnit"),
+                                     {{QStringLiteral("Kode Unit"), QStringLiteral("Kode_Unit")},
+                                      {QStringLiteral("Nama Unit"), QStringLiteral("Unit")}}};
     return fields;
 }
 

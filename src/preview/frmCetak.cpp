@@ -8,8 +8,8 @@
 #include "ui_frmCetak.h"
 
 frmCetak::frmCetak(QWidget* owner)
-    : Form(owner, Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                      Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : Form(owner, Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                      Qt::WindowCloseButtonHint),
       m_ui(std::make_unique<Ui::frmCetak>())
 {
     m_ui->setupUi(this);
@@ -42,8 +42,8 @@ void frmCetak::Command1_Click()
         reports::show(QStringLiteral("drUnit"), parentWidget());
     else
         platform::msgBox(QStringLiteral("Anda belum memilih data yang akan dicetak."),
-                         QStringLiteral("Pesan"), platform::Icon::Critical,
-                         platform::Buttons::Ok, this);
+                         QStringLiteral("Pesan"), platform::Icon::Critical, platform::Buttons::Ok,
+                         this);
 }
 
 void frmCetak::Command2_Click() { unload(); }
@@ -57,6 +57,6 @@ void frmCetak::Command3_Click()
         reports::saveExcel(QStringLiteral("drUnit"), this);
     else
         platform::msgBox(QStringLiteral("Anda belum memilih data yang akan diekspor."),
-                         QStringLiteral("Pesan"), platform::Icon::Critical,
-                         platform::Buttons::Ok, this);
+                         QStringLiteral("Pesan"), platform::Icon::Critical, platform::Buttons::Ok,
+                         this);
 }

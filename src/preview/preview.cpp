@@ -125,8 +125,8 @@ Progress ReportPreview::progress(QProgressDialog* dialog) const
 void ReportPreview::paintPages(QPrinter* printer)
 {
     printer->setFullPage(true);
-    QProgressDialog* dialog =
-        progressFor(QStringLiteral("Menyiapkan halaman %1 ...").arg(m_doc.layout->name));
+    QProgressDialog* dialog = progressFor(
+        QStringLiteral("Menyiapkan halaman %1 ...").arg(m_doc.layout->name));
     int pages = 0;
     const Progress shown = progress(dialog);
     paintDocument(m_doc, printer, [&](int done, int rows) {
@@ -147,8 +147,8 @@ void ReportPreview::savePdf()
     const QString path = askForPdf(this, QDir::home().filePath(suggestedFileName()));
     if (path.isEmpty())
         return;
-    QProgressDialog* dialog =
-        progressFor(QStringLiteral("Menyimpan %1 ...").arg(QDir::toNativeSeparators(path)));
+    QProgressDialog* dialog = progressFor(
+        QStringLiteral("Menyimpan %1 ...").arg(QDir::toNativeSeparators(path)));
     QString why;
     const bool written = writePdf(m_doc, path, progress(dialog), &why);
     if (dialog)

@@ -4,8 +4,8 @@
 #include "platform/filechooser.h"
 #include "platform/msgbox.h"
 #include "preview/preview.h"
-#include "reports/export.h"
 #include "preview/selectionbar.h"
+#include "reports/export.h"
 
 #include <QAction>
 #include <QDir>
@@ -16,8 +16,7 @@ namespace reports {
 using data::Rows;
 using data::Selection;
 
-void saveExcel(const QString& list, QWidget* parent, const Rows* shown,
-               const Selection& selection)
+void saveExcel(const QString& list, QWidget* parent, const Rows* shown, const Selection& selection)
 {
     const QString title = QStringLiteral("Ekspor Excel");
     const QString path = platform::askFileName(
@@ -30,7 +29,8 @@ void saveExcel(const QString& list, QWidget* parent, const Rows* shown,
     try {
         writeWorkbook(list, shown ? *shown : readList(list, selection), path);
     } catch (const data::Error& e) {
-        platform::msgBox(e.message(), title, platform::Icon::Critical, platform::Buttons::Ok, parent);
+        platform::msgBox(e.message(), title, platform::Icon::Critical, platform::Buttons::Ok,
+                         parent);
         return;
     }
     platform::msgBox(QStringLiteral("%1 disimpan ke %2.")

@@ -95,9 +95,8 @@ void SelectionBar::kindPicked()
 void SelectionBar::confirm()
 {
     Selection selection;
-    if (!platform::guarded(this, [&] {
-            selection = Selection::parse(chosenKind(), m_ui->txtPilihan->text());
-        })) {
+    if (!platform::guarded(
+            this, [&] { selection = Selection::parse(chosenKind(), m_ui->txtPilihan->text()); })) {
         m_ui->txtPilihan->setFocus();
         m_ui->txtPilihan->selectAll();
         return;

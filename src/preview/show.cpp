@@ -3,10 +3,10 @@
 #include "platform/guard.h"
 #include "platform/windows.h"
 #include "preview/preview.h"
-#include "reports/registry.h"
-#include "reports/report.h"
 #include "preview/saveexcel.h"
 #include "preview/selectionbar.h"
+#include "reports/registry.h"
+#include "reports/report.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -63,10 +63,9 @@ void addSelectionBar(ReportPreview* preview, const Layout& layout, const Selecti
     auto* bar = new SelectionBar(layout.command, preview);
     bar->setSelection(selection);
     preview->hostBar(bar);
-    QObject::connect(bar, &SelectionBar::selected, preview,
-                     [preview, bar, kept = &layout](const Selection& s) {
-                         select(preview, bar, *kept, s);
-                     });
+    QObject::connect(
+        bar, &SelectionBar::selected, preview,
+        [preview, bar, kept = &layout](const Selection& s) { select(preview, bar, *kept, s); });
 }
 
 } // namespace

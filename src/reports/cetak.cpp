@@ -1,9 +1,9 @@
 #include "reports/cetak.h"
 
-#include "data/database.h"
-#include "data/error.h"
 #include "data/clock.h"
+#include "data/database.h"
 #include "data/deLaporan.h"
+#include "data/error.h"
 #include "reports/engine/pdffile.h"
 #include "reports/export.h"
 #include "reports/registry.h"
@@ -17,11 +17,11 @@
 
 namespace reports {
 
+using data::deLaporan;
 using data::RowCursor;
 using data::Rows;
 using data::Selection;
 using data::SelectionError;
-using data::deLaporan;
 
 namespace {
 
@@ -66,7 +66,8 @@ Arguments readArguments(const QStringList& arguments)
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size() && a.problem.isEmpty(); ++i) {
         const QString& argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) ||
+            argument == QLatin1String("-")) {
             a.positional << argument;
             continue;
         }
@@ -98,8 +99,8 @@ Arguments readArguments(const QStringList& arguments)
             break;
         }
         if (!a.option.isEmpty()) {
-            a.problem = QStringLiteral("Hanya satu pilihan dapat dipakai: %1 dan %2.")
-                            .arg(a.option, name);
+            a.problem =
+                QStringLiteral("Hanya satu pilihan dapat dipakai: %1 dan %2.").arg(a.option, name);
             break;
         }
         try {
@@ -186,8 +187,9 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
 
     const Layout* layout = findLayout(name);
     if (!layout) {
-        err << "Laporan \"" << name << "\" tidak dikenal. Laporan yang ada: "
-            << reportNames().join(QStringLiteral(", ")) << "\n";
+        err << "Laporan \"" << name
+            << "\" tidak dikenal. Laporan yang ada: " << reportNames().join(QStringLiteral(", "))
+            << "\n";
         return 2;
     }
     if (!args.selection.appliesTo(layout->command)) {
@@ -217,7 +219,8 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
     }
     QString why;
     keepFreedBuffers();
-    if (!writePdf(*pager, output, [](int pages, int) { handBackFreedMemory(pages); }, &why)) {
+    if (!writePdf(
+            *pager, output, [](int pages, int) { handBackFreedMemory(pages); }, &why)) {
         err << "Berkas PDF " << QDir::toNativeSeparators(output) << " tidak dapat ditulis: " << why
             << "\n";
         return 1;

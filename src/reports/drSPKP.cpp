@@ -56,8 +56,9 @@ Layout drSPKP()
     d.label("Label4", 1140, 5685,
             "2. Selanjutnya apabila telah memnuhi persyaratan, mohon kepadanya diberikan surat "
             "tanda pengenal sebagai");
-    d.label("Label3", 1335, 5940,
-            "siswa / mahasiswa kerja praktek (PKL) / penelitian (Riset) di lingkungan PT. Tembara.");
+    d.label(
+        "Label3", 1335, 5940,
+        "siswa / mahasiswa kerja praktek (PKL) / penelitian (Riset) di lingkungan PT. Tembara.");
     d.label("Label28", 1140, 6390,
             "3. Demikian atas perhatian serta kerjasamanya diucapkan terima kasih.");
     coveringSignature(d, 6270, 7965);

@@ -1,9 +1,9 @@
 #include "reports/export.h"
 
-#include "data/error.h"
-#include "data/wholefile.h"
 #include "data/deLaporan.h"
+#include "data/error.h"
 #include "data/placements.h"
+#include "data/wholefile.h"
 
 #include <algorithm>
 #include <vector>
@@ -11,9 +11,9 @@
 
 namespace reports {
 
+using data::deLaporan;
 using data::Rows;
 using data::Selection;
-using data::deLaporan;
 
 namespace {
 
@@ -34,17 +34,34 @@ struct Sheet {
 const std::vector<Sheet>& sheets()
 {
     static const std::vector<Sheet> s{
-        {"drKursan", "Data Kursan", "cmdKursan",
-         {{"Np", "No Kursan"}, {"Nama_Kursan", "Nama Kursan"}, {"Tempat_Lahir", "Tempat Lahir"},
-          {"Tanggal_Lahir", "Tgl Lahir"}, {"Alamat", "Alamat"}, {"Telepon", "Telepon"},
-          {"Instansi", "Instansi"}, {"Jurusan", "Jurusan"}, {"Tujuan", "Tujuan"},
+        {"drKursan",
+         "Data Kursan",
+         "cmdKursan",
+         {{"Np", "No Kursan"},
+          {"Nama_Kursan", "Nama Kursan"},
+          {"Tempat_Lahir", "Tempat Lahir"},
+          {"Tanggal_Lahir", "Tgl Lahir"},
+          {"Alamat", "Alamat"},
+          {"Telepon", "Telepon"},
+          {"Instansi", "Instansi"},
+          {"Jurusan", "Jurusan"},
+          {"Tujuan", "Tujuan"},
           {"Ns", "No Surat"}}},
-        {"drUnit", "Data Unit", "cmdUnit",
+        {"drUnit",
+         "Data Unit",
+         "cmdUnit",
          {{"Kode_Unit", "Kode Unit"}, {"Unit", "Nama Unit"}, {"No_Telp", "No Telp"}}},
-        {"QSPM", "Data SPM", nullptr,
-         {{"Ns", "No Surat"}, {"Np", "No Kursan"}, {"Nama_Kursan", "Nama Kursan"},
-          {"Instansi", "Instansi"}, {"Jawaban", "Jawaban"}, {"Kode_Unit", "Kode Unit"},
-          {"Unit", "Unit"}, {"Tanggal_Pelaksanaan", "Tanggal Pelaksanaan"}}},
+        {"QSPM",
+         "Data SPM",
+         nullptr,
+         {{"Ns", "No Surat"},
+          {"Np", "No Kursan"},
+          {"Nama_Kursan", "Nama Kursan"},
+          {"Instansi", "Instansi"},
+          {"Jawaban", "Jawaban"},
+          {"Kode_Unit", "Kode Unit"},
+          {"Unit", "Unit"},
+          {"Tanggal_Pelaksanaan", "Tanggal Pelaksanaan"}}},
     };
     return s;
 }
@@ -112,9 +129,8 @@ Rows readList(const QString& list, const Selection& selection)
 void writeWorkbook(const QString& list, const Rows& rows, const QString& path)
 {
     const Sheet& sheet = sheetOf(list);
-    data::writeWhole(path, QStringLiteral("Berkas Excel"), [&](const QString& part) {
-        return writeSheet(sheet, rows, part);
-    });
+    data::writeWhole(path, QStringLiteral("Berkas Excel"),
+                     [&](const QString& part) { return writeSheet(sheet, rows, part); });
 }
 
 } // namespace reports

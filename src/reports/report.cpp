@@ -5,10 +5,10 @@
 
 namespace reports {
 
+using data::deLaporan;
 using data::HeldRowCursor;
 using data::Rows;
 using data::Selection;
-using data::deLaporan;
 
 Document readReport(const Layout& layout, const Selection& selection)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/engine/pager.h"
 #include "data/selection.h"
+#include "reports/engine/pager.h"
 
 namespace reports {
 

@@ -4,13 +4,16 @@ namespace calendar {
 
 const QStringList& monthNames()
 {
-    static const QStringList names{"Januari", "Februari", "Maret",     "April",
-                                   "Mei",     "Juni",     "Juli",      "Agustus",
-                                   "September", "Oktober", "November", "Desember"};
+    static const QStringList names{"Januari",   "Februari", "Maret",    "April",
+                                   "Mei",       "Juni",     "Juli",     "Agustus",
+                                   "September", "Oktober",  "November", "Desember"};
     return names;
 }
 
-QString monthName(int month) { return month >= 1 && month <= 12 ? monthNames()[month - 1] : QString(); }
+QString monthName(int month)
+{
+    return month >= 1 && month <= 12 ? monthNames()[month - 1] : QString();
+}
 
 const QStringList& shortMonthNames()
 {

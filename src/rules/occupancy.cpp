@@ -1,7 +1,7 @@
 #include "rules/occupancy.h"
 
-#include "rules/period.h"
 #include "rules/calendar.h"
+#include "rules/period.h"
 
 #include <QHash>
 #include <algorithm>

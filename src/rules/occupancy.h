@@ -10,12 +10,12 @@ namespace occupancy {
 
 // A placement whose letter was answered "Dapat", with what a list of trainees shows.
 struct GrantedPlacement {
-    qint64 id = -1;      // the placement's rowid
+    qint64 id = -1; // the placement's rowid
     QString unitCode;
-    QString period;      // Tanggal_Pelaksanaan as stored
-    QString name;        // the trainee's
+    QString period; // Tanggal_Pelaksanaan as stored
+    QString name;   // the trainee's
     QString institution;
-    QString letter;      // Ns
+    QString letter; // Ns
 };
 
 struct UnitName {

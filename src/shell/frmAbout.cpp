@@ -4,7 +4,6 @@
 #include "shell/picture.h"
 #include "ui_frmAbout.h"
 
-
 frmAbout::frmAbout(QWidget* owner)
     : Form(owner, Qt::FramelessWindowHint | Qt::Tool), m_ui(std::make_unique<Ui::frmAbout>())
 {

@@ -60,7 +60,8 @@ void frmMenu::resizeEvent(QResizeEvent* event)
     // The picture covers the whole client area; the titles stay near the middle.
     const QSize area = centralWidget()->size();
     // The picture starts 240 twips left of the edge, as laid out.
-    m_ui->Image1->setGeometry(-platform::px(240), 0, area.width() + platform::px(240), area.height());
+    m_ui->Image1->setGeometry(-platform::px(240), 0, area.width() + platform::px(240),
+                              area.height());
     const int w0 = m_ui->Label1_0->width(), w1 = m_ui->Label1_1->width();
     m_ui->Label1_0->move((area.width() - w0) / 2, area.height() / 2 - 50);
     m_ui->Label1_1->move((area.width() - w0) / 2 + w0 - w1 + 40, area.height() / 2 - 8);

@@ -1,6 +1,6 @@
 #include "data/database.h"
-#include "data/error.h"
 #include "data/deLaporan.h"
+#include "data/error.h"
 #include "reports/reportdata.h"
 #include "reports/tools.h"
 
@@ -122,7 +122,8 @@ TEST_F(DeLaporan, MissingOrBrokenDatabaseIsAnErrorAndCreatesNothing)
         deLaporan::instance().run("cmdUnit");
         ADD_FAILURE() << "no error";
     } catch (const data::Error& e) {
-        EXPECT_TRUE(e.message().startsWith("Perintah cmdUnit tidak dapat dijalankan pada DataBase "))
+        EXPECT_TRUE(
+            e.message().startsWith("Perintah cmdUnit tidak dapat dijalankan pada DataBase "))
             << e.message().toStdString();
     }
 }

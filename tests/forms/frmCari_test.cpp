@@ -102,8 +102,8 @@ TEST_F(SearchTest, FreshWindowThenCallerAppendsItsFieldsAndCaption)
     EXPECT_EQ(w->windowTitle(), "frmKursan");
     EXPECT_EQ(w->parentWidget(), trainees.form);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(listed(w), QStringList({"No Surat", "No Kursan", "Nama Kursan", "Nama Instansi",
-                                      "Jurusan"}));
+    EXPECT_EQ(listed(w),
+              QStringList({"No Surat", "No Kursan", "Nama Kursan", "Nama Instansi", "Jurusan"}));
     EXPECT_EQ(combo(w)->currentText(), Hint);
 
     // Asking again while open appends the items again; the hint stays until a pick.
@@ -148,8 +148,8 @@ TEST_F(SearchTest, TraineeNumberMatchesByValueAndShowsThreeDigits)
         const char* shown;
         const char* np;
     } cases[] = {
-        {"1", "001", "001"},      {"001", "001", "001"}, {"000001", "001", "001"},
-        {"12", "012", "012"},     {"0012", "012", "012"}, {"1234", "1234", "1234"},
+        {"1", "001", "001"},        {"001", "001", "001"},  {"000001", "001", "001"},
+        {"12", "012", "012"},       {"0012", "012", "012"}, {"1234", "1234", "1234"},
         {"001234", "1234", "1234"},
     };
     frmCari* w = searchTrainees();

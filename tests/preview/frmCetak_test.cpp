@@ -1,7 +1,7 @@
 #include "data/database.h"
 #include "platform/windows.h"
-#include "preview/preview.h"
 #include "preview/frmCetak.h"
+#include "preview/preview.h"
 #include "reports/reportdata.h"
 #include "reports/tools.h"
 #include "shell/frmMenu.h"
@@ -72,8 +72,8 @@ TEST_F(Chooser, OpensFromTheMenuOnceWithItsListAndPrompt)
 
 TEST_F(Chooser, AnythingButTheTwoExactNamesIsRefused)
 {
-    for (const QString& typed : {QString("-----Pilih Cetak------"), QString(),
-                                 QString("data unit"), QString("Data Unit ")}) {
+    for (const QString& typed : {QString("-----Pilih Cetak------"), QString(), QString("data unit"),
+                                 QString("Data Unit ")}) {
         if (!typed.startsWith("-----")) { // the prompt itself first, as the chooser opens
             combo->lineEdit()->clear();
             QTest::keyClicks(combo->lineEdit(), typed);

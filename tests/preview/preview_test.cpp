@@ -1,20 +1,20 @@
 #include "preview/preview.h"
-#include "reports/reportdata.h"
 #include "preview/show.h"
+#include "reports/reportdata.h"
 #include "reports/tools.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPushButton>
-#include <QFileInfo>
 #include <QPrintPreviewWidget>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
 #include <QToolBar>
 

@@ -12,8 +12,8 @@ std::string s(const QString& text) { return text.toStdString(); }
 TEST(Numbering, TraineeNumberFollowsTheHighestOneWithAtLeastThreeDigits)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"", "001"},       {"abc", "001"},     {"-5", "001"},  {"008", "009"},
-        {"009", "010"},    {"098", "099"},     {"099", "100"}, {"999", "1000"},
+        {"", "001"},        {"abc", "001"},        {"-5", "001"},  {"008", "009"},
+        {"009", "010"},     {"098", "099"},        {"099", "100"}, {"999", "1000"},
         {"32767", "32768"}, {"999999", "1000000"}, {"12x", "013"},
     };
     for (const auto& [last, next] : cases)
@@ -39,8 +39,8 @@ TEST(Numbering, LetterSequenceIsEveryDigitAfterTheLetterPrefix)
 
 TEST(Numbering, RomanMonthsAndTheAssembledLetterNumber)
 {
-    const QStringList roman{"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI",
-                            "XII"};
+    const QStringList roman{"I",   "II",   "III", "IV", "V",  "VI",
+                            "VII", "VIII", "IX",  "X",  "XI", "XII"};
     for (int m = 1; m <= 12; ++m)
         EXPECT_EQ(romanMonth(QString::number(m).rightJustified(2, '0')), roman[m - 1]);
     // The comparison is on the exact text; anything unlisted falls to the last row.
@@ -53,9 +53,14 @@ TEST(Numbering, RomanMonthsAndTheAssembledLetterNumber)
 TEST(Numbering, BirthDateRewrittenAsDayMonthTwoDigitYear)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"010290", "01/02/90"},   {"01/02/1990", "01/02/90"}, {"01/02/90", "01/02/90"},
-        {"01021990", "01/21/90"}, {"1/2/90", "1//2//90"},     {"", "//"},
-        {"5", "5//5"},            {"0102", "01/02/02"},
+        {"010290", "01/02/90"},
+        {"01/02/1990", "01/02/90"},
+        {"01/02/90", "01/02/90"},
+        {"01021990", "01/21/90"},
+        {"1/2/90", "1//2//90"},
+        {"", "//"},
+        {"5", "5//5"},
+        {"0102", "01/02/02"},
     };
     for (const auto& [typed, stored] : cases)
         EXPECT_EQ(s(rewriteBirthDate(typed)), stored) << "typed " << typed;

@@ -6,7 +6,8 @@ using occupancy::Level;
 using occupancy::monthKey;
 
 namespace {
-occupancy::GrantedPlacement placement(const QString& unit, const QString& period, const QString& name)
+occupancy::GrantedPlacement placement(const QString& unit, const QString& period,
+                                      const QString& name)
 {
     return {-1, unit, period, name, QStringLiteral("UGM"), QStringLiteral("B/") + name};
 }

@@ -13,9 +13,15 @@ TEST(PeriodDates, ShortOrUnpaddedDatesAreWrittenInFullOrNotAtAll)
         const char* typed;
         const char* normal; // empty: cannot be read
     } cases[] = {
-        {"15/03/05", "15/03/2005"}, {"01/04/1999", "01/04/1999"}, {"1/4/27", "01/04/2027"},
-        {"01/1/2027", "01/01/2027"}, {"01042027", "01/04/2027"},  {"15/03/ab", ""},
-        {"1//4//27", ""},           {"1/4/10000", ""},            {"1/4/205", ""},
+        {"15/03/05", "15/03/2005"},
+        {"01/04/1999", "01/04/1999"},
+        {"1/4/27", "01/04/2027"},
+        {"01/1/2027", "01/01/2027"},
+        {"01042027", "01/04/2027"},
+        {"15/03/ab", ""},
+        {"1//4//27", ""},
+        {"1/4/10000", ""},
+        {"1/4/205", ""},
         {"", ""},
     };
     for (const auto& c : cases)
@@ -29,14 +35,20 @@ TEST(PeriodDates, StartIsCheckedAgainstTodaysMonthAndYearTogether)
         const char* start;
         Problem expected;
     } cases[] = {
-        {"01/03/2005", Problem::None},  {"15/12/2005", Problem::None},
-        {"31/01/2006", Problem::None},  // a later year is never refused for its month
-        {"01/02/2005", Problem::Month}, {"31/12/2004", Problem::Year},
-        {"01/04/1999", Problem::Year},  {"15/13/2005", Problem::Month},
-        {"15/00/2005", Problem::Month}, {"1/4/2005", Problem::Day}, // not written in full
-        {"", Problem::Day},             {"31/04/2005", Problem::Day},
-        {"15/12/9999", Problem::Year},  // its end would have a five-digit year
-        {"00/04/2005", Problem::Day},   {"29/02/2008", Problem::None},
+        {"01/03/2005", Problem::None},
+        {"15/12/2005", Problem::None},
+        {"31/01/2006", Problem::None}, // a later year is never refused for its month
+        {"01/02/2005", Problem::Month},
+        {"31/12/2004", Problem::Year},
+        {"01/04/1999", Problem::Year},
+        {"15/13/2005", Problem::Month},
+        {"15/00/2005", Problem::Month},
+        {"1/4/2005", Problem::Day}, // not written in full
+        {"", Problem::Day},
+        {"31/04/2005", Problem::Day},
+        {"15/12/9999", Problem::Year}, // its end would have a five-digit year
+        {"00/04/2005", Problem::Day},
+        {"29/02/2008", Problem::None},
         {"29/02/2006", Problem::Day},
     };
     for (const auto& c : cases)

@@ -1,7 +1,7 @@
 #include "support/fixture.h"
 
-#include "data/database.h"
 #include "data/clock.h"
+#include "data/database.h"
 #include "platform/windows.h"
 
 #include <QApplication>

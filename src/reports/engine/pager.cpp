@@ -164,7 +164,7 @@ private:
     const QDate m_today;
     Faces m_faces;
     std::vector<BandFitter> m_fitters; // one per band, in BandKind order
-    std::vector<int> m_columns; // column index of each detail field, in control order
+    std::vector<int> m_columns;        // column index of each detail field, in control order
     Page* m_page = nullptr;
     int m_y = 0;
     bool m_fresh = true;

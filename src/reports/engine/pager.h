@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/engine/layout.h"
 #include "data/rows.h"
+#include "reports/engine/layout.h"
 
 #include <QDate>
 #include <QRect>

@@ -64,7 +64,7 @@ void PageDrawer::drawText(const PageItem& item)
         // A band taller than the page: only the bottom margin cuts.
         const qreal reach = face.lineSpacing();
         m_painter.setClipRect(QRectF(item.x - reach, item.box.top() - reach, 1e6,
-                             item.cutAt - item.box.top() + reach));
+                                     item.cutAt - item.box.top() + reach));
     }
     m_painter.translate(baseline);
     m_painter.scale(item.stretch, 1);
