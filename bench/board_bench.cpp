@@ -1,9 +1,9 @@
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/placements.h"
 #include "forms/frmPapan.h"
-#include "forms/occupancy.h"
 #include "generate.h"
-#include "platform/clock.h"
+#include "rules/occupancy.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -19,7 +19,7 @@ constexpr int Placements = 100000;
 void useLargeDatabase()
 {
     bench::useDatabase(Placements);
-    platform::setToday(QDate(2005, 1, 15));
+    data::setToday(QDate(2005, 1, 15));
 }
 
 // Opening the board: the one read of every granted placement, the counting and the first
@@ -95,9 +95,9 @@ void BM_QuotaAtSave(benchmark::State& state)
     {
         QSqlDatabase db = data::Database::connect(name, true);
         for (auto _ : state)
-            benchmark::DoNotOptimize(occupancy::firstFullMonth(
-                QStringLiteral("10/03/2005s/d10/04/2005"),
-                data::grantedPeriods(db, QStringLiteral("U001"), -1)));
+            benchmark::DoNotOptimize(
+                occupancy::firstFullMonth(QStringLiteral("10/03/2005s/d10/04/2005"),
+                                          data::grantedPeriods(db, QStringLiteral("U001"), -1)));
     }
     QSqlDatabase::removeDatabase(name);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "data/clock.h"
 #include "generate.h"
-#include "platform/clock.h"
 #include "platform/msgbox.h"
 #include "platform/windows.h"
 
@@ -17,7 +17,7 @@ constexpr int LargeOffice = 100000;
 inline void useLargeOffice()
 {
     useDatabase(LargeOffice);
-    platform::setToday(QDate(2005, 1, 15));
+    data::setToday(QDate(2005, 1, 15));
 }
 
 template <class F> F* openForm()

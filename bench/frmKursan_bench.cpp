@@ -43,7 +43,7 @@ void BM_TambahNewTraineeNumber(benchmark::State& state)
     for (auto _ : state) {
         child<QPushButton>(form, "cmdTambah")->click();
         state.PauseTiming(); // there is no cancel: a fresh form for the next press
-        if (form->noKursan != QString::number(bench::LargeOffice + 1))
+        if (form->traineeNumber() != QString::number(bench::LargeOffice + 1))
             state.SkipWithError("wrong trainee number");
         closeForm(form);
         form = openForm<frmKursan>();

@@ -36,14 +36,20 @@ void generateDatabase(const QString& path, int units, int trainees)
         }
         for (int t = 1; t <= trainees; ++t) {
             const int month = (t % 12) + 1;
-            const QString ns = QStringLiteral("B/%1/%2/PKL/2005")
-                                   .arg(t, 3, 10, QChar('0'))
-                                   .arg(months[month - 1]);
+            const QString ns =
+                QStringLiteral("B/%1/%2/PKL/2005").arg(t, 3, 10, QChar('0')).arg(months[month - 1]);
             const QString np = QStringLiteral("%1").arg(t, 3, 10, QChar('0'));
-            const QVariantList values{ns, np, QString::number(100000 + t % 900000),
-                                      QStringLiteral("Kursan %1").arg(t), "Yogyakarta",
-                                      "05/01/85", QStringLiteral("Jl. Mawar %1").arg(t),
-                                      "0812345678", "UGM", "Teknik", "PKL"};
+            const QVariantList values{ns,
+                                      np,
+                                      QString::number(100000 + t % 900000),
+                                      QStringLiteral("Kursan %1").arg(t),
+                                      "Yogyakarta",
+                                      "05/01/85",
+                                      QStringLiteral("Jl. Mawar %1").arg(t),
+                                      "0812345678",
+                                      "UGM",
+                                      "Teknik",
+                                      "PKL"};
             for (const QVariant& v : values)
                 kursan.addBindValue(v);
             kursan.exec();

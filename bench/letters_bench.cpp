@@ -11,10 +11,7 @@ namespace {
 
 constexpr int Letters = 1000;
 
-void useLetterDatabase()
-{
-    bench::useDatabase(Letters);
-}
+void useLetterDatabase() { bench::useDatabase(Letters); }
 
 QString outputPdf() { return QDir::temp().filePath(QStringLiteral("kursan-bench-drSPM.pdf")); }
 

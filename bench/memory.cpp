@@ -173,7 +173,8 @@ int runScenarioFromArguments(int argc, char** argv)
 {
     if (argc < 2 || std::strncmp(argv[1], ScenarioFlag, std::strlen(ScenarioFlag)) != 0)
         return -1;
-    const auto body = scenarios().constFind(QString::fromLocal8Bit(argv[1] + std::strlen(ScenarioFlag)));
+    const auto body = scenarios().constFind(
+        QString::fromLocal8Bit(argv[1] + std::strlen(ScenarioFlag)));
     if (body == scenarios().constEnd())
         return 2;
     g_inScenario = true;

@@ -3,8 +3,8 @@
 #include "memory.h"
 
 #include <QProcess>
-#include <memory>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -61,7 +61,8 @@ void BM_FilterTrainees(benchmark::State& state)
 {
     bigDatabase();
     data::DataControl control(nullptr, QStringLiteral("bench"), QStringLiteral("TKursan"));
-    const auto criterion = data::Criterion::equals(QStringLiteral("Instansi"), QStringLiteral("UGM"));
+    const auto criterion = data::Criterion::equals(QStringLiteral("Instansi"),
+                                                   QStringLiteral("UGM"));
     for (auto _ : state) {
         control->setFilter(criterion);
         benchmark::DoNotOptimize(control->recordCount());

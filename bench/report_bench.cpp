@@ -1,6 +1,6 @@
+#include "data/deLaporan.h"
 #include "generate.h"
 #include "memory.h"
-#include "reports/deLaporan.h"
 #include "reports/engine/painter.h"
 #include "reports/engine/pdffile.h"
 #include "reports/registry.h"
@@ -49,7 +49,7 @@ const std::vector<PageWork>& traineeListWork(int trainees)
         return pages;
     bench::useDatabase(trainees);
     const reports::Layout& layout = *reports::findLayout("drKursan");
-    auto rows = reports::deLaporan::instance().cursor(layout.command, layout.filter);
+    auto rows = data::deLaporan::instance().cursor(layout.command, layout.filter);
     reports::Pager pager(layout, *rows, QDate::currentDate());
     reports::Page page;
     while (pager.next(page)) {
@@ -111,7 +111,7 @@ void BM_TraineeListToPdfInProcess(benchmark::State& state)
     listDatabase();
     const reports::Layout& layout = *reports::findLayout("drKursan");
     for (auto _ : state) {
-        auto rows = reports::deLaporan::instance().cursor(layout.command, layout.filter);
+        auto rows = data::deLaporan::instance().cursor(layout.command, layout.filter);
         reports::Pager pager(layout, *rows, QDate::currentDate());
         if (!reports::writePdf(pager, outputPdf()))
             state.SkipWithError("the list was not written");
@@ -126,7 +126,7 @@ void BM_TraineeListPagedInProcess(benchmark::State& state)
     listDatabase();
     const reports::Layout& layout = *reports::findLayout("drKursan");
     for (auto _ : state) {
-        auto rows = reports::deLaporan::instance().cursor(layout.command, layout.filter);
+        auto rows = data::deLaporan::instance().cursor(layout.command, layout.filter);
         reports::Pager pager(layout, *rows, QDate::currentDate());
         reports::Page page;
         while (pager.next(page))

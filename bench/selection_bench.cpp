@@ -1,8 +1,8 @@
+#include "data/deLaporan.h"
 #include "forms.h"
 #include "generate.h"
-#include "reports/deLaporan.h"
-#include "reports/engine/preview.h"
-#include "reports/show.h"
+#include "preview/preview.h"
+#include "preview/show.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -11,8 +11,8 @@
 
 namespace {
 
+using data::Selection;
 using reports::ReportPreview;
-using reports::Selection;
 
 // Trainees in the middle of the large office, one letter each.
 const QString Trainee = QStringLiteral("54321");
@@ -28,8 +28,8 @@ void closePreview(ReportPreview* preview)
 void openAndClose(benchmark::State& state, const Selection& selection)
 {
     for (auto _ : state) {
-        auto* preview =
-            qobject_cast<ReportPreview*>(reports::show(QStringLiteral("drSPM"), nullptr, selection));
+        auto* preview = qobject_cast<ReportPreview*>(
+            reports::show(QStringLiteral("drSPM"), nullptr, selection));
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (!preview || preview->document().pages.size() != 1)
@@ -89,7 +89,7 @@ void BM_SelectedTraineeRows(benchmark::State& state)
     const Selection trainee = Selection::trainee(Trainee);
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            reports::deLaporan::instance().run(QStringLiteral("cmdSPM"), {}, trainee));
+            data::deLaporan::instance().run(QStringLiteral("cmdSPM"), {}, trainee));
 }
 BENCHMARK(BM_SelectedTraineeRows)->Unit(benchmark::kMillisecond)->UseRealTime();
 

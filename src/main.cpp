@@ -1,7 +1,7 @@
 #include "data/backup.h"
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/error.h"
-#include "platform/clock.h"
 #include "platform/language.h"
 #include "platform/msgbox.h"
 #include "shell/frmPassword.h"
@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     if (!shell::openDatabase(data::Database::defaultPath()))
         return 1;
     try {
-        data::keepDailyCopy(platform::today());
+        data::keepDailyCopy(data::today());
     } catch (const data::Error& e) {
         // The program still runs on its data; the clerk learns that today has no copy.
         platform::msgBox(QStringLiteral("Salinan harian tidak dibuat. %1").arg(e.message()),

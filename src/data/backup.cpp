@@ -59,7 +59,8 @@ public:
         while (rc == SQLITE_OK || rc == SQLITE_ROW) {
             rc = sqlite3_step(stmt);
             if (rc == SQLITE_ROW && out.size() < limit)
-                out << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+                out << QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
         }
         const QString why = reason(rc, m_db);
         sqlite3_finalize(stmt);
@@ -123,9 +124,10 @@ void backupTo(const QString& target)
                         .arg(native(target)));
     if (!QFileInfo::exists(source))
         throw Error(QStringLiteral("DataBase %1 tidak ditemukan.").arg(native(source)));
-    writeWhole(target, QStringLiteral("Cadangan"), [&](const QString& part) {
-        return copyDatabase(source, part, SQLITE_OPEN_READWRITE);
-    }, Access::OwnerOnly);
+    writeWhole(
+        target, QStringLiteral("Cadangan"),
+        [&](const QString& part) { return copyDatabase(source, part, SQLITE_OPEN_READWRITE); },
+        Access::OwnerOnly);
 }
 
 QString dailyFolder()
@@ -140,11 +142,13 @@ QString keepDailyCopy(const QDate& today, int keep)
     if (QFileInfo::exists(copy))
         return {};
     if (!makeOwnerFolder(folder.path()))
-        throw Error(QStringLiteral("Folder cadangan %1 tidak dapat dibuat.").arg(native(folder.path())));
+        throw Error(
+            QStringLiteral("Folder cadangan %1 tidak dapat dibuat.").arg(native(folder.path())));
     backupTo(copy);
     // Only our own daily copies are ever removed; the names sort by date.
     static const QRegularExpression daily(QStringLiteral("^kursan-\\d{4}-\\d{2}-\\d{2}\\.mdb$"));
-    QStringList copies = folder.entryList({QStringLiteral("kursan-*.mdb")}, QDir::Files, QDir::Name);
+    QStringList copies = folder.entryList({QStringLiteral("kursan-*.mdb")}, QDir::Files,
+                                          QDir::Name);
     copies.removeIf([](const QString& name) { return !daily.match(name).hasMatch(); });
     for (qsizetype i = 0; i + keep < copies.size(); ++i)
         QFile::remove(folder.filePath(copies[i]));
@@ -173,7 +177,8 @@ BackupContents inspectBackup(const QString& file)
     // A clean file says "ok"; a damaged one lists its faults under a heading line.
     QStringList faults = db.values("PRAGMA integrity_check", damaged, 4);
     if (faults != QStringList{QStringLiteral("ok")}) {
-        faults.removeIf([](const QString& f) { return f.startsWith(QLatin1String("***")); });
+        faults.removeIf(
+            [](const QString& fault) { return fault.startsWith(QLatin1String("***")); });
         throw Error(QStringLiteral("%1: %2").arg(damaged, faults.join(QLatin1String("; "))));
     }
     return {db.values("SELECT count(*) FROM TKursan", damaged).constFirst().toInt(),
@@ -187,7 +192,8 @@ QString restoreFrom(const QString& file, const QDate& today)
     backupTo(kept);
     const QString why = copyDatabase(file, Database::path(), SQLITE_OPEN_READWRITE);
     if (!why.isEmpty())
-        throw Error(QStringLiteral("Isi berkas %1 tidak dapat disalin: %2.").arg(native(file), why));
+        throw Error(
+            QStringLiteral("Isi berkas %1 tidak dapat disalin: %2.").arg(native(file), why));
     return kept;
 }
 

@@ -59,8 +59,8 @@ QString schemaScript()
 // empty file behind (for instance through a link whose drive is not mounted).
 QString uriOf(const QString& path)
 {
-    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded)
-           + QStringLiteral("?mode=rw");
+    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+           QStringLiteral("?mode=rw");
 }
 
 // Runs `work` on a connection of its own and lets the connection go afterwards.
@@ -224,10 +224,11 @@ bool sameFile(const QString& a, const QString& b)
     return x.canonicalFilePath().compare(y.canonicalFilePath(), Qt::CaseInsensitive) == 0;
 #else
     // Links, "..", and hard links all come down to one device and inode.
-    struct stat sa {}, sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0
-           && ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev
-           && sa.st_ino == sb.st_ino;
+    struct stat sa = {};
+    struct stat sb = {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 #endif
 }
 
@@ -252,8 +253,8 @@ bool create(const QString& path)
         throw failure(QStringLiteral("folder %1 tidak dapat dibuat")
                           .arg(QDir::toNativeSeparators(target.absolutePath())));
     // Readable by its owner only; SQLite gives its journal the same mode.
-    QTemporaryFile made(target.absolutePath() + QLatin1Char('/') + target.fileName()
-                        + QStringLiteral(".XXXXXX"));
+    QTemporaryFile made(target.absolutePath() + QLatin1Char('/') + target.fileName() +
+                        QStringLiteral(".XXXXXX"));
     if (!made.open())
         throw failure(made.errorString());
     made.close();
@@ -302,8 +303,9 @@ FileCheck Database::check(const QString& path)
     const QFileInfo file(path);
     if (!file.exists()) {
         const QString why = file.isSymLink()
-                                ? QStringLiteral("Berkas %1 menunjuk ke %2, yang tidak ada. Berkas itu "
-                                                 "tidak diubah.")
+                                ? QStringLiteral(
+                                      "Berkas %1 menunjuk ke %2, yang tidak ada. Berkas itu "
+                                      "tidak diubah.")
                                       .arg(shown, QDir::toNativeSeparators(file.symLinkTarget()))
                                 : QStringLiteral("DataBase %1 tidak ditemukan.").arg(shown);
         return {FileCheck::Outcome::Refused, why};
@@ -311,20 +313,21 @@ FileCheck Database::check(const QString& path)
     const auto& wanted = expectedColumns(); // made before the connection, which it would outlive
     FileCheck result;
     // A short wait: a lock held longer than this is put to the user.
-    withConnection(uriOf(path), QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=500"),
-                   [&](QSqlDatabase& db) {
-                       QSqlError error;
-                       const QString problem = problemOf(db, wanted, error);
-                       if (isBusy(error))
-                           result = {FileCheck::Outcome::InUse,
-                                     QStringLiteral("DataBase %1 sedang dipakai oleh program lain.")
-                                         .arg(shown)};
-                       else if (!problem.isEmpty())
-                           result = {FileCheck::Outcome::Refused,
-                                     QStringLiteral("Berkas %1 bukan DataBase Kursan (%2). Berkas itu "
-                                                    "tidak diubah.")
-                                         .arg(shown, problem)};
-                   });
+    withConnection(
+        uriOf(path), QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=500"),
+        [&](QSqlDatabase& db) {
+            QSqlError error;
+            const QString problem = problemOf(db, wanted, error);
+            if (isBusy(error))
+                result = {
+                    FileCheck::Outcome::InUse,
+                    QStringLiteral("DataBase %1 sedang dipakai oleh program lain.").arg(shown)};
+            else if (!problem.isEmpty())
+                result = {FileCheck::Outcome::Refused,
+                          QStringLiteral("Berkas %1 bukan DataBase Kursan (%2). Berkas itu "
+                                         "tidak diubah.")
+                              .arg(shown, problem)};
+        });
     return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace data {
 
@@ -19,22 +20,22 @@ QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& va
     for (const QVariant& v : values)
         q.addBindValue(v);
     if (!q.exec())
-        throw Error(QStringLiteral("Data penempatan tidak dapat dibaca: %1")
-                        .arg(q.lastError().text()));
+        throw Error(
+            QStringLiteral("Data penempatan tidak dapat dibaca: %1").arg(q.lastError().text()));
     return q;
 }
 
-std::vector<UnitName> readUnits(const QSqlDatabase& db)
+std::vector<occupancy::UnitName> readUnits(const QSqlDatabase& db)
 {
     QSqlQuery q = run(db, QStringLiteral("SELECT Kode_Unit, Unit FROM TUnit ORDER BY rowid"), {});
-    std::vector<UnitName> units;
+    std::vector<occupancy::UnitName> units;
     while (q.next())
         units.push_back({q.value(0).toString(), q.value(1).toString()});
     return units;
 }
 
 // The unit is not joined: the board names units from its own list.
-std::vector<GrantedPlacement> readPlacements(const QSqlDatabase& db)
+std::vector<occupancy::GrantedPlacement> readPlacements(const QSqlDatabase& db)
 {
     QSqlQuery q = run(db,
                       QStringLiteral("SELECT TKegiatan.rowid, TKegiatan.Kode_Unit,"
@@ -45,18 +46,17 @@ std::vector<GrantedPlacement> readPlacements(const QSqlDatabase& db)
                                      " JOIN TSurat ON TSurat.Ns = TKursan.Ns"
                                      " WHERE TSurat.Jawaban = ? ORDER BY TKegiatan.rowid"),
                       {Granted});
-    std::vector<GrantedPlacement> placements;
+    std::vector<occupancy::GrantedPlacement> placements;
     while (q.next())
-        placements.push_back({q.value(0).toLongLong(), q.value(1).toString(),
-                              q.value(2).toString(), q.value(3).toString(),
-                              q.value(4).toString(), q.value(5).toString()});
+        placements.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
+                              q.value(3).toString(), q.value(4).toString(), q.value(5).toString()});
     return placements;
 }
 } // namespace
 
-BoardData readBoardData()
+occupancy::BoardData readBoardData()
 {
-    BoardData board;
+    occupancy::BoardData board;
     const QString name = Database::uniqueName(QStringLiteral("papan"));
     try {
         QSqlDatabase db = Database::connect(name, true);
@@ -83,6 +83,47 @@ QStringList grantedPeriods(const QSqlDatabase& db, const QString& unitCode, qint
     while (q.next())
         periods << q.value(0).toString();
     return periods;
+}
+
+QStringList placedUnits(const QSqlDatabase& db, const QString& month, const QString& year)
+{
+    // Only the month's rows are fetched: a snapshot of every placement would cost several
+    // times as much on a large database.
+    QSqlQuery q = run(db, QStringLiteral("SELECT Unit FROM QAktiv WHERE Bulan = ? AND Tahun = ?"),
+                      {month, year});
+    QStringList units;
+    while (q.next())
+        if (!q.value(0).isNull())
+            units << q.value(0).toString();
+    return units;
+}
+
+Rows readPlacementList()
+{
+    Rows rows;
+    QString why;
+    const QString name = Database::uniqueName(QStringLiteral("ekspor"));
+    {
+        QSqlDatabase db = Database::connect(name, true);
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (q.exec(QStringLiteral("SELECT * FROM QSPM"))) {
+            for (int i = 0; i < q.record().count(); ++i)
+                rows.columns << q.record().fieldName(i);
+            while (q.next()) {
+                QStringList values;
+                for (int i = 0; i < rows.columns.size(); ++i)
+                    values << q.value(i).toString();
+                rows.append(values);
+            }
+        }
+        if (q.lastError().isValid())
+            why = q.lastError().text();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!why.isEmpty())
+        throw Error(QStringLiteral("Data SPM tidak dapat dibaca: %1").arg(why));
+    return rows;
 }
 
 } // namespace data

@@ -15,15 +15,14 @@ namespace {
 QString quoted(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
 
 // Turns a refusal of the database into a sentence the user can act on.
-QString refusal(const QSqlError& error, const QStringList& columns,
-                const QVector<QVariant>& values)
+QString refusal(const QSqlError& error, const QStringList& columns, const QVector<QVariant>& values)
 {
     const QString db = error.databaseText();
     const QString prefix = QStringLiteral("UNIQUE constraint failed: ");
-    int at = db.indexOf(prefix);
+    const qsizetype at = db.indexOf(prefix);
     if (at >= 0) {
         QString column = db.mid(at + prefix.size()).section(',', 0, 0).section('.', 1).trimmed();
-        int c = columns.indexOf(column);
+        const qsizetype c = columns.indexOf(column);
         QString value = c >= 0 ? values[c].toString() : QString();
         return QStringLiteral("Data tidak dapat disimpan: %1 \"%2\" sudah ada dalam DataBase.")
             .arg(column, value);
@@ -59,8 +58,8 @@ bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringLi
     sqlite3* con = nativeHandle(db);
     sqlite3_stmt* stmt = nullptr;
     const QByteArray utf8 = sql.toUtf8();
-    if (!con || sqlite3_prepare_v2(con, utf8.constData(), int(utf8.size()), &stmt, nullptr) !=
-                    SQLITE_OK)
+    if (!con ||
+        sqlite3_prepare_v2(con, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
         return false;
     const int count = sqlite3_column_count(stmt);
     for (int i = first; i < count; ++i)
@@ -140,7 +139,7 @@ void RecordSet::refresh()
 
 int RecordSet::columnIndex(const QString& name) const
 {
-    for (int i = 0; i < m_columns.size(); ++i)
+    for (int i = 0; i < columnCount(); ++i)
         if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
@@ -156,8 +155,8 @@ int RecordSet::checkedColumn(const QString& name) const
 
 bool RecordSet::isNewRow() const { return hasCurrent() && current().rowid < 0 && m_isTable; }
 
-RecordSet::Row& RecordSet::current() { return m_rows[m_visible[m_pos]]; }
-const RecordSet::Row& RecordSet::current() const { return m_rows[m_visible[m_pos]]; }
+RecordSet::Row& RecordSet::current() { return m_rows[size_t(m_visible[m_pos])]; }
+const RecordSet::Row& RecordSet::current() const { return rowAt(m_pos); }
 
 void RecordSet::requireCurrent() const
 {
@@ -198,13 +197,13 @@ void RecordSet::moveFirst()
 void RecordSet::moveLast()
 {
     leaveRow();
-    setPosition(m_visible.isEmpty() ? 0 : m_visible.size() - 1);
+    setPosition(m_visible.isEmpty() ? 0 : recordCount() - 1);
 }
 
 void RecordSet::moveNext()
 {
     leaveRow();
-    setPosition(std::min<int>(m_pos + 1, m_visible.size()));
+    setPosition(std::min(m_pos + 1, recordCount()));
 }
 
 void RecordSet::moveTo(int visibleRow)
@@ -212,7 +211,7 @@ void RecordSet::moveTo(int visibleRow)
     if (visibleRow == m_pos)
         return;
     leaveRow();
-    setPosition(std::clamp<int>(visibleRow, 0, m_visible.size()));
+    setPosition(std::clamp(visibleRow, 0, recordCount()));
 }
 
 bool RecordSet::moveToRowid(qint64 rowid)
@@ -220,12 +219,12 @@ bool RecordSet::moveToRowid(qint64 rowid)
     if (rowid >= 0 && hasCurrent() && current().rowid == rowid)
         return true;
     leaveRow(); // may drop an untouched new row, so the rows are searched afterwards
-    for (int i = 0; i < m_visible.size(); ++i)
-        if (rowid >= 0 && m_rows[m_visible[i]].rowid == rowid) {
+    for (int i = 0; i < recordCount(); ++i)
+        if (rowid >= 0 && rowAt(i).rowid == rowid) {
             setPosition(i);
             return true;
         }
-    setPosition(m_visible.size());
+    setPosition(recordCount());
     return false;
 }
 
@@ -243,7 +242,7 @@ void RecordSet::addNew()
     m_original = m_rows.back().values;
     m_changed = QVector<bool>(m_columns.size(), false);
     emit rowsReset();
-    setPosition(m_visible.size() - 1);
+    setPosition(recordCount() - 1);
 }
 
 qint64 RecordSet::writeCurrent(QSqlDatabase& db)
@@ -270,7 +269,7 @@ qint64 RecordSet::writeCurrent(QSqlDatabase& db)
         return row.rowid;
     QStringList sets;
     QVector<int> changed;
-    for (int i = 0; i < m_columns.size(); ++i)
+    for (int i = 0; i < columnCount(); ++i)
         if (m_changed.value(i)) {
             sets << quoted(m_columns[i]) + "=?";
             changed << i;
@@ -292,28 +291,24 @@ void RecordSet::acceptWrite(qint64 rowid)
     m_dirty = false;
 }
 
-void RecordSet::update()
-{
-    acceptWrite(writeCurrent(m_db));
-}
+void RecordSet::update() { acceptWrite(writeCurrent(m_db)); }
 
 void RecordSet::cancelUpdate()
 {
     if (!hasCurrent())
         return;
     if (isNewRow()) {
-        const int index = m_visible[m_pos];
-        m_rows.erase(m_rows.begin() + index);
+        m_rows.erase(m_rows.begin() + m_visible[m_pos]);
         m_dirty = false;
         applyFilter();
         emit rowsReset();
-        setPosition(std::min<int>(m_pos, m_visible.size()));
+        setPosition(std::min(m_pos, recordCount()));
         return;
     }
     if (m_dirty) {
         current().values = m_original;
         m_dirty = false;
-        for (int i = 0; i < m_columns.size(); ++i)
+        for (int i = 0; i < columnCount(); ++i)
             emit fieldChanged(i);
     }
 }
@@ -348,7 +343,7 @@ void RecordSet::acceptDelete()
     const int pos = m_pos;
     applyFilter();
     emit rowsReset();
-    setPosition(std::min<int>(pos, m_visible.size()));
+    setPosition(std::min(pos, recordCount()));
 }
 
 QVector<RecordSet::Test> RecordSet::resolve(const Criterion& c) const
@@ -371,12 +366,12 @@ bool RecordSet::find(const Criterion& criterion)
 {
     const QVector<Test> tests = resolve(criterion);
     leaveRow();
-    for (int i = std::max(m_pos, 0); i < m_visible.size(); ++i)
-        if (matches(m_rows[m_visible[i]], tests)) {
+    for (int i = std::max(m_pos, 0); i < recordCount(); ++i)
+        if (matches(rowAt(i), tests)) {
             setPosition(i);
             return true;
         }
-    setPosition(m_visible.size());
+    setPosition(recordCount());
     return false;
 }
 
@@ -384,9 +379,9 @@ void RecordSet::applyFilter()
 {
     const QVector<Test> tests = resolve(m_filter);
     m_visible.clear();
-    m_visible.reserve(int(m_rows.size()));
+    m_visible.reserve(qsizetype(m_rows.size()));
     for (int i = 0; i < int(m_rows.size()); ++i)
-        if (tests.isEmpty() || matches(m_rows[i], tests))
+        if (tests.isEmpty() || matches(m_rows[size_t(i)], tests))
             m_visible.push_back(i);
 }
 
@@ -405,7 +400,7 @@ void RecordSet::clearFilter() { setFilter(Criterion()); }
 QVariant RecordSet::field(int column) const
 {
     requireCurrent();
-    if (column < 0 || column >= m_columns.size())
+    if (column < 0 || column >= columnCount())
         throw Error(QStringLiteral("Kolom %1 tidak ada pada %2.").arg(column).arg(m_source));
     return current().values.value(column);
 }
@@ -416,7 +411,7 @@ void RecordSet::setField(int column, const QVariant& value)
 {
     requireCurrent();
     requireTable();
-    if (column < 0 || column >= m_columns.size())
+    if (column < 0 || column >= columnCount())
         throw Error(QStringLiteral("Kolom %1 tidak ada pada %2.").arg(column).arg(m_source));
     Row& row = current();
     const QVariant old = row.values.value(column);
@@ -437,12 +432,11 @@ void RecordSet::setField(const QString& column, const QVariant& value)
     setField(checkedColumn(column), value);
 }
 
-QVariant RecordSet::value(int visibleRow, int column) const
+QVariant RecordSet::value(int row, int column) const
 {
-    if (visibleRow < 0 || visibleRow >= m_visible.size() || column < 0 ||
-        column >= m_columns.size())
+    if (row < 0 || row >= recordCount() || column < 0 || column >= columnCount())
         return {};
-    return m_rows[m_visible[visibleRow]].values.value(column);
+    return rowAt(row).values.value(column);
 }
 
 namespace {
@@ -472,17 +466,16 @@ void saveTogether(std::initializer_list<RecordSet*> sets)
     if (sets.size() == 0)
         return;
     std::vector<qint64> ids;
-    together(
-        (*sets.begin())->database(),
-        [&](QSqlDatabase& db) {
-            for (RecordSet* rs : sets)
-                ids.push_back(rs->writeCurrent(db));
-        },
-        [&] {
-            size_t i = 0;
-            for (RecordSet* rs : sets)
-                rs->acceptWrite(ids[i++]);
-        });
+    together((*sets.begin())->database(),
+             [&](QSqlDatabase& db) {
+                 for (RecordSet* rs : sets)
+                     ids.push_back(rs->writeCurrent(db));
+             },
+             [&] {
+                 size_t i = 0;
+                 for (RecordSet* rs : sets)
+                     rs->acceptWrite(ids[i++]);
+             });
 }
 
 void deleteTogether(RecordSet* removed, std::initializer_list<RecordSet*> stored)

@@ -35,15 +35,16 @@ public:
     const QString& source() const { return m_source; }
     QSqlDatabase database() const { return m_db; }
 
-    int columnCount() const { return m_columns.size(); }
+    int columnCount() const { return int(m_columns.size()); }
     const QStringList& columnNames() const { return m_columns; }
     int columnIndex(const QString& name) const; // -1 when there is no such column
 
     // Visible rows (through the filter) and the current one.
-    int recordCount() const { return m_visible.size(); }
+    // A snapshot is held in memory, so its rows and columns are counted in int.
+    int recordCount() const { return int(m_visible.size()); }
     int position() const { return m_pos; } // index among the visible rows
-    bool eof() const { return m_pos >= m_visible.size(); }
-    bool hasCurrent() const { return m_pos >= 0 && m_pos < m_visible.size(); }
+    bool eof() const { return m_pos >= recordCount(); }
+    bool hasCurrent() const { return m_pos >= 0 && m_pos < recordCount(); }
     bool isNewRow() const;
     bool isDirty() const { return m_dirty; }
 
@@ -110,6 +111,7 @@ private:
     int checkedColumn(const QString& name) const;
     Row& current();
     const Row& current() const;
+    const Row& rowAt(int visible) const { return m_rows[size_t(m_visible[visible])]; }
     void setPosition(int pos);
 
     QSqlDatabase m_db;
@@ -122,8 +124,8 @@ private:
     int m_pos = 0;
     Criterion m_filter;
     bool m_dirty = false;
-    PackedRow m_original; // the current row before its changes
-    QVector<bool> m_changed;      // which columns the user changed
+    PackedRow m_original;    // the current row before its changes
+    QVector<bool> m_changed; // which columns the user changed
 };
 
 // Stores the current row of every record set in one transaction: all or none.

@@ -1,5 +1,5 @@
 -- The Kursan database: four tables and the five stored queries the forms open like tables.
--- Column order is binding: forms read and write some columns by position.
+-- Column order is binding: every file is checked against these columns, in this order.
 
 CREATE TABLE TUnit (
     Kode_Unit TEXT PRIMARY KEY,

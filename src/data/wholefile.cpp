@@ -40,11 +40,12 @@ void writeWhole(const QString& target, const QString& what,
         throw failed(why);
     // A temporary file is private to its owner; the result is an ordinary file like any other.
     const QFileInfo old(target);
-    const QFile::Permissions ownerOnly =
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
-    part.setPermissions(old.exists()                  ? old.permissions()
-                        : access == Access::OwnerOnly ? ownerOnly
-                                                      : ownerOnly | QFile::ReadGroup | QFile::ReadOther);
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                         QFile::WriteUser;
+    part.setPermissions(old.exists() ? old.permissions()
+                        : access == Access::OwnerOnly
+                            ? ownerOnly
+                            : ownerOnly | QFile::ReadGroup | QFile::ReadOther);
     std::error_code error;
     std::filesystem::rename(fsPath(part.fileName()), fsPath(target), error);
     if (error)
@@ -60,8 +61,8 @@ bool makeOwnerFolder(const QString& dir)
     const QString parent = info.absolutePath();
     if (parent == info.absoluteFilePath() || !makeOwnerFolder(parent))
         return false;
-    return QDir().mkdir(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
-           || QFileInfo(dir).isDir();
+    return QDir().mkdir(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ||
+           QFileInfo(dir).isDir();
 }
 
 } // namespace data

@@ -1,10 +1,10 @@
 #include "forms/frmCari.h"
 
 #include "data/recordset.h"
-#include "forms/searchcallers.h"
 #include "platform/guard.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
+#include "rules/numbering.h"
 #include "ui_frmCari.h"
 
 using namespace platform;
@@ -12,40 +12,15 @@ using namespace platform;
 namespace {
 const QString Hint = QStringLiteral("-----Pilih Fields-----");
 
-bool isDigits(const QString& text)
-{
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
-}
-
-// Digits without their leading zeros ("0" stays), so numbers of any length compare exactly.
-QString significant(const QString& digits)
-{
-    int i = 0;
-    while (i < digits.size() - 1 && digits[i] == u'0')
-        ++i;
-    return digits.mid(i);
-}
-
-// Trainee numbers are kept with at least three digits: 001 … 999, 1000 ….
-QString traineeNumberForm(const QString& digits)
-{
-    return significant(digits).rightJustified(3, u'0');
-}
-
 // First visible row whose column holds a trainee number equal in value to `digits`; none
 // leaves the record set at EOF.
 void findTraineeNumber(data::RecordSet* rs, const QString& column, const QString& digits)
 {
     const int col = rs->columnIndex(column);
-    const QString wanted = significant(digits);
+    const QString wanted = numbering::significantDigits(digits);
     for (int row = 0; row < rs->recordCount(); ++row) {
         const QString np = rs->value(row, col).toString().trimmed();
-        if (isDigits(np) && significant(np) == wanted) {
+        if (numbering::isDigits(np) && numbering::significantDigits(np) == wanted) {
             rs->moveTo(row);
             return;
         }
@@ -55,18 +30,18 @@ void findTraineeNumber(data::RecordSet* rs, const QString& column, const QString
 } // namespace
 
 frmCari::frmCari(QWidget* owner)
-    : Form(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                      Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::frmCari>())
+    : Form(owner,
+           Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_ui(std::make_unique<Ui::frmCari>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setFixedSize(size());
-    ui->Combo1->setEditText(Hint);
+    m_ui->Combo1->setEditText(Hint);
     enterPressesButtons(this);
 
-    connect(ui->Command1, &QPushButton::clicked, this, &frmCari::Command1_Click);
-    connect(ui->Command2, &QPushButton::clicked, this, &frmCari::Command2_Click);
-    onKeyPress(ui->Text1, [this](int key) { return Text1_KeyPress(key); });
+    connect(m_ui->Command1, &QPushButton::clicked, this, &frmCari::Command1_Click);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &frmCari::Command2_Click);
+    onKeyPress(m_ui->Text1, [this](int key) { return Text1_KeyPress(key); });
     centre();
 }
 
@@ -75,37 +50,38 @@ frmCari::~frmCari() = default;
 void frmCari::addField(const QString& item)
 {
     // The first item of an empty list would otherwise become the pick on its own.
-    const int index = ui->Combo1->currentIndex();
-    const QString shown = ui->Combo1->currentText();
-    ui->Combo1->addItem(item);
-    ui->Combo1->setCurrentIndex(index);
-    ui->Combo1->setEditText(shown);
+    const int index = m_ui->Combo1->currentIndex();
+    const QString shown = m_ui->Combo1->currentText();
+    m_ui->Combo1->addItem(item);
+    m_ui->Combo1->setCurrentIndex(index);
+    m_ui->Combo1->setEditText(shown);
 }
 
-data::RecordSet* frmCari::callerRecordset() const
+void frmCari::searchIn(data::RecordSet* records, const forms::SearchFields& fields)
 {
-    const forms::SearchCaller* caller = forms::searchCaller(FormAsal);
-    return caller ? forms::searchedRecordset(*caller, parentWidget()) : nullptr;
+    m_records = records;
+    m_fields = fields;
+    for (const QString& item : fields.items())
+        addField(item);
+    setWindowTitle(fields.caption);
 }
 
 void frmCari::Command1_Click()
 {
-    FormAsal = windowTitle();
-    const forms::SearchCaller* caller = forms::searchCaller(FormAsal);
-    data::RecordSet* rs = callerRecordset();
-    if (!caller || !rs)
+    data::RecordSet* rs = m_records;
+    if (!rs || m_fields.fields.isEmpty())
         return;
-    const forms::SearchField& field = caller->fieldFor(ui->Combo1->currentText());
+    const forms::SearchField& field = m_fields.fieldFor(m_ui->Combo1->currentText());
     const bool searched = guarded(this, [&] {
         rs->moveFirst();
         if (field.match == forms::Match::TraineeNumber) {
             CekNp();
-            if (isDigits(ui->Text1->text())) {
-                findTraineeNumber(rs, field.column, ui->Text1->text());
+            if (numbering::isDigits(m_ui->Text1->text())) {
+                findTraineeNumber(rs, field.column, m_ui->Text1->text());
                 return;
             }
         }
-        rs->find(data::Criterion::equals(field.column, ui->Text1->text()));
+        rs->find(data::Criterion::equals(field.column, m_ui->Text1->text()));
     });
     if (searched)
         pesan();
@@ -113,7 +89,7 @@ void frmCari::Command1_Click()
 
 void frmCari::pesan()
 {
-    data::RecordSet* rs = callerRecordset();
+    data::RecordSet* rs = m_records;
     if (!rs)
         return;
     if (!rs->eof()) {
@@ -125,17 +101,17 @@ void frmCari::pesan()
     guarded(this, [rs] { rs->moveFirst(); });
     // The user tries another value here, not in the form behind.
     showWindow(this);
-    ui->Text1->setFocus();
-    ui->Text1->selectAll();
+    m_ui->Text1->setFocus();
+    m_ui->Text1->selectAll();
 }
 
 void frmCari::CekNp()
 {
     // Typed digits are read as a number, so 1, 001 and 000001 all name trainee 001; other
     // text is searched as it stands.
-    const QString typed = ui->Text1->text().trimmed();
-    if (isDigits(typed))
-        ui->Text1->setText(traineeNumberForm(typed));
+    const QString typed = m_ui->Text1->text().trimmed();
+    if (numbering::isDigits(typed))
+        m_ui->Text1->setText(numbering::traineeNumberForm(typed));
 }
 
 bool frmCari::Text1_KeyPress(int key)
@@ -148,14 +124,8 @@ bool frmCari::Text1_KeyPress(int key)
 
 void frmCari::Command2_Click() { unload(); }
 
-frmCari* openSearch(QWidget* caller, const QString& form)
+frmCari* openSearch(QWidget* caller, data::RecordSet* records, const forms::SearchFields& fields)
 {
-    const QString name = form.isEmpty() ? QString::fromLatin1(caller->metaObject()->className())
-                                        : form;
-    const forms::SearchCaller* entry = forms::searchCaller(name);
-    Q_ASSERT_X(entry, "openSearch", "the form has no row in the search callers table");
-    if (!entry)
-        return nullptr;
     frmCari* search = window<frmCari>(caller);
     if (search->parentWidget() != caller) {
         // Another form asked last; the window now belongs to this one (and stays where it is).
@@ -163,9 +133,7 @@ frmCari* openSearch(QWidget* caller, const QString& form)
         search->setParent(caller, search->windowFlags());
         search->move(at);
     }
-    for (const QString& item : entry->items())
-        search->addField(item);
-    search->setWindowTitle(name);
+    search->searchIn(records, fields);
     showWindow(search);
     return search;
 }

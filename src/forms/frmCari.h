@@ -1,7 +1,9 @@
 #pragma once
 
+#include "forms/searchfields.h"
 #include "platform/windows.h"
 
+#include <QPointer>
 #include <memory>
 
 namespace Ui {
@@ -12,35 +14,34 @@ namespace data {
 class RecordSet;
 }
 
-// The one search window of the program. A form that searches appends its field names, sets
-// the caption to its own form name and shows the window owned by itself (openSearch does all
-// three); "&Cari" moves that form's data control to the first row whose column equals the
-// value typed.
+// The one search window of the program. A form that searches hands it the record set to search
+// and its search fields (openSearch); the window lists the fields, takes the caption the fields
+// name and shows itself owned by that form. "&Cari" moves the record set to the first row
+// whose column equals the value typed.
 class frmCari : public platform::Form {
     Q_OBJECT
 public:
     explicit frmCari(QWidget* owner = nullptr);
     ~frmCari() override;
 
-    // Appends a field name to the list; what the box shows stays until the user picks.
-    void addField(const QString& item);
+    // From now on searches `records` by `fields`: their items are appended to the list (what
+    // the box shows stays until the user picks) and their caption is the window's.
+    void searchIn(data::RecordSet* records, const forms::SearchFields& fields);
 
     void Command1_Click();
+
+private:
     void Command2_Click();
     bool Text1_KeyPress(int key);
     void pesan();
     void CekNp();
+    void addField(const QString& item);
 
-    // The caller's form name, taken from the caption at the start of every search.
-    QString FormAsal;
-
-private:
-    data::RecordSet* callerRecordset() const;
-
-    std::unique_ptr<Ui::frmCari> ui;
+    std::unique_ptr<Ui::frmCari> m_ui;
+    QPointer<data::RecordSet> m_records; // the caller's; gone with it
+    forms::SearchFields m_fields;
 };
 
-// What a form does to search: appends its fields to the search window (loading it if need
-// be), sets the window's caption to the form's name and shows it modeless, owned by the form.
-// `form` defaults to the caller's class name ("frmUnit", "frmKursan", "frmSPM").
-frmCari* openSearch(QWidget* caller, const QString& form = {});
+// What a form does to search: hands the search window (loaded if need be, and now owned by the
+// form) its record set and fields, and shows the window modeless.
+frmCari* openSearch(QWidget* caller, data::RecordSet* records, const forms::SearchFields& fields);

@@ -9,7 +9,7 @@ namespace Ui {
 class frmDaftarPenempatan;
 }
 
-namespace data {
+namespace occupancy {
 struct GrantedPlacement;
 }
 
@@ -23,8 +23,8 @@ public:
 
     // Replaces the list; `title` heads it and captions the window.
     void showPlacements(const QString& title,
-                        const std::vector<const data::GrantedPlacement*>& placements);
+                        const std::vector<const occupancy::GrantedPlacement*>& placements);
 
 private:
-    std::unique_ptr<Ui::frmDaftarPenempatan> ui;
+    std::unique_ptr<Ui::frmDaftarPenempatan> m_ui;
 };

@@ -1,22 +1,22 @@
 #include "forms/frmKursan.h"
 
+#include "data/clock.h"
 #include "data/datacontrol.h"
 #include "data/error.h"
+#include "data/lookups.h"
+#include "data/placements.h"
 #include "data/sequences.h"
 #include "forms/frmCari.h"
-#include "forms/numbering.h"
-#include "forms/quota.h"
 #include "platform/binding.h"
 #include "platform/combolock.h"
-#include "platform/clock.h"
 #include "platform/guard.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
-#include "reports/show.h"
-#include "shell/frmMenu.h"
+#include "preview/show.h"
+#include "rules/calendar.h"
+#include "rules/numbering.h"
+#include "rules/quota.h"
 #include "ui_frmKursan.h"
-
-#include <QSqlQuery>
 
 using namespace platform;
 
@@ -30,58 +30,58 @@ const QString NumberLimit = QStringLiteral("Nomor Kursan sudah mencapai batas 99
 
 frmKursan::frmKursan(QWidget* owner)
     : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::frmKursan>())
+      m_ui(std::make_unique<Ui::frmKursan>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setFixedSize(size());
 
-    Adodc1 = new data::DataControl(this, QStringLiteral("Adodc1"), QStringLiteral("TKursan"));
-    bindGrid(ui->DataGrid1, Adodc1->recordset());
+    m_trainees = new data::DataControl(this, QStringLiteral("Adodc1"), QStringLiteral("TKursan"));
+    bindGrid(m_ui->DataGrid1, m_trainees->recordset());
     const std::pair<QLineEdit*, const char*> bound[] = {
-        {ui->txtNoKursan, "Np"},
-        {ui->txtNim, "Nim"},
-        {ui->txtNama, "Nama_Kursan"},
-        {ui->txtTempatLahir, "Tempat_Lahir"},
-        {ui->txtTglLahir, "Tanggal_Lahir"},
-        {ui->txtAlamat, "Alamat"},
-        {ui->txtNoTelepon, "Telepon"},
-        {ui->txtNamaInstansi, "Instansi"},
-        {ui->txtJurusan, "Jurusan"},
-        {ui->txtTujuan, "Tujuan"},
-        {ui->txtNoSurat, "Ns"},
+        {m_ui->txtNoKursan, "Np"},
+        {m_ui->txtNim, "Nim"},
+        {m_ui->txtNama, "Nama_Kursan"},
+        {m_ui->txtTempatLahir, "Tempat_Lahir"},
+        {m_ui->txtTglLahir, "Tanggal_Lahir"},
+        {m_ui->txtAlamat, "Alamat"},
+        {m_ui->txtNoTelepon, "Telepon"},
+        {m_ui->txtNamaInstansi, "Instansi"},
+        {m_ui->txtJurusan, "Jurusan"},
+        {m_ui->txtTujuan, "Tujuan"},
+        {m_ui->txtNoSurat, "Ns"},
     };
     for (const auto& [box, column] : bound)
-        bindText(box, Adodc1->recordset(), QString::fromLatin1(column));
+        bindText(box, m_trainees->recordset(), QString::fromLatin1(column));
 
     enterPressesButtons(this);
-    connect(ui->cmdTambah, &QPushButton::clicked, this, &frmKursan::cmdTambah_Click);
-    connect(ui->cmdSimpan, &QPushButton::clicked, this, &frmKursan::cmdSimpan_Click);
-    connect(ui->cmdEdit, &QPushButton::clicked, this, &frmKursan::cmdEdit_Click);
-    connect(ui->cmdHapus, &QPushButton::clicked, this, &frmKursan::cmdHapus_Click);
-    connect(ui->cmdKeluar, &QPushButton::clicked, this, &frmKursan::cmdKeluar_Click);
-    connect(ui->cmdCari, &QPushButton::clicked, this, &frmKursan::cmdCari_Click);
-    connect(ui->Command2, &QPushButton::clicked, this, &frmKursan::Command2_Click);
-    connect(ui->Command1, &QPushButton::clicked, this, &frmKursan::Command1_Click);
+    connect(m_ui->cmdTambah, &QPushButton::clicked, this, &frmKursan::cmdTambah_Click);
+    connect(m_ui->cmdSimpan, &QPushButton::clicked, this, &frmKursan::cmdSimpan_Click);
+    connect(m_ui->cmdEdit, &QPushButton::clicked, this, &frmKursan::cmdEdit_Click);
+    connect(m_ui->cmdHapus, &QPushButton::clicked, this, &frmKursan::cmdHapus_Click);
+    connect(m_ui->cmdKeluar, &QPushButton::clicked, this, &frmKursan::cmdKeluar_Click);
+    connect(m_ui->cmdCari, &QPushButton::clicked, this, &frmKursan::cmdCari_Click);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &frmKursan::Command2_Click);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &frmKursan::Command1_Click);
 
-    onKeyPress(ui->txtNim, [this](int key) { return txtNim_KeyPress(key); });
-    onKeyPress(ui->txtNama, [this](int key) { return txtNama_KeyPress(key); });
-    onKeyPress(ui->txtTempatLahir, [this](int key) { return txtTempatLahir_KeyPress(key); });
-    onKeyPress(ui->txtTglLahir, [this](int key) { return txtTglLahir_KeyPress(key); });
-    onKeyPress(ui->txtAlamat, [this](int key) { return txtAlamat_KeyPress(key); });
-    onKeyPress(ui->txtNoTelepon, [this](int key) { return txtNoTelepon_KeyPress(key); });
-    onKeyPress(ui->txtNamaInstansi, [this](int key) { return txtNamaInstansi_KeyPress(key); });
-    onKeyPress(ui->txtJurusan, [this](int key) { return txtJurusan_KeyPress(key); });
-    onKeyPress(ui->txtTujuan, [this](int key) { return txtTujuan_KeyPress(key); });
-    onKeyPress(ui->txtNoSurat, [this](int key) { return txtNoSurat_KeyPress(key); });
-    onKeyPress(ui->txtJumlah, [this](int key) { return txtJumlah_KeyPress(key); });
+    onKeyPress(m_ui->txtNim, [this](int key) { return txtNim_KeyPress(key); });
+    onKeyPress(m_ui->txtNama, [this](int key) { return txtNama_KeyPress(key); });
+    onKeyPress(m_ui->txtTempatLahir, [this](int key) { return txtTempatLahir_KeyPress(key); });
+    onKeyPress(m_ui->txtTglLahir, [this](int key) { return txtTglLahir_KeyPress(key); });
+    onKeyPress(m_ui->txtAlamat, [this](int key) { return txtAlamat_KeyPress(key); });
+    onKeyPress(m_ui->txtNoTelepon, [this](int key) { return txtNoTelepon_KeyPress(key); });
+    onKeyPress(m_ui->txtNamaInstansi, [this](int key) { return txtNamaInstansi_KeyPress(key); });
+    onKeyPress(m_ui->txtJurusan, [this](int key) { return txtJurusan_KeyPress(key); });
+    onKeyPress(m_ui->txtTujuan, [this](int key) { return txtTujuan_KeyPress(key); });
+    onKeyPress(m_ui->txtNoSurat, [this](int key) { return txtNoSurat_KeyPress(key); });
+    onKeyPress(m_ui->txtJumlah, [this](int key) { return txtJumlah_KeyPress(key); });
 
     // Form_Load
     isicombo1();
-    ui->Combo1->setEditText(MonthHint);
-    ui->txtBantu->hide();
+    m_ui->Combo1->setEditText(MonthHint);
+    m_ui->txtBantu->hide();
     setMode(Mode::Browse);
-    bulan = today().toString(QStringLiteral("MM"));
-    tahun = today().toString(QStringLiteral("yyyy"));
+    m_month = data::today().toString(QStringLiteral("MM"));
+    m_year = data::today().toString(QStringLiteral("yyyy"));
     centre();
 }
 
@@ -92,9 +92,9 @@ frmKursan::~frmKursan() = default;
 // The twelve boxes that the two modes lock and unlock.
 QList<QLineEdit*> frmKursan::entryBoxes() const
 {
-    return {ui->txtNoKursan, ui->txtNim,     ui->txtNama,      ui->txtTempatLahir,
-            ui->txtTglLahir, ui->txtAlamat,  ui->txtNoTelepon, ui->txtNamaInstansi,
-            ui->txtJurusan,  ui->txtTujuan,  ui->txtNoSurat,   ui->txtJumlah};
+    return {m_ui->txtNoKursan, m_ui->txtNim,    m_ui->txtNama,      m_ui->txtTempatLahir,
+            m_ui->txtTglLahir, m_ui->txtAlamat, m_ui->txtNoTelepon, m_ui->txtNamaInstansi,
+            m_ui->txtJurusan,  m_ui->txtTujuan, m_ui->txtNoSurat,   m_ui->txtJumlah};
 }
 
 void frmKursan::tutupkunci()
@@ -117,14 +117,15 @@ void frmKursan::setMode(Mode mode)
         tutupkunci();
     else
         bukakunci();
-    for (QPushButton* b : {ui->cmdTambah, ui->cmdEdit, ui->cmdCari, ui->cmdHapus, ui->cmdKeluar})
+    for (QPushButton* b :
+         {m_ui->cmdTambah, m_ui->cmdEdit, m_ui->cmdCari, m_ui->cmdHapus, m_ui->cmdKeluar})
         b->setEnabled(browsing);
-    ui->cmdSimpan->setEnabled(!browsing);
+    m_ui->cmdSimpan->setEnabled(!browsing);
 }
 
 bool frmKursan::requireTrainee()
 {
-    data::RecordSet* trainees = Adodc1->recordset();
+    data::RecordSet* trainees = m_trainees->recordset();
     if (trainees->hasCurrent() && !trainees->isNewRow())
         return true;
     msgBox(NoTrainee, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
@@ -138,14 +139,14 @@ bool frmKursan::requireTrainee()
 // reads the letters already stored.
 data::RecordSet* frmKursan::letters()
 {
-    if (!Adodc2) {
-        Adodc2 = new data::DataControl(this, QStringLiteral("Adodc2"), QStringLiteral("TSurat"),
-                                       data::Reading::AddingOnly);
-        bindText(ui->txtNo, Adodc2->recordset(), QStringLiteral("Ns"));
-        bindText(ui->txtJawaban, Adodc2->recordset(), QStringLiteral("Jawaban"));
-        bindText(ui->txtJumlah, Adodc2->recordset(), QStringLiteral("Jumlah_Kursan"));
+    if (!m_letters) {
+        m_letters = new data::DataControl(this, QStringLiteral("Adodc2"), QStringLiteral("TSurat"),
+                                          data::Reading::AddingOnly);
+        bindText(m_ui->txtNo, m_letters->recordset(), QStringLiteral("Ns"));
+        bindText(m_ui->txtJawaban, m_letters->recordset(), QStringLiteral("Jawaban"));
+        bindText(m_ui->txtJumlah, m_letters->recordset(), QStringLiteral("Jumlah_Kursan"));
     }
-    return Adodc2->recordset();
+    return m_letters->recordset();
 }
 
 // The units are read afresh before every use, so they are opened then too.
@@ -163,16 +164,17 @@ data::RecordSet* frmKursan::readAfresh(data::DataControl*& control, const char* 
 // rows saved since the form opened count.
 void frmKursan::np()
 {
-    noKursan = numbering::nextTraineeNumber(
-        data::lastTraineeNumber(Adodc1->recordset()->database()));
+    m_traineeNumber = numbering::nextTraineeNumber(
+        data::lastTraineeNumber(m_trainees->recordset()->database()));
 }
 
 void frmKursan::NomorSurat()
 {
-    nomor = numbering::nextLetterSequence(data::lastLetterNumber(Adodc1->recordset()->database()));
+    m_letterSequence = numbering::nextLetterSequence(
+        data::lastLetterNumber(m_trainees->recordset()->database()));
 }
 
-void frmKursan::KonverterBln() { romawi = numbering::romanMonth(bulan); }
+void frmKursan::KonverterBln() { m_romanMonth = numbering::romanMonth(m_month); }
 
 // ---- record buttons ----------------------------------------------------------------------
 
@@ -181,11 +183,11 @@ void frmKursan::cmdTambah_Click()
     guarded(this, [this] {
         np();
         // The box would cut a longer number down to one that is already taken.
-        if (noKursan.size() > ui->txtNoKursan->maxLength()) {
+        if (m_traineeNumber.size() > m_ui->txtNoKursan->maxLength()) {
             msgBox(NumberLimit, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
             return;
         }
-        data::RecordSet* trainees = Adodc1->recordset();
+        data::RecordSet* trainees = m_trainees->recordset();
         trainees->addNew();
         try {
             letters()->addNew();
@@ -194,8 +196,8 @@ void frmKursan::cmdTambah_Click()
             throw;
         }
         setMode(Mode::Adding);
-        ui->txtNim->setFocus();
-        ui->txtNoKursan->setText(noKursan);
+        m_ui->txtNim->setFocus();
+        m_ui->txtNoKursan->setText(m_traineeNumber);
     });
 }
 
@@ -203,7 +205,7 @@ void frmKursan::cmdEdit_Click()
 {
     if (!requireTrainee())
         return;
-    m_npBeforeEdit = Adodc1->recordset()->field(QStringLiteral("Np")).toString();
+    m_npBeforeEdit = m_trainees->recordset()->field(QStringLiteral("Np")).toString();
     setMode(Mode::Editing);
 }
 
@@ -215,9 +217,9 @@ bool frmKursan::simpan()
         // A new trainee and its letter are stored together or not at all; an edit changes
         // the trainee row only.
         if (m_mode == Mode::Adding)
-            data::saveTogether({Adodc1->recordset(), letters()});
+            data::saveTogether({m_trainees->recordset(), letters()});
         else
-            Adodc1->recordset()->update();
+            m_trainees->recordset()->update();
     } catch (const data::Error& e) {
         if (!explainTakenNumber())
             msgBox(e.message(), QStringLiteral("Kesalahan"), Icon::Critical, Buttons::Ok, this);
@@ -236,17 +238,14 @@ bool frmKursan::mayClose()
 // form's own words and readies the number box for typing over. False for any other refusal.
 bool frmKursan::explainTakenNumber()
 {
-    const QString typed = ui->txtNoKursan->text();
+    const QString typed = m_ui->txtNoKursan->text();
     if (m_mode == Mode::Editing && typed == m_npBeforeEdit)
         return false;
-    QSqlQuery taken(Adodc1->recordset()->database());
-    taken.prepare(QStringLiteral("SELECT 1 FROM TKursan WHERE Np = ?"));
-    taken.addBindValue(typed);
-    if (!taken.exec() || !taken.next())
+    if (!data::traineeNumberTaken(m_trainees->recordset()->database(), typed))
         return false;
     msgBox(NumberTaken, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
-    ui->txtNoKursan->setFocus();
-    ui->txtNoKursan->selectAll();
+    m_ui->txtNoKursan->setFocus();
+    m_ui->txtNoKursan->selectAll();
     return true;
 }
 
@@ -254,42 +253,40 @@ void frmKursan::cmdHapus_Click()
 {
     if (!requireTrainee())
         return;
-    data::RecordSet* trainees = Adodc1->recordset();
+    data::RecordSet* trainees = m_trainees->recordset();
     const QString trainee = trainees->field(QStringLiteral("Np")).toString() +
                             QStringLiteral(" - ") +
                             trainees->field(QStringLiteral("Nama_Kursan")).toString();
     if (msgBox(QStringLiteral("Anda sangat yakin akan menghapus.\n") + trainee,
-               QStringLiteral("Peringatan"), Icon::Question, Buttons::OkCancel,
-               this) != Answer::Ok)
+               QStringLiteral("Peringatan"), Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
     guarded(this, [this] {
-        Adodc1->recordset()->deleteCurrent();
-        Adodc1->recordset()->moveFirst();
+        m_trainees->recordset()->deleteCurrent();
+        m_trainees->recordset()->moveFirst();
     });
 }
 
-void frmKursan::cmdKeluar_Click()
-{
-    unload();
-    showMainWindow();
-}
+void frmKursan::cmdKeluar_Click() { unload(); }
 
-void frmKursan::cmdCari_Click() { openSearch(this); }
+void frmKursan::cmdCari_Click()
+{
+    openSearch(this, m_trainees->recordset(), forms::traineeSearch());
+}
 
 // The letters of the trainee on screen, as stored: a trainee being added has none yet, so then
 // every letter. The preview's bar widens the choice; the preview belongs to the main window, so
 // it stays open when this form closes.
 void frmKursan::Command2_Click()
 {
-    const data::RecordSet* trainees = Adodc1->recordset();
+    const data::RecordSet* trainees = m_trainees->recordset();
     QString np;
     if (m_mode == Mode::Editing)
         np = m_npBeforeEdit;
     else if (m_mode == Mode::Browse && trainees->hasCurrent())
         np = trainees->field(QStringLiteral("Np")).toString();
-    reports::Selection selection;
+    data::Selection selection;
     if (!np.trimmed().isEmpty())
-        selection = reports::Selection::trainee(np);
+        selection = data::Selection::trainee(np);
     reports::show(QStringLiteral("drSPM"), parentWidget(), selection);
 }
 
@@ -303,22 +300,22 @@ bool frmKursan::moveOn(int key, QWidget* next)
     return true;
 }
 
-bool frmKursan::txtNim_KeyPress(int key) { return moveOn(key, ui->txtNama); }
-bool frmKursan::txtNama_KeyPress(int key) { return moveOn(key, ui->txtTempatLahir); }
-bool frmKursan::txtTempatLahir_KeyPress(int key) { return moveOn(key, ui->txtTglLahir); }
+bool frmKursan::txtNim_KeyPress(int key) { return moveOn(key, m_ui->txtNama); }
+bool frmKursan::txtNama_KeyPress(int key) { return moveOn(key, m_ui->txtTempatLahir); }
+bool frmKursan::txtTempatLahir_KeyPress(int key) { return moveOn(key, m_ui->txtTglLahir); }
 
 bool frmKursan::txtTglLahir_KeyPress(int key)
 {
     // A browsed trainee is only looked at: rewriting the date would change the stored row.
     if (key == KeyEnter && m_mode != Mode::Browse)
-        ui->txtTglLahir->setText(numbering::rewriteBirthDate(ui->txtTglLahir->text()));
-    return moveOn(key, ui->txtAlamat);
+        m_ui->txtTglLahir->setText(numbering::rewriteBirthDate(m_ui->txtTglLahir->text()));
+    return moveOn(key, m_ui->txtAlamat);
 }
 
-bool frmKursan::txtAlamat_KeyPress(int key) { return moveOn(key, ui->txtNoTelepon); }
-bool frmKursan::txtNoTelepon_KeyPress(int key) { return moveOn(key, ui->txtNamaInstansi); }
-bool frmKursan::txtNamaInstansi_KeyPress(int key) { return moveOn(key, ui->txtJurusan); }
-bool frmKursan::txtJurusan_KeyPress(int key) { return moveOn(key, ui->txtTujuan); }
+bool frmKursan::txtAlamat_KeyPress(int key) { return moveOn(key, m_ui->txtNoTelepon); }
+bool frmKursan::txtNoTelepon_KeyPress(int key) { return moveOn(key, m_ui->txtNamaInstansi); }
+bool frmKursan::txtNamaInstansi_KeyPress(int key) { return moveOn(key, m_ui->txtJurusan); }
+bool frmKursan::txtJurusan_KeyPress(int key) { return moveOn(key, m_ui->txtTujuan); }
 
 bool frmKursan::txtTujuan_KeyPress(int key)
 {
@@ -326,51 +323,52 @@ bool frmKursan::txtTujuan_KeyPress(int key)
         return false;
     // Only the new trainee, still unsaved, gets a letter: a row picked in the grid while
     // adding is an existing trainee, and an existing letter row is never renumbered.
-    if (m_mode == Mode::Adding && Adodc1->recordset()->isNewRow() && letters()->isNewRow()) {
+    if (m_mode == Mode::Adding && m_trainees->recordset()->isNewRow() && letters()->isNewRow()) {
         guarded(this, [this] {
             NomorSurat();
             KonverterBln();
-            noSurat = numbering::letterNumber(nomor, romawi, tahun);
-            ui->txtNoSurat->setText(noSurat);
-            ui->txtNo->setText(noSurat);
-            ui->txtJawaban->setText(QStringLiteral("-"));
-            ui->txtJumlah->setText(QStringLiteral("1"));
+            m_letterNumber = numbering::letterNumber(m_letterSequence, m_romanMonth, m_year);
+            m_ui->txtNoSurat->setText(m_letterNumber);
+            m_ui->txtNo->setText(m_letterNumber);
+            m_ui->txtJawaban->setText(QStringLiteral("-"));
+            m_ui->txtJumlah->setText(QStringLiteral("1"));
         });
     }
-    ui->cmdSimpan->setFocus();
+    m_ui->cmdSimpan->setFocus();
     return false;
 }
 
 // The next box, txtJumlah, is never shown, so the chain goes on to "&Simpan".
-bool frmKursan::txtNoSurat_KeyPress(int key) { return moveOn(key, ui->cmdSimpan); }
-bool frmKursan::txtJumlah_KeyPress(int key) { return moveOn(key, ui->cmdSimpan); }
+bool frmKursan::txtNoSurat_KeyPress(int key) { return moveOn(key, m_ui->cmdSimpan); }
+bool frmKursan::txtJumlah_KeyPress(int key) { return moveOn(key, m_ui->cmdSimpan); }
 
 // ---- unit quota detector -----------------------------------------------------------------
 
 void frmKursan::isicombo1()
 {
     // Filling the list leaves the text that the box shows.
-    const QString shown = ui->Combo1->currentText();
-    ui->Combo1->addItems(quota::monthNames());
-    showHint(ui->Combo1, shown);
+    const QString shown = m_ui->Combo1->currentText();
+    m_ui->Combo1->addItems(calendar::monthNames());
+    showHint(m_ui->Combo1, shown);
 }
 
 void frmKursan::Command1_Click()
 {
     guarded(this, [this] {
-        const QString month = ui->Combo1->currentText();
-        data::RecordSet* units = readAfresh(Adoke2, "Adoke2", QStringLiteral("TUnit"));
+        const QString month = m_ui->Combo1->currentText();
+        data::RecordSet* units = readAfresh(m_units, "Adoke2", QStringLiteral("TUnit"));
         // The placements are read on the same connection, afresh, one month at a time.
-        const QStringList placed = quota::placedUnits(
-            units->database(), month, quota::placementYear(month, bulan, tahun));
+        const QStringList placed = data::placedUnits(units->database(), month,
+                                                     quota::placementYear(month, m_month, m_year));
 
         QStringList names;
+        const int unit = units->columnIndex(QStringLiteral("Unit"));
         for (int row = 0; row < units->recordCount(); ++row)
-            names << units->value(row, 1).toString();
-        ui->List1->clear();
-        ui->List1->addItems(names);
-        ui->List2->clear();
+            names << units->value(row, unit).toString();
+        m_ui->List1->clear();
+        m_ui->List1->addItems(names);
+        m_ui->List2->clear();
         if (!placed.isEmpty())
-            ui->List2->addItems(quota::countsPerUnit(names, placed));
+            m_ui->List2->addItems(quota::countsPerUnit(names, placed));
     });
 }

@@ -26,6 +26,18 @@ public:
     explicit frmKursan(QWidget* owner = nullptr);
     ~frmKursan() override;
 
+    // Today's month ("03") and year ("2005"), taken when the form loads.
+    const QString& month() const { return m_month; }
+    const QString& year() const { return m_year; }
+    // The trainee number "&Tambah" worked out last; empty before the first.
+    const QString& traineeNumber() const { return m_traineeNumber; }
+
+protected:
+    bool mayClose() override;
+
+private:
+    enum class Mode { Browse, Adding, Editing };
+
     void tutupkunci();
     void bukakunci();
     void isicombo1();
@@ -55,17 +67,9 @@ public:
     bool txtNoSurat_KeyPress(int key);
     bool txtJumlah_KeyPress(int key);
 
-    // Form-level values: today's month and year taken at load, and the numbers last worked out.
-    QString bulan, tahun, romawi, nomor, noSurat, noKursan;
-
-protected:
-    bool mayClose() override;
-
-private:
-    enum class Mode { Browse, Adding, Editing };
-
     bool simpan();
     QList<QLineEdit*> entryBoxes() const;
+    // The one switch of the form's mode: the boxes' lock and which buttons may be pressed.
     void setMode(Mode mode);
     bool moveOn(int key, QWidget* next);
     bool requireTrainee();
@@ -74,11 +78,17 @@ private:
     data::RecordSet* readAfresh(data::DataControl*& control, const char* name,
                                 const QString& source);
 
-    std::unique_ptr<Ui::frmKursan> ui;
+    std::unique_ptr<Ui::frmKursan> m_ui;
     Mode m_mode = Mode::Browse;
     QString m_npBeforeEdit;
 
-    data::DataControl* Adodc1 = nullptr; // TKursan: the boxes and the grid
-    data::DataControl* Adodc2 = nullptr; // TSurat: the new letter row (see letters())
-    data::DataControl* Adoke2 = nullptr; // TUnit: the units listed by the detector
+    QString m_month, m_year;  // today's, taken at load: "03", "2005"
+    QString m_romanMonth;     // "III"
+    QString m_letterSequence; // the next letter's sequence, "012"
+    QString m_letterNumber;   // the next letter's number, "B/012/III/PKL/2005"
+    QString m_traineeNumber;  // the next trainee's number, "013"
+
+    data::DataControl* m_trainees = nullptr; // "Adodc1", TKursan: the boxes and the grid
+    data::DataControl* m_letters = nullptr;  // "Adodc2", TSurat: the new letter row (letters())
+    data::DataControl* m_units = nullptr;    // "Adoke2", TUnit: the units the detector lists
 };

@@ -1,11 +1,12 @@
 #include "forms/frmPapan.h"
 
+#include "data/clock.h"
 #include "data/placements.h"
 #include "forms/frmDaftarPenempatan.h"
-#include "forms/occupancy.h"
-#include "platform/clock.h"
 #include "platform/guard.h"
 #include "platform/keys.h"
+#include "rules/calendar.h"
+#include "rules/occupancy.h"
 #include "ui_frmPapan.h"
 
 #include <QHeaderView>
@@ -14,9 +15,6 @@ using namespace platform;
 using occupancy::Level;
 
 namespace {
-const QStringList MonthHeads{"Jan", "Feb", "Mar", "Apr", "Mei", "Jun",
-                             "Jul", "Agu", "Sep", "Okt", "Nov", "Des"};
-
 // The legend's colours: amber at the quota, red above it.
 QColor colourOf(Level level)
 {
@@ -33,7 +31,7 @@ QString legendStyle(Level level)
     return QStringLiteral("background: %1; color: black;").arg(colourOf(level).name());
 }
 
-int thisMonth() { return occupancy::monthKey(today().year(), today().month()); }
+int thisMonth() { return occupancy::monthKey(data::today().year(), data::today().month()); }
 
 QString rowTitle(const occupancy::Board::Row& row)
 {
@@ -44,34 +42,34 @@ QString rowTitle(const occupancy::Board::Row& row)
 }
 } // namespace
 
-frmPapan::frmPapan(QWidget* owner) : Form(owner), ui(std::make_unique<Ui::frmPapan>())
+frmPapan::frmPapan(QWidget* owner) : Form(owner), m_ui(std::make_unique<Ui::frmPapan>())
 {
-    ui->setupUi(this);
-    ui->lblPenuh->setStyleSheet(legendStyle(Level::Full));
-    ui->lblLebih->setStyleSheet(legendStyle(Level::Over));
-    QStringList heads = MonthHeads;
+    m_ui->setupUi(this);
+    m_ui->lblPenuh->setStyleSheet(legendStyle(Level::Full));
+    m_ui->lblLebih->setStyleSheet(legendStyle(Level::Over));
+    QStringList heads = calendar::shortMonthNames();
     heads << QStringLiteral("Ada Tempat");
-    ui->grdPapan->setColumnCount(int(heads.size()));
-    ui->grdPapan->setHorizontalHeaderLabels(heads);
-    ui->grdPapan->horizontalHeader()->setMinimumSectionSize(44); // months of one width
-    ui->txtTahun->setValue(today().year());
+    m_ui->grdPapan->setColumnCount(int(heads.size()));
+    m_ui->grdPapan->setHorizontalHeaderLabels(heads);
+    m_ui->grdPapan->horizontalHeader()->setMinimumSectionSize(44); // months of one width
+    m_ui->txtTahun->setValue(data::today().year());
 
-    connect(ui->txtTahun, &QSpinBox::valueChanged, this, &frmPapan::txtTahun_Change);
+    connect(m_ui->txtTahun, &QSpinBox::valueChanged, this, &frmPapan::txtTahun_Change);
     // A double-click, not whatever the style takes for activating a cell.
-    connect(ui->grdPapan, &QTableWidget::doubleClicked, this, &frmPapan::grdPapan_Activate);
-    onKeyPress(ui->grdPapan, [this](int key) {
+    connect(m_ui->grdPapan, &QTableWidget::doubleClicked, this, &frmPapan::grdPapan_Activate);
+    onKeyPress(m_ui->grdPapan, [this](int key) {
         if (key != KeyEnter)
             return false;
-        grdPapan_Activate(ui->grdPapan->currentIndex());
+        grdPapan_Activate(m_ui->grdPapan->currentIndex());
         return true;
     });
-    connect(ui->cmdTakTerbaca, &QPushButton::clicked, this, &frmPapan::cmdTakTerbaca_Click);
-    connect(ui->cmdPerbarui, &QPushButton::clicked, this, &frmPapan::cmdPerbarui_Click);
-    connect(ui->cmdKeluar, &QPushButton::clicked, this, &frmPapan::cmdKeluar_Click);
+    connect(m_ui->cmdTakTerbaca, &QPushButton::clicked, this, &frmPapan::cmdTakTerbaca_Click);
+    connect(m_ui->cmdPerbarui, &QPushButton::clicked, this, &frmPapan::cmdPerbarui_Click);
+    connect(m_ui->cmdKeluar, &QPushButton::clicked, this, &frmPapan::cmdKeluar_Click);
     enterPressesButtons(this);
 
     load();
-    ui->grdPapan->resizeColumnsToContents();
+    m_ui->grdPapan->resizeColumnsToContents();
     centre();
 }
 
@@ -81,7 +79,7 @@ void frmPapan::load()
 {
     m_board = std::make_unique<occupancy::Board>(data::readBoardData());
     const auto& rows = m_board->rows();
-    QTableWidget* grid = ui->grdPapan;
+    QTableWidget* grid = m_ui->grdPapan;
     grid->setRowCount(int(rows.size()));
     const int from = thisMonth();
     for (int r = 0; r < grid->rowCount(); ++r) {
@@ -95,18 +93,18 @@ void frmPapan::load()
                       new QTableWidgetItem(occupancy::monthText(m_board->firstWithRoom(r, from))));
     }
     const int unreadable = int(m_board->unreadable().size());
-    ui->lblTakTerbaca->setText(
+    m_ui->lblTakTerbaca->setText(
         unreadable ? QStringLiteral("%1 penempatan dengan tanggal tidak terbaca").arg(unreadable)
                    : QString());
-    ui->lblTakTerbaca->setVisible(unreadable > 0);
-    ui->cmdTakTerbaca->setVisible(unreadable > 0);
+    m_ui->lblTakTerbaca->setVisible(unreadable > 0);
+    m_ui->cmdTakTerbaca->setVisible(unreadable > 0);
     showYear();
 }
 
 void frmPapan::showYear()
 {
-    const int year = ui->txtTahun->value();
-    QTableWidget* grid = ui->grdPapan;
+    const int year = m_ui->txtTahun->value();
+    QTableWidget* grid = m_ui->grdPapan;
     for (int r = 0; r < grid->rowCount(); ++r)
         for (int c = 0; c < RoomColumn; ++c) {
             const int n = m_board->count(r, occupancy::monthKey(year, c + 1));
@@ -123,10 +121,9 @@ void frmPapan::grdPapan_Activate(const QModelIndex& cell)
 {
     if (!cell.isValid() || cell.column() >= RoomColumn)
         return;
-    const int key = occupancy::monthKey(ui->txtTahun->value(), cell.column() + 1);
-    const QString title = QStringLiteral("%1, %2")
-                              .arg(rowTitle(m_board->rows().at(cell.row())),
-                                   occupancy::monthText(key));
+    const int key = occupancy::monthKey(m_ui->txtTahun->value(), cell.column() + 1);
+    const QString title = QStringLiteral("%1, %2").arg(rowTitle(m_board->rows().at(cell.row())),
+                                                       occupancy::monthText(key));
     auto* list = platform::window<frmDaftarPenempatan>(this);
     list->showPlacements(title, m_board->placementsIn(cell.row(), key));
     showWindow(list);
@@ -143,10 +140,10 @@ void frmPapan::cmdTakTerbaca_Click()
 // Reads the placements again, keeping the year and the cell chosen.
 void frmPapan::cmdPerbarui_Click()
 {
-    const QModelIndex at = ui->grdPapan->currentIndex();
+    const QModelIndex at = m_ui->grdPapan->currentIndex();
     guarded(this, [this] { load(); });
     if (at.isValid())
-        ui->grdPapan->setCurrentCell(at.row(), at.column());
+        m_ui->grdPapan->setCurrentCell(at.row(), at.column());
 }
 
 void frmPapan::cmdKeluar_Click() { unload(); }

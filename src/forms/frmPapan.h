@@ -23,6 +23,9 @@ public:
     explicit frmPapan(QWidget* owner = nullptr);
     ~frmPapan() override;
 
+    static constexpr int RoomColumn = 12; // after the twelve months
+
+private:
     // The year box: the cells show that year.
     void txtTahun_Change();
     // Double-click or Enter on a month's cell lists its trainees.
@@ -30,13 +33,9 @@ public:
     void cmdTakTerbaca_Click();
     void cmdPerbarui_Click();
     void cmdKeluar_Click();
-
-    static constexpr int RoomColumn = 12; // after the twelve months
-
-private:
     void load();
     void showYear();
 
-    std::unique_ptr<Ui::frmPapan> ui;
+    std::unique_ptr<Ui::frmPapan> m_ui;
     std::unique_ptr<occupancy::Board> m_board;
 };

@@ -1,65 +1,61 @@
 #include "forms/frmSPM.h"
 
+#include "data/clock.h"
+#include "data/lookups.h"
 #include "forms/frmCari.h"
-#include "forms/period.h"
 #include "platform/binding.h"
-#include "platform/clock.h"
 #include "platform/combolock.h"
 #include "platform/guard.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
+#include "rules/period.h"
 #include "ui_frmSPM.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
 
 using namespace platform;
 using data::Criterion;
 
-
 frmSPM::frmSPM(QWidget* owner)
     : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      Adodc6(this, QStringLiteral("Adodc6"), QStringLiteral("QSPM")),
-      ui(std::make_unique<Ui::frmSPM>())
+      m_grid(this, QStringLiteral("Adodc6"), QStringLiteral("QSPM")),
+      m_ui(std::make_unique<Ui::frmSPM>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setFixedSize(size());
     for (QWidget* hidden : std::initializer_list<QWidget*>{
-             ui->Label1_7, ui->Text7, ui->txtNSSurat, ui->Text3, ui->txtNP, ui->Text4, ui->Text1,
-             ui->Text2, ui->tutup1, ui->tutup2})
+             m_ui->Label1_7, m_ui->Text7, m_ui->txtNSSurat, m_ui->Text3, m_ui->txtNP, m_ui->Text4,
+             m_ui->Text1, m_ui->Text2, m_ui->tutup1, m_ui->tutup2})
         hidden->hide();
     // Only an entry chosen from a list is a pick; typed text never completes into one.
-    for (QComboBox* combo : {ui->cboNoSurat, ui->cboJawaban, ui->cboUnit})
+    for (QComboBox* combo : {m_ui->cboNoSurat, m_ui->cboJawaban, m_ui->cboUnit})
         combo->setCompleter(nullptr);
     // Text5 and Text6 lie under the boxes that cover them: the keyboard must not reach them,
     // or a key typed "into" the unit would silently replace the placement's unit code.
-    ui->Text5->setFocusPolicy(Qt::NoFocus);
-    ui->Text6->setFocusPolicy(Qt::NoFocus);
+    m_ui->Text5->setFocusPolicy(Qt::NoFocus);
+    m_ui->Text6->setFocusPolicy(Qt::NoFocus);
     bind();
     enterPressesButtons(this);
 
-    connect(ui->cmdTambah, &QPushButton::clicked, this, &frmSPM::cmdTambah_Click);
-    connect(ui->cmdEdit, &QPushButton::clicked, this, &frmSPM::cmdEdit_Click);
-    connect(ui->cmd, &QPushButton::clicked, this, &frmSPM::cmd_Click);
-    connect(ui->cmdHapus, &QPushButton::clicked, this, &frmSPM::cmdHapus_Click);
-    connect(ui->cmdkeluar, &QPushButton::clicked, this, &frmSPM::cmdkeluar_Click);
-    connect(ui->cboNoSurat, &QComboBox::activated, this, &frmSPM::cboNoSurat_Click);
-    connect(ui->cboUnit, &QComboBox::activated, this, &frmSPM::cboUnit_Click);
-    connect(ui->cboJawaban, &QComboBox::activated, this, &frmSPM::cboJawaban_Click);
-    onKeyPress(ui->Text8, [this](int key) { return Text8_KeyPress(key); });
-    onKeyPress(ui->Text9, [this](int key) { return Text9_KeyPress(key); });
-    connect(ui->Text8, &QLineEdit::textEdited, this, [this] { m_startChecked = false; });
-    connect(ui->Text9, &QLineEdit::textEdited, this, [this] { m_endTyped = true; });
+    connect(m_ui->cmdTambah, &QPushButton::clicked, this, &frmSPM::cmdTambah_Click);
+    connect(m_ui->cmdEdit, &QPushButton::clicked, this, &frmSPM::cmdEdit_Click);
+    connect(m_ui->cmd, &QPushButton::clicked, this, &frmSPM::cmd_Click);
+    connect(m_ui->cmdHapus, &QPushButton::clicked, this, &frmSPM::cmdHapus_Click);
+    connect(m_ui->cmdkeluar, &QPushButton::clicked, this, &frmSPM::cmdkeluar_Click);
+    connect(m_ui->cboNoSurat, &QComboBox::activated, this, &frmSPM::cboNoSurat_Click);
+    connect(m_ui->cboUnit, &QComboBox::activated, this, &frmSPM::cboUnit_Click);
+    connect(m_ui->cboJawaban, &QComboBox::activated, this, &frmSPM::cboJawaban_Click);
+    onKeyPress(m_ui->Text8, [this](int key) { return Text8_KeyPress(key); });
+    onKeyPress(m_ui->Text9, [this](int key) { return Text9_KeyPress(key); });
+    connect(m_ui->Text8, &QLineEdit::textEdited, this, [this] { m_startChecked = false; });
+    connect(m_ui->Text9, &QLineEdit::textEdited, this, [this] { m_endTyped = true; });
 
-    ui->cboJawaban->addItem(QStringLiteral("Dapat"));
-    ui->cboJawaban->addItem(QStringLiteral("Tidak"));
-    showHint(ui->cboJawaban, PilihJawaban);
-    showHint(ui->cboNoSurat, PilihNoSurat);
-    showHint(ui->cboUnit, PilihUnit);
-    ui->cmd->setText(QStringLiteral("Cari"));
-    tutupkunci();
-    BlnSekarang = today().month();
-    ThnSekarang = qint16(today().year());
+    m_ui->cboJawaban->addItem(QStringLiteral("Dapat"));
+    m_ui->cboJawaban->addItem(QStringLiteral("Tidak"));
+    showHint(m_ui->cboJawaban, PilihJawaban);
+    showHint(m_ui->cboNoSurat, PilihNoSurat);
+    showHint(m_ui->cboUnit, PilihUnit);
+    setMode(Mode::Browse);
+    m_thisMonth = data::today().month();
+    m_thisYear = data::today().year();
     followGridRow(); // the boxes show the grid's first row
     centre();
 }
@@ -68,8 +64,8 @@ frmSPM::~frmSPM() = default;
 
 void frmSPM::bind()
 {
-    bindGrid(ui->DataGrid1, Adodc6.recordset());
-    connect(Adodc6.recordset(), &data::RecordSet::currentChanged, this, &frmSPM::followGridRow);
+    bindGrid(m_ui->DataGrid1, m_grid.recordset());
+    connect(m_grid.recordset(), &data::RecordSet::currentChanged, this, &frmSPM::followGridRow);
 }
 
 // ---- data controls opened on first use ---------------------------------------------------
@@ -91,37 +87,39 @@ data::DataControl* frmSPM::openControl(data::DataControl*& control, const char* 
 
 data::RecordSet* frmSPM::pendingLetters()
 {
-    return openControl(Adodc1, "Adodc1", "QNS", {{ui->Text1, "Ns"}})->recordset();
+    return openControl(m_pendingLetters, "Adodc1", "QNS", {{m_ui->Text1, "Ns"}})->recordset();
 }
 
 data::RecordSet* frmSPM::units()
 {
-    return openControl(Adodc2, "Adodc2", "TUnit", {{ui->Text2, "Kode_Unit"}})->recordset();
+    return openControl(m_units, "Adodc2", "TUnit", {{m_ui->Text2, "Kode_Unit"}})->recordset();
 }
 
 data::RecordSet* frmSPM::trainees()
 {
-    return openControl(Adodc3, "Adodc3", "TKursan", {{ui->txtNP, "Np"}})->recordset();
+    return openControl(m_trainees, "Adodc3", "TKursan", {{m_ui->txtNP, "Np"}})->recordset();
 }
 
 data::RecordSet* frmSPM::placements()
 {
-    const bool opening = !Adodc4;
-    openControl(Adodc4, "Adodc4", "TKegiatan",
-                {{ui->Text4, "Np"}, {ui->Text5, "Tanggal_Pelaksanaan"}, {ui->Text6, "Kode_Unit"}});
+    const bool opening = !m_placements;
+    openControl(
+        m_placements, "Adodc4", "TKegiatan",
+        {{m_ui->Text4, "Np"}, {m_ui->Text5, "Tanggal_Pelaksanaan"}, {m_ui->Text6, "Kode_Unit"}});
     if (opening && m_mode == Mode::Browse)
         followPlacement();
-    return Adodc4->recordset();
+    return m_placements->recordset();
 }
 
 data::RecordSet* frmSPM::letters()
 {
-    const bool opening = !Adodc5;
-    openControl(Adodc5, "Adodc5", "TSurat",
-                {{ui->txtNSSurat, "Ns"}, {ui->Text3, "Jawaban"}, {ui->Text7, "Jumlah_Kursan"}});
+    const bool opening = !m_letters;
+    openControl(
+        m_letters, "Adodc5", "TSurat",
+        {{m_ui->txtNSSurat, "Ns"}, {m_ui->Text3, "Jawaban"}, {m_ui->Text7, "Jumlah_Kursan"}});
     if (opening && m_mode == Mode::Browse)
         followLetter();
-    return Adodc5->recordset();
+    return m_letters->recordset();
 }
 
 // A control read again before an entry; one not open yet is read for the first time.
@@ -134,22 +132,22 @@ data::RecordSet* frmSPM::readAfresh(data::DataControl* control, data::RecordSet*
 
 void frmSPM::tutupkunci()
 {
-    setLocked(ui->cboNoSurat, true);
-    ui->txtNama->setReadOnly(true);
-    ui->txtInstansi->setReadOnly(true);
-    ui->txtJurusan->setReadOnly(true);
-    setLocked(ui->cboJawaban, true);
-    setLocked(ui->cboUnit, true);
-    ui->Text5->setReadOnly(true);
-    ui->Text7->setReadOnly(true);
+    setLocked(m_ui->cboNoSurat, true);
+    m_ui->txtNama->setReadOnly(true);
+    m_ui->txtInstansi->setReadOnly(true);
+    m_ui->txtJurusan->setReadOnly(true);
+    setLocked(m_ui->cboJawaban, true);
+    setLocked(m_ui->cboUnit, true);
+    m_ui->Text5->setReadOnly(true);
+    m_ui->Text7->setReadOnly(true);
 }
 
 void frmSPM::bukakunci()
 {
-    setLocked(ui->cboNoSurat, false);
-    setLocked(ui->cboJawaban, false);
-    setLocked(ui->cboUnit, false);
-    ui->Text5->setReadOnly(false);
+    setLocked(m_ui->cboNoSurat, false);
+    setLocked(m_ui->cboJawaban, false);
+    setLocked(m_ui->cboUnit, false);
+    m_ui->Text5->setReadOnly(false);
 }
 
 // The placement and the letter of the grid's row are the current ones, and the boxes show
@@ -160,13 +158,13 @@ void frmSPM::followGridRow()
     if (m_mode != Mode::Browse)
         return;
     guarded(this, [this] {
-        if (Adodc4)
+        if (m_placements)
             followPlacement();
-        if (!Adodc6->hasCurrent()) {
+        if (!m_grid->hasCurrent()) {
             clearBoxes();
             return;
         }
-        if (Adodc5)
+        if (m_letters)
             followLetter();
         showPlacement();
     });
@@ -174,52 +172,52 @@ void frmSPM::followGridRow()
 
 void frmSPM::followPlacement()
 {
-    data::RecordSet* placed = Adodc4->recordset();
-    if (Adodc6->hasCurrent())
-        placed->moveToRowid(Adodc6->field(QStringLiteral("IdKegiatan")).toLongLong());
+    data::RecordSet* placed = m_placements->recordset();
+    if (m_grid->hasCurrent())
+        placed->moveToRowid(m_grid->field(QStringLiteral("IdKegiatan")).toLongLong());
     else
         placed->moveTo(placed->recordCount());
 }
 
 void frmSPM::followLetter()
 {
-    if (Adodc6->hasCurrent())
-        Adodc5->recordset()->setFilter(Criterion::equals(
-            QStringLiteral("Ns"), Adodc6->field(QStringLiteral("Ns")).toString()));
+    if (m_grid->hasCurrent())
+        m_letters->recordset()->setFilter(Criterion::equals(
+            QStringLiteral("Ns"), m_grid->field(QStringLiteral("Ns")).toString()));
 }
 
 void frmSPM::cmdTambah_Click()
 {
     guarded(this, [this] {
         // Read afresh: letters answered since the last entry drop out, new ones appear.
-        data::RecordSet* pending = readAfresh(Adodc1, &frmSPM::pendingLetters);
+        data::RecordSet* pending = readAfresh(m_pendingLetters, &frmSPM::pendingLetters);
         pending->setFilter(Criterion::equals(QStringLiteral("Jawaban"), QStringLiteral("-")));
         const int n = pending->recordCount();
         if (n <= 0) {
             tell(QStringLiteral("Tidak ada No Surat yang belum dijawab."));
             return;
         }
-        if (Adodc2)
-            Adodc2->recordset()->clearFilter();
-        data::RecordSet* unitRows = readAfresh(Adodc2, &frmSPM::units);
-        readAfresh(Adodc3, &frmSPM::trainees);
-        readAfresh(Adodc5, &frmSPM::letters);
-        ui->cboNoSurat->clear();
-        ui->cboUnit->clear();
+        if (m_units)
+            m_units->recordset()->clearFilter();
+        data::RecordSet* unitRows = readAfresh(m_units, &frmSPM::units);
+        readAfresh(m_trainees, &frmSPM::trainees);
+        readAfresh(m_letters, &frmSPM::letters);
+        m_ui->cboNoSurat->clear();
+        m_ui->cboUnit->clear();
         pending->moveFirst();
         for (int i = 0; i < n; ++i) {
-            ui->cboNoSurat->addItem(pending->field(0).toString());
+            m_ui->cboNoSurat->addItem(pending->field(QStringLiteral("Ns")).toString());
             pending->moveNext();
         }
         unitRows->moveFirst();
         const int m = unitRows->recordCount();
         for (int i = 0; i < m; ++i) {
-            ui->cboUnit->addItem(unitRows->field(1).toString());
+            m_ui->cboUnit->addItem(unitRows->field(QStringLiteral("Unit")).toString());
             unitRows->moveNext();
         }
         data::RecordSet* placed = placements();
-        enterMode(Mode::Add);
-        ui->cboNoSurat->setFocus(); // the letter is the first thing to pick
+        beginEntry(Mode::Adding);
+        m_ui->cboNoSurat->setFocus(); // the letter is the first thing to pick
         // The one placement row of this entry; the picks fill it, "Simpan" stores it.
         placed->addNew();
     });
@@ -233,7 +231,7 @@ void frmSPM::cmdEdit_Click()
             return;
         }
         letters(); // the reply is recorded in the grid's letter
-        enterMode(Mode::Edit);
+        beginEntry(Mode::Editing);
         showPlacement();
     });
 }
@@ -242,41 +240,32 @@ void frmSPM::cmdEdit_Click()
 // that does not touch them keeps it.
 void frmSPM::showPlacement()
 {
-    data::RecordSet* grid = Adodc6.recordset();
+    data::RecordSet* grid = m_grid.recordset();
     m_noSurat = grid->hasCurrent() ? grid->field(QStringLiteral("Ns")).toString() : QString();
     if (grid->hasCurrent()) {
         m_unitName = grid->field(QStringLiteral("Unit")).toString();
-        ui->cboNoSurat->setEditText(m_noSurat);
-        ui->txtNama->setText(grid->field(QStringLiteral("Nama_Kursan")).toString());
-        ui->txtInstansi->setText(grid->field(QStringLiteral("Instansi")).toString());
-        ui->cboJawaban->setEditText(grid->field(QStringLiteral("Jawaban")).toString());
-        ui->cboUnit->setEditText(m_unitName);
-        ui->txtJurusan->setText(majorOf(grid->field(QStringLiteral("Np")).toString()));
+        m_ui->cboNoSurat->setEditText(m_noSurat);
+        m_ui->txtNama->setText(grid->field(QStringLiteral("Nama_Kursan")).toString());
+        m_ui->txtInstansi->setText(grid->field(QStringLiteral("Instansi")).toString());
+        m_ui->cboJawaban->setEditText(grid->field(QStringLiteral("Jawaban")).toString());
+        m_ui->cboUnit->setEditText(m_unitName);
+        m_ui->txtJurusan->setText(
+            data::majorOf(grid->database(), grid->field(QStringLiteral("Np")).toString()));
     }
     // The placement's own period; its copy in the grid's row while the table is not open.
     QString stored;
-    if (Adodc4)
-        stored = Adodc4->recordset()->hasCurrent() ? Adodc4->recordset()->field(1).toString()
-                                                   : QString();
+    if (m_placements)
+        stored =
+            m_placements->recordset()->hasCurrent()
+                ? m_placements->recordset()->field(QStringLiteral("Tanggal_Pelaksanaan")).toString()
+                : QString();
     else if (grid->hasCurrent())
         stored = grid->field(QStringLiteral("Tanggal_Pelaksanaan")).toString();
     const int sd = stored.indexOf(QStringLiteral("s/d"));
-    ui->Text8->setText(sd < 0 ? stored : stored.left(sd));
-    ui->Text9->setText(sd < 0 ? QString() : stored.mid(sd + 3));
+    m_ui->Text8->setText(sd < 0 ? stored : stored.left(sd));
+    m_ui->Text9->setText(sd < 0 ? QString() : stored.mid(sd + 3));
     m_startChecked = true; // as stored: an old period is not checked against today again
     m_endTyped = false;
-}
-
-// The major of the trainee the grid's row names, looked up by the trainee's key: the form does
-// not hold the trainee table to show one value of it.
-QString frmSPM::majorOf(const QString& np)
-{
-    QSqlQuery q(Adodc6->database());
-    q.prepare(QStringLiteral("SELECT Jurusan FROM TKursan WHERE Np = ?"));
-    q.addBindValue(np);
-    if (!q.exec())
-        throw data::Error(QStringLiteral("Data tidak dapat dibaca: %1").arg(q.lastError().text()));
-    return q.next() ? q.value(0).toString() : QString();
 }
 
 void frmSPM::clearBoxes()
@@ -285,76 +274,73 @@ void frmSPM::clearBoxes()
     m_unitName.clear();
     m_startChecked = true;
     m_endTyped = false;
-    showHint(ui->cboNoSurat, PilihNoSurat);
-    showHint(ui->cboJawaban, PilihJawaban);
-    showHint(ui->cboUnit, PilihUnit);
-    for (QLineEdit* box : {ui->txtNama, ui->txtInstansi, ui->txtJurusan, ui->Text8, ui->Text9})
+    showHint(m_ui->cboNoSurat, PilihNoSurat);
+    showHint(m_ui->cboJawaban, PilihJawaban);
+    showHint(m_ui->cboUnit, PilihUnit);
+    for (QLineEdit* box :
+         {m_ui->txtNama, m_ui->txtInstansi, m_ui->txtJurusan, m_ui->Text8, m_ui->Text9})
         box->clear();
 }
 
-void frmSPM::enterMode(Mode mode)
+void frmSPM::beginEntry(Mode mode)
 {
-    m_mode = mode;
     m_jawaban.clear();
     clearBoxes();
     // A unit picked in an earlier entry no longer narrows the units of this one.
-    if (Adodc2)
-        Adodc2->recordset()->clearFilter();
-    bukakunci();
-    // An edited placement stays with its letter: its list would offer the pending letters
-    // of the last "&Tambah", and a pick would move the placement to another trainee.
-    if (mode == Mode::Edit)
-        setLocked(ui->cboNoSurat, true);
-    ui->cmdTambah->setEnabled(false);
-    ui->cmdEdit->setEnabled(false);
-    ui->cmd->setText(QStringLiteral("Simpan"));
-    ui->cmdHapus->setEnabled(false);
-    ui->cmdkeluar->setEnabled(false);
-    ui->DataGrid1->setEnabled(false);
+    if (m_units)
+        m_units->recordset()->clearFilter();
+    setMode(mode);
 }
 
-void frmSPM::leaveEntry()
+void frmSPM::setMode(Mode mode)
 {
-    m_mode = Mode::Browse;
-    tutupkunci();
-    ui->cmdTambah->setEnabled(true);
-    ui->cmdEdit->setEnabled(true);
-    ui->cmd->setText(QStringLiteral("Cari"));
-    ui->cmdHapus->setEnabled(true);
-    ui->cmdkeluar->setEnabled(true);
-    ui->DataGrid1->setEnabled(true);
+    m_mode = mode;
+    const bool browsing = mode == Mode::Browse;
+    if (browsing)
+        tutupkunci();
+    else
+        bukakunci();
+    // An edited placement stays with its letter: its list would offer the pending letters
+    // of the last "&Tambah", and a pick would move the placement to another trainee.
+    if (mode == Mode::Editing)
+        setLocked(m_ui->cboNoSurat, true);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_ui->cmdTambah, m_ui->cmdEdit, m_ui->cmdHapus, m_ui->cmdkeluar, m_ui->DataGrid1})
+        w->setEnabled(browsing);
+    m_ui->cmd->setText(browsing ? QStringLiteral("Cari") : QStringLiteral("Simpan"));
 }
 
 void frmSPM::cmd_Click()
 {
-    if (ui->cmd->text() == QLatin1String("Simpan"))
-        simpan();
-    else
+    if (m_mode == Mode::Browse)
         cari();
+    else
+        simpan();
 }
 
 bool frmSPM::simpan()
 {
     // A new entry needs its letter; an edited placement whose trainee has gone since still
     // saves, on its own.
-    if ((m_mode == Mode::Add && m_noSurat.isEmpty()) || !placements()->hasCurrent()) {
+    if ((m_mode == Mode::Adding && m_noSurat.isEmpty()) || !placements()->hasCurrent()) {
         tell(QStringLiteral("Pilih No Surat terlebih dahulu."));
         return false;
     }
     if (!replyAsShown()) {
         tell(QStringLiteral("Pilih Jawaban: Dapat atau Tidak."));
-        ui->cboJawaban->setFocus();
+        m_ui->cboJawaban->setFocus();
         return false;
     }
     if (!unitAsShown()) {
         tell(QStringLiteral("Pilih Unit terlebih dahulu."));
-        ui->cboUnit->setFocus();
+        m_ui->cboUnit->setFocus();
         return false;
     }
     if (!periodReady())
         return false;
     bool placed = false;
-    if (m_mode == Mode::Add && !guarded(this, [&] { placed = letterPlaced(); }))
+    if (m_mode == Mode::Adding &&
+        !guarded(this, [&] { placed = data::letterPlaced(m_grid->database(), m_noSurat); }))
         return false;
     if (placed) {
         tell(QStringLiteral("Data kegiatan untuk No Surat ini sudah ada."));
@@ -364,7 +350,7 @@ bool frmSPM::simpan()
     if (!guarded(this, [&] { allowed = quotaAllows(); }) || !allowed)
         return false;
     const bool saved = guarded(this, [this] {
-        ui->Text5->setText(ui->Text8->text() + QStringLiteral("s/d") + ui->Text9->text());
+        m_ui->Text5->setText(m_ui->Text8->text() + QStringLiteral("s/d") + m_ui->Text9->text());
         // The placement and the reply are stored together or not at all.
         if (letters()->hasCurrent())
             data::saveTogether({placements(), letters()});
@@ -374,13 +360,13 @@ bool frmSPM::simpan()
     if (!saved)
         return false; // still in entry mode with everything the user gave
     const qint64 placement = placements()->rowid();
-    leaveEntry();
+    setMode(Mode::Browse);
     guarded(this, [this, placement] {
-        ui->DataGrid1->viewport()->update();
-        Adodc6.refresh();
-        if (!Adodc6->find(Criterion::equals(QStringLiteral("IdKegiatan"),
-                                            QString::number(placement))))
-            Adodc6->moveFirst();
+        m_ui->DataGrid1->viewport()->update();
+        m_grid.refresh();
+        if (!m_grid->find(
+                Criterion::equals(QStringLiteral("IdKegiatan"), QString::number(placement))))
+            m_grid->moveFirst();
     });
     return true;
 }
@@ -390,60 +376,48 @@ bool frmSPM::replyAsShown()
 {
     if (!letters()->hasCurrent())
         return true; // a placement whose letter has gone keeps no reply
-    const QString shown = ui->cboJawaban->currentText();
+    const QString shown = m_ui->cboJawaban->currentText();
     return (shown == QLatin1String("Dapat") || shown == QLatin1String("Tidak")) &&
-           letters()->field(1).toString() == shown;
+           letters()->field(QStringLiteral("Jawaban")).toString() == shown;
 }
 
 // The unit shown is the one stored, and a granted letter names one.
 bool frmSPM::unitAsShown() const
 {
-    const QString shown = ui->cboUnit->currentText();
+    const QString shown = m_ui->cboUnit->currentText();
     if (shown != m_unitName && !(m_unitName.isEmpty() && shown == PilihUnit))
         return false;
-    return ui->cboJawaban->currentText() != QLatin1String("Dapat") ||
-           !ui->Text6->text().isEmpty();
+    return m_ui->cboJawaban->currentText() != QLatin1String("Dapat") ||
+           !m_ui->Text6->text().isEmpty();
 }
 
 // A period is stored as dd/mm/yyyy s/d dd/mm/yyyy, or not at all: a start typed since its
 // last check is checked now, as Enter would, and a typed end date is normalised.
 bool frmSPM::periodReady()
 {
-    const QString start = ui->Text8->text(), end = ui->Text9->text();
+    const QString start = m_ui->Text8->text(), end = m_ui->Text9->text();
     if (start.isEmpty() && end.isEmpty())
         return true;
     if ((!m_startChecked || start.isEmpty()) && !acceptStartDate(!m_endTyped || end.isEmpty()))
         return false;
     if (!m_endTyped)
         return true;
-    const QString normal = period::normalise(ui->Text9->text());
+    const QString normal = period::normalise(m_ui->Text9->text());
     if (normal.isEmpty()) {
         msgBox(QStringLiteral("Cek ulang tanggal akhir pelaksanaan."),
                QStringLiteral("Cek Tanggal"), Icon::Critical, Buttons::Ok, this);
-        ui->Text9->setFocus();
+        m_ui->Text9->setFocus();
         return false;
     }
-    ui->Text9->setText(normal);
+    m_ui->Text9->setText(normal);
     return true;
 }
 
-// Whether the entry's letter already has a placement (through its trainees).
-bool frmSPM::letterPlaced()
-{
-    QSqlQuery q(Adodc6->database());
-    q.prepare(QStringLiteral("SELECT 1 FROM TKegiatan JOIN TKursan ON TKursan.Np = TKegiatan.Np"
-                             " WHERE TKursan.Ns = ? LIMIT 1"));
-    q.addBindValue(m_noSurat);
-    if (!q.exec())
-        throw data::Error(QStringLiteral("Data tidak dapat dibaca: %1").arg(q.lastError().text()));
-    return q.next();
-}
-
-void frmSPM::cari() { openSearch(this); }
+void frmSPM::cari() { openSearch(this, m_grid.recordset(), forms::placementSearch()); }
 
 void frmSPM::cmdHapus_Click()
 {
-    data::RecordSet* grid = Adodc6.recordset();
+    data::RecordSet* grid = m_grid.recordset();
     bool chosen = false;
     if (!guarded(this, [&] { chosen = placements()->hasCurrent() && grid->hasCurrent(); }))
         return;
@@ -458,7 +432,7 @@ void frmSPM::cmdHapus_Click()
         if (!grid->field(column).toString().isEmpty())
             shown << grid->field(column).toString();
     if (shown.isEmpty())
-        shown << placements()->field(0).toString();
+        shown << placements()->field(QStringLiteral("Np")).toString();
     if (msgBox(QStringLiteral("Anda yakin akan menghapus.\n") + shown.join(QStringLiteral(" - ")),
                QStringLiteral("Pesan"), Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
@@ -468,7 +442,7 @@ void frmSPM::cmdHapus_Click()
         data::RecordSet* letter = letters();
         if (letter->hasCurrent()) {
             try {
-                letter->setField(1, QStringLiteral("-"));
+                letter->setField(QStringLiteral("Jawaban"), QStringLiteral("-"));
                 data::deleteTogether(placements(), {letter});
             } catch (const data::Error&) {
                 letter->cancelUpdate();
@@ -478,7 +452,7 @@ void frmSPM::cmdHapus_Click()
             placements()->deleteCurrent();
         }
         placements()->moveFirst();
-        Adodc6.refresh(); // the deleted placement leaves the grid
+        m_grid.refresh(); // the deleted placement leaves the grid
     });
 }
 
@@ -499,8 +473,8 @@ void frmSPM::beforeUnload()
 {
     if (m_mode == Mode::Browse)
         return;
-    if (Adodc4)
-        Adodc4->recordset()->cancelUpdate();
-    if (Adodc5)
-        Adodc5->recordset()->cancelUpdate();
+    if (m_placements)
+        m_placements->recordset()->cancelUpdate();
+    if (m_letters)
+        m_letters->recordset()->cancelUpdate();
 }

@@ -21,6 +21,17 @@ public:
     explicit frmSPM(QWidget* owner = nullptr);
     ~frmSPM() override;
 
+protected:
+    void beforeUnload() override;
+    bool mayClose() override;
+
+private:
+    static inline const QString PilihNoSurat = QStringLiteral("-----Pilih No Surat-----");
+    static inline const QString PilihJawaban = QStringLiteral("-----Pilih Jawaban-----");
+    static inline const QString PilihUnit = QStringLiteral("-----Pilih Unit-----");
+
+    enum class Mode { Browse, Adding, Editing };
+
     void cmdTambah_Click();
     void cmdEdit_Click();
     void cmd_Click();
@@ -41,25 +52,6 @@ public:
     void CekTgl();
     void TglAkhir();
 
-    // The grid's control is opened with the form; the others on first use (see units()…).
-    data::DataControl* Adodc1 = nullptr; // QNS: letters awaiting a reply
-    data::DataControl* Adodc2 = nullptr; // TUnit
-    data::DataControl* Adodc3 = nullptr; // TKursan
-    data::DataControl* Adodc4 = nullptr; // TKegiatan: the placement added, edited or deleted
-    data::DataControl* Adodc5 = nullptr; // TSurat: the letter whose reply is recorded
-    data::DataControl Adodc6;            // QSPM: the grid's rows
-
-protected:
-    void beforeUnload() override;
-    bool mayClose() override;
-
-private:
-    static inline const QString PilihNoSurat = QStringLiteral("-----Pilih No Surat-----");
-    static inline const QString PilihJawaban = QStringLiteral("-----Pilih Jawaban-----");
-    static inline const QString PilihUnit = QStringLiteral("-----Pilih Unit-----");
-
-    enum class Mode { Browse, Add, Edit };
-
     void bind();
     using BoundBox = std::pair<QLineEdit*, const char*>; // a box and the column it shows
     data::DataControl* openControl(data::DataControl*& control, const char* name,
@@ -72,12 +64,14 @@ private:
     data::RecordSet* readAfresh(data::DataControl* control, data::RecordSet* (frmSPM::*open)());
     void followPlacement();
     void followLetter();
-    QString majorOf(const QString& np);
     void tell(const QString& message); // an information box titled "Pesan"
     bool simpan();
     void cari();
-    void enterMode(Mode mode);
-    void leaveEntry();
+    // A new entry of the mode: nothing picked, every box empty.
+    void beginEntry(Mode mode);
+    // The one switch of the form's mode: the boxes' and lists' lock, which buttons may be
+    // pressed, cmd's caption ("Cari" / "Simpan") and whether the grid may move.
+    void setMode(Mode mode);
     void followGridRow();
     void showPlacement();
     void clearBoxes();
@@ -90,19 +84,25 @@ private:
     bool replyAsShown();
     bool unitAsShown() const;
     bool periodReady();
-    bool letterPlaced();
     // Asks before a granted placement overfills its unit; false when the user keeps the entry.
     bool quotaAllows();
 
-    std::unique_ptr<Ui::frmSPM> ui;
-    int BlnSekarang = 0;
-    qint16 ThnSekarang = 0;
-    QString KdUnit;
+    // The grid's control is opened with the form; the others on first use (see units()…).
+    data::DataControl m_grid; // "Adodc6", QSPM: the grid's rows
+    std::unique_ptr<Ui::frmSPM> m_ui;
+    data::DataControl* m_pendingLetters = nullptr; // "Adodc1", QNS: letters awaiting a reply
+    data::DataControl* m_units = nullptr;          // "Adodc2", TUnit
+    data::DataControl* m_trainees = nullptr;       // "Adodc3", TKursan
+    data::DataControl* m_placements = nullptr;     // "Adodc4", TKegiatan: the entry's placement
+    data::DataControl* m_letters = nullptr;        // "Adodc5", TSurat: the entry's letter
+
+    int m_thisMonth = 0; // today's month and year, taken at load
+    int m_thisYear = 0;
 
     Mode m_mode = Mode::Browse;
-    QString m_noSurat;    // the letter of the entry; empty until one is picked
-    QString m_jawaban;    // the reply picked in this entry
-    QString m_unitName;   // the unit picked, or the placement's own; empty: none
+    QString m_noSurat;          // the letter of the entry; empty until one is picked
+    QString m_jawaban;          // the reply picked in this entry
+    QString m_unitName;         // the unit picked, or the placement's own; empty: none
     bool m_startChecked = true; // the start date has not been typed since it was checked
     bool m_endTyped = false;    // the user typed the end date rather than letting it be filled
 };

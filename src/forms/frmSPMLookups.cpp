@@ -11,7 +11,7 @@ using data::Criterion;
 
 void frmSPM::cboNoSurat_Click()
 {
-    const QString picked = ui->cboNoSurat->currentText();
+    const QString picked = m_ui->cboNoSurat->currentText();
     guarded(this, [this, &picked] {
         trainees()->moveFirst();
         trainees()->setFilter(Criterion::equals(QStringLiteral("Ns"), picked));
@@ -20,18 +20,18 @@ void frmSPM::cboNoSurat_Click()
             tell(QStringLiteral("Data Kursan dengan No Surat ini tidak ada."));
             return;
         }
-        ui->txtNP->setText(trainees()->field(1).toString());
-        ui->txtNama->setText(trainees()->field(3).toString());
-        ui->txtInstansi->setText(trainees()->field(8).toString());
-        ui->txtJurusan->setText(trainees()->field(9).toString());
+        m_ui->txtNP->setText(trainees()->field(QStringLiteral("Np")).toString());
+        m_ui->txtNama->setText(trainees()->field(QStringLiteral("Nama_Kursan")).toString());
+        m_ui->txtInstansi->setText(trainees()->field(QStringLiteral("Instansi")).toString());
+        m_ui->txtJurusan->setText(trainees()->field(QStringLiteral("Jurusan")).toString());
 
         // The entry's one placement row: begun by "&Tambah" (or the edited row), so a second
         // letter number fills the same row instead of storing a half one.
         if (!placements()->hasCurrent())
             placements()->addNew();
-        placements()->setField(0, ui->txtNP->text());
-        placements()->setField(1, ui->Text5->text());
-        placements()->setField(2, ui->Text6->text());
+        placements()->setField(QStringLiteral("Np"), m_ui->txtNP->text());
+        placements()->setField(QStringLiteral("Tanggal_Pelaksanaan"), m_ui->Text5->text());
+        placements()->setField(QStringLiteral("Kode_Unit"), m_ui->Text6->text());
 
         // A reply already given in this entry belongs to the letter now picked.
         letters()->cancelUpdate();
@@ -44,8 +44,8 @@ void frmSPM::cboNoSurat_Click()
         }
         m_noSurat = picked;
         if (!m_jawaban.isEmpty()) {
-            ui->Text3->clear();
-            ui->Text3->setText(m_jawaban);
+            m_ui->Text3->clear();
+            m_ui->Text3->setText(m_jawaban);
         }
     });
 }
@@ -53,23 +53,22 @@ void frmSPM::cboNoSurat_Click()
 void frmSPM::forgetLetter()
 {
     m_noSurat.clear();
-    showHint(ui->cboNoSurat, PilihNoSurat);
-    for (QLineEdit* box : {ui->txtNama, ui->txtInstansi, ui->txtJurusan})
+    showHint(m_ui->cboNoSurat, PilihNoSurat);
+    for (QLineEdit* box : {m_ui->txtNama, m_ui->txtInstansi, m_ui->txtJurusan})
         box->clear();
 }
 
 void frmSPM::cboUnit_Click()
 {
-    const QString picked = ui->cboUnit->currentText();
+    const QString picked = m_ui->cboUnit->currentText();
     guarded(this, [this, &picked] {
         units()->setFilter(Criterion::equals(QStringLiteral("Unit"), picked));
         if (!units()->hasCurrent()) {
-            showHint(ui->cboUnit, PilihUnit);
+            showHint(m_ui->cboUnit, PilihUnit);
             tell(QStringLiteral("Unit tidak ada dalam DataBase."));
             return;
         }
-        KdUnit = units()->field(0).toString();
-        ui->Text6->setText(KdUnit);
+        m_ui->Text6->setText(units()->field(QStringLiteral("Kode_Unit")).toString());
         m_unitName = picked;
     });
 }
@@ -78,7 +77,7 @@ void frmSPM::cboUnit_Click()
 // current, so a letter number must come first.
 bool frmSPM::requireLetter()
 {
-    if (!m_noSurat.isEmpty() && Adodc5 && letters()->hasCurrent())
+    if (!m_noSurat.isEmpty() && m_letters && letters()->hasCurrent())
         return true;
     tell(QStringLiteral("Pilih No Surat terlebih dahulu."));
     return false;
@@ -86,15 +85,15 @@ bool frmSPM::requireLetter()
 
 void frmSPM::cboJawaban_Click()
 {
-    const QString picked = ui->cboJawaban->currentText();
+    const QString picked = m_ui->cboJawaban->currentText();
     if (!requireLetter()) {
-        showHint(ui->cboJawaban, PilihJawaban);
+        showHint(m_ui->cboJawaban, PilihJawaban);
         return;
     }
     guarded(this, [this, &picked] {
-        ui->Text3->clear();
-        ui->Text3->setText(picked);
-        letters()->setField(1, ui->Text3->text());
+        m_ui->Text3->clear();
+        m_ui->Text3->setText(picked);
+        letters()->setField(QStringLiteral("Jawaban"), m_ui->Text3->text());
         m_jawaban = picked;
         // "Tidak" keeps whatever unit was picked; with none, the placement names no unit
         // rather than one the user never chose.

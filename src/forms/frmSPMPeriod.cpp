@@ -1,23 +1,23 @@
 // The placement period on the letter form: the start date with Enter, the end date a month on.
 #include "forms/frmSPM.h"
 
-#include "forms/period.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
+#include "rules/period.h"
 #include "ui_frmSPM.h"
 
 using namespace platform;
 
-void frmSPM::CekTgl() { ui->Text8->setText(period::CekTgl(ui->Text8->text())); }
+void frmSPM::CekTgl() { m_ui->Text8->setText(period::CekTgl(m_ui->Text8->text())); }
 
-void frmSPM::TglAkhir() { ui->Text9->setText(period::TglAkhir(ui->Text8->text())); }
+void frmSPM::TglAkhir() { m_ui->Text9->setText(period::TglAkhir(m_ui->Text8->text())); }
 
 bool frmSPM::Text8_KeyPress(int key)
 {
     if (key != KeyEnter)
         return false;
     if (acceptStartDate(true))
-        ui->cmd->setFocus();
+        m_ui->cmd->setFocus();
     return true;
 }
 
@@ -25,10 +25,10 @@ bool frmSPM::acceptStartDate(bool fillEnd)
 {
     CekTgl();
     // A date that cannot be read stays as typed, for the user to correct.
-    const QString normal = period::normalise(ui->Text8->text());
+    const QString normal = period::normalise(m_ui->Text8->text());
     if (!normal.isEmpty())
-        ui->Text8->setText(normal);
-    if (!checkStartDate(ui->Text8))
+        m_ui->Text8->setText(normal);
+    if (!checkStartDate(m_ui->Text8))
         return false;
     m_startChecked = true;
     if (fillEnd) {
@@ -42,17 +42,16 @@ bool frmSPM::Text9_KeyPress(int key)
 {
     if (key != KeyEnter)
         return false;
-    if (checkStartDate(ui->Text9))
-        ui->cmd->setFocus();
+    if (checkStartDate(m_ui->Text9))
+        m_ui->cmd->setFocus();
     return true;
 }
 
 bool frmSPM::checkStartDate(QWidget* focusOnFailure)
 {
     QString message, title;
-    switch (period::checkStart(ui->Text8->text(), BlnSekarang, ThnSekarang)) {
-    case period::Problem::None:
-        return true;
+    switch (period::checkStart(m_ui->Text8->text(), m_thisMonth, m_thisYear)) {
+    case period::Problem::None: return true;
     case period::Problem::Month:
         message = QStringLiteral("Cek ulang bulan pelaksanaan.");
         title = QStringLiteral("Cek Bulan");

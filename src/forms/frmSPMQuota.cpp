@@ -1,8 +1,8 @@
 // The letter form's quota question: a granted placement that would overfill its unit.
 #include "data/placements.h"
 #include "forms/frmSPM.h"
-#include "forms/occupancy.h"
 #include "platform/msgbox.h"
+#include "rules/occupancy.h"
 #include "ui_frmSPM.h"
 
 using namespace platform;
@@ -12,11 +12,11 @@ using namespace platform;
 bool frmSPM::quotaAllows()
 {
     data::RecordSet* letter = letters();
-    if (!letter->hasCurrent()
-        || letter->field(QStringLiteral("Jawaban")).toString() != QLatin1String("Dapat"))
+    if (!letter->hasCurrent() ||
+        letter->field(QStringLiteral("Jawaban")).toString() != QLatin1String("Dapat"))
         return true;
-    const QString code = ui->Text6->text();
-    const QString period = ui->Text8->text() + QStringLiteral("s/d") + ui->Text9->text();
+    const QString code = m_ui->Text6->text();
+    const QString period = m_ui->Text8->text() + QStringLiteral("s/d") + m_ui->Text9->text();
     const std::optional<occupancy::MonthCount> full = occupancy::firstFullMonth(
         period, data::grantedPeriods(placements()->database(), code, placements()->rowid()));
     if (!full)

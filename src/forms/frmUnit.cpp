@@ -12,33 +12,32 @@ using namespace platform;
 
 frmUnit::frmUnit(QWidget* owner)
     : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::frmUnit>())
+      m_ui(std::make_unique<Ui::frmUnit>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setFixedSize(size());
-    QFont title = ui->Label1->font();
+    QFont title = m_ui->Label1->font();
     title.setPointSizeF(13.5);
     title.setBold(true);
-    ui->Label1->setFont(title);
+    m_ui->Label1->setFont(title);
 
-    Adodc1 = new data::DataControl(this, QStringLiteral("Adodc1"), QStringLiteral("TUnit"));
-    bindText(ui->txtKodeUnit, Adodc1->recordset(), QStringLiteral("Kode_Unit"));
-    bindText(ui->txtNamaUnit, Adodc1->recordset(), QStringLiteral("Unit"));
-    bindGrid(ui->DataGrid1, Adodc1->recordset(),
+    m_units = new data::DataControl(this, QStringLiteral("Adodc1"), QStringLiteral("TUnit"));
+    bindText(m_ui->txtKodeUnit, m_units->recordset(), QStringLiteral("Kode_Unit"));
+    bindText(m_ui->txtNamaUnit, m_units->recordset(), QStringLiteral("Unit"));
+    bindGrid(m_ui->DataGrid1, m_units->recordset(),
              {QStringLiteral("Kode_Unit"), QStringLiteral("Unit"), QStringLiteral("No_Telp")});
     enterPressesButtons(this);
 
-    connect(ui->cmdTambah, &QPushButton::clicked, this, &frmUnit::cmdTambah_Click);
-    connect(ui->cmd1, &QPushButton::clicked, this, &frmUnit::cmd1_Click);
-    connect(ui->cmd2, &QPushButton::clicked, this, &frmUnit::cmd2_Click);
-    connect(ui->cmdHapus, &QPushButton::clicked, this, &frmUnit::cmdHapus_Click);
-    connect(ui->cmdKeluar, &QPushButton::clicked, this, &frmUnit::cmdKeluar_Click);
-    onKeyPress(ui->txtKodeUnit, [this](int key) { return txtKodeUnit_KeyPress(key); });
-    onKeyPress(ui->txtNamaUnit, [this](int key) { return txtNamaUnit_KeyPress(key); });
+    connect(m_ui->cmdTambah, &QPushButton::clicked, this, &frmUnit::cmdTambah_Click);
+    connect(m_ui->cmd1, &QPushButton::clicked, this, &frmUnit::cmd1_Click);
+    connect(m_ui->cmd2, &QPushButton::clicked, this, &frmUnit::cmd2_Click);
+    connect(m_ui->cmdHapus, &QPushButton::clicked, this, &frmUnit::cmdHapus_Click);
+    connect(m_ui->cmdKeluar, &QPushButton::clicked, this, &frmUnit::cmdKeluar_Click);
+    onKeyPress(m_ui->txtKodeUnit, [this](int key) { return txtKodeUnit_KeyPress(key); });
+    onKeyPress(m_ui->txtNamaUnit, [this](int key) { return txtNamaUnit_KeyPress(key); });
 
-    tutupkunci();
-    ui->cmd1->setText(QStringLiteral("Edit"));
-    ui->cmd2->setText(QStringLiteral("Cari"));
+    m_ui->cmd1->setText(QStringLiteral("Edit"));
+    setMode(Mode::Browse);
     centre();
 }
 
@@ -46,28 +45,32 @@ frmUnit::~frmUnit() = default;
 
 void frmUnit::tutupkunci()
 {
-    ui->txtKodeUnit->setReadOnly(true);
-    ui->txtNamaUnit->setReadOnly(true);
+    m_ui->txtKodeUnit->setReadOnly(true);
+    m_ui->txtNamaUnit->setReadOnly(true);
 }
 
 void frmUnit::bukakunci()
 {
-    ui->txtKodeUnit->setReadOnly(false);
-    ui->txtNamaUnit->setReadOnly(false);
+    m_ui->txtKodeUnit->setReadOnly(false);
+    m_ui->txtNamaUnit->setReadOnly(false);
 }
 
-void frmUnit::setBrowsing(bool browsing)
+void frmUnit::setMode(Mode mode)
 {
-    ui->cmdTambah->setEnabled(browsing);
-    ui->cmd1->setEnabled(browsing);
-    ui->cmd2->setText(browsing ? QStringLiteral("Cari") : QStringLiteral("Simpan"));
-    ui->cmdHapus->setEnabled(browsing);
-    ui->cmdKeluar->setEnabled(browsing);
+    m_mode = mode;
+    const bool browsing = mode == Mode::Browse;
+    if (browsing)
+        tutupkunci();
+    else
+        bukakunci();
+    for (QPushButton* button : {m_ui->cmdTambah, m_ui->cmd1, m_ui->cmdHapus, m_ui->cmdKeluar})
+        button->setEnabled(browsing);
+    m_ui->cmd2->setText(browsing ? QStringLiteral("Cari") : QStringLiteral("Simpan"));
 }
 
 bool frmUnit::hasUnit(const QString& refusal)
 {
-    if (Adodc1->recordset()->hasCurrent())
+    if (m_units->recordset()->hasCurrent())
         return true;
     msgBox(refusal, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
     return false;
@@ -75,27 +78,25 @@ bool frmUnit::hasUnit(const QString& refusal)
 
 void frmUnit::cmdTambah_Click()
 {
-    if (!guarded(this, [this] { Adodc1->recordset()->addNew(); }))
+    if (!guarded(this, [this] { m_units->recordset()->addNew(); }))
         return;
-    bukakunci();
-    ui->txtKodeUnit->setFocus();
-    ui->txtKodeUnit->setText(QStringLiteral("0"));
-    ui->txtKodeUnit->selectAll(); // the code the user types replaces the "0"
-    setBrowsing(false);
+    m_ui->txtKodeUnit->setFocus();
+    m_ui->txtKodeUnit->setText(QStringLiteral("0"));
+    m_ui->txtKodeUnit->selectAll(); // the code the user types replaces the "0"
+    setMode(Mode::Adding);
 }
 
 void frmUnit::cmd1_Click()
 {
     if (!hasUnit(QStringLiteral("Tidak ada data unit yang dapat diedit.")))
         return;
-    bukakunci();
-    setBrowsing(false);
+    setMode(Mode::Editing);
 }
 
 void frmUnit::cmd2_Click()
 {
-    if (ui->cmd2->text() != QLatin1String("Simpan")) {
-        openSearch(this);
+    if (m_mode == Mode::Browse) {
+        openSearch(this, m_units->recordset(), forms::unitSearch());
         return;
     }
     simpan();
@@ -104,32 +105,31 @@ void frmUnit::cmd2_Click()
 bool frmUnit::simpan()
 {
     // A refused save keeps the entry as typed so the user can correct it and save again.
-    if (!guarded(this, [this] { Adodc1->recordset()->update(); }))
+    if (!guarded(this, [this] { m_units->recordset()->update(); }))
         return false;
-    tutupkunci();
-    ui->DataGrid1->viewport()->update();
-    setBrowsing(true);
+    m_ui->DataGrid1->viewport()->update();
+    setMode(Mode::Browse);
     return true;
 }
 
 bool frmUnit::mayClose()
 {
-    return ui->cmd2->text() != QLatin1String("Simpan") || askToSave([this] { return simpan(); });
+    return m_mode == Mode::Browse || askToSave([this] { return simpan(); });
 }
 
 void frmUnit::cmdHapus_Click()
 {
     if (!hasUnit(QStringLiteral("Tidak ada data unit yang dapat dihapus.")))
         return;
-    data::RecordSet* units = Adodc1->recordset();
+    data::RecordSet* units = m_units->recordset();
     const QString unit = units->field(QStringLiteral("Kode_Unit")).toString() +
                          QStringLiteral(" - ") + units->field(QStringLiteral("Unit")).toString();
     if (msgBox(QStringLiteral("Anda yakin akan menghapus.\n") + unit, QStringLiteral("Peringatan"),
                Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
     guarded(this, [this] {
-        Adodc1->recordset()->deleteCurrent();
-        Adodc1->recordset()->moveFirst();
+        m_units->recordset()->deleteCurrent();
+        m_units->recordset()->moveFirst();
     });
 }
 
@@ -139,7 +139,7 @@ bool frmUnit::txtKodeUnit_KeyPress(int key)
 {
     if (key != KeyEnter)
         return false;
-    ui->txtNamaUnit->setFocus();
+    m_ui->txtNamaUnit->setFocus();
     return true;
 }
 
@@ -147,6 +147,6 @@ bool frmUnit::txtNamaUnit_KeyPress(int key)
 {
     if (key != KeyEnter)
         return false;
-    ui->cmd2->setFocus();
+    m_ui->cmd2->setFocus();
     return true;
 }

@@ -13,13 +13,18 @@ class DataControl;
 }
 
 // The list of the organisation's units: browse in the grid, add, edit, delete, search.
-// The caption of cmd2 is the form's mode: "Cari" while browsing, "Simpan" while adding or
-// editing.
+// cmd2 searches while browsing and saves while adding or editing ("Cari" / "Simpan").
 class frmUnit : public platform::Form {
     Q_OBJECT
 public:
     explicit frmUnit(QWidget* owner = nullptr);
     ~frmUnit() override;
+
+protected:
+    bool mayClose() override;
+
+private:
+    enum class Mode { Browse, Adding, Editing };
 
     void tutupkunci();
     void bukakunci();
@@ -32,15 +37,12 @@ public:
     bool txtKodeUnit_KeyPress(int key);
     bool txtNamaUnit_KeyPress(int key);
 
-protected:
-    bool mayClose() override;
-
-private:
     bool simpan();
-    // Browsing (true) or adding/editing (false): the record buttons and cmd2's caption.
-    void setBrowsing(bool browsing);
+    // The one switch of the form's mode: the boxes' lock, the record buttons and cmd2's caption.
+    void setMode(Mode mode);
     bool hasUnit(const QString& refusal);
 
-    std::unique_ptr<Ui::frmUnit> ui;
-    data::DataControl* Adodc1 = nullptr;
+    std::unique_ptr<Ui::frmUnit> m_ui;
+    data::DataControl* m_units = nullptr; // "Adodc1", TUnit: the boxes and the grid
+    Mode m_mode = Mode::Browse;
 };

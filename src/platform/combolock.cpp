@@ -29,8 +29,7 @@ protected:
             const int key = static_cast<QKeyEvent*>(event)->key();
             return key != Qt::Key_Tab && key != Qt::Key_Backtab;
         }
-        default:
-            return QObject::eventFilter(watched, event);
+        default: return QObject::eventFilter(watched, event);
         }
     }
 

@@ -20,8 +20,8 @@ struct MsgBoxCall {
 };
 
 // Every message box of the program goes through here, so tests can answer it.
-Answer msgBox(const QString& text, const QString& title, Icon icon,
-              Buttons buttons = Buttons::Ok, QWidget* parent = nullptr);
+Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons buttons = Buttons::Ok,
+              QWidget* parent = nullptr);
 
 using MsgBoxHandler = std::function<Answer(const MsgBoxCall&)>;
 // Replaces the real modal box; an empty handler restores it.

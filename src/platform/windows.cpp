@@ -126,6 +126,7 @@ void Form::closeEvent(QCloseEvent* event)
     guarded(this, [this] { beforeUnload(); }); // a data error must not stop the window closing
     Windows::forget(this);
     event->accept();
+    emit closed();
 }
 
 } // namespace platform

@@ -47,6 +47,10 @@ public:
     // Centres the window on the screen.
     void centre();
 
+signals:
+    // The form has closed and goes away; its owner may take the front again.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

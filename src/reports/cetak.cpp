@@ -1,9 +1,9 @@
 #include "reports/cetak.h"
 
+#include "data/clock.h"
 #include "data/database.h"
+#include "data/deLaporan.h"
 #include "data/error.h"
-#include "platform/clock.h"
-#include "reports/deLaporan.h"
 #include "reports/engine/pdffile.h"
 #include "reports/export.h"
 #include "reports/registry.h"
@@ -16,6 +16,12 @@
 #endif
 
 namespace reports {
+
+using data::deLaporan;
+using data::RowCursor;
+using data::Rows;
+using data::Selection;
+using data::SelectionError;
 
 namespace {
 
@@ -60,7 +66,8 @@ Arguments readArguments(const QStringList& arguments)
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size() && a.problem.isEmpty(); ++i) {
         const QString& argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) ||
+            argument == QLatin1String("-")) {
             a.positional << argument;
             continue;
         }
@@ -92,8 +99,8 @@ Arguments readArguments(const QStringList& arguments)
             break;
         }
         if (!a.option.isEmpty()) {
-            a.problem = QStringLiteral("Hanya satu pilihan dapat dipakai: %1 dan %2.")
-                            .arg(a.option, name);
+            a.problem =
+                QStringLiteral("Hanya satu pilihan dapat dipakai: %1 dan %2.").arg(a.option, name);
             break;
         }
         try {
@@ -180,8 +187,9 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
 
     const Layout* layout = findLayout(name);
     if (!layout) {
-        err << "Laporan \"" << name << "\" tidak dikenal. Laporan yang ada: "
-            << reportNames().join(QStringLiteral(", ")) << "\n";
+        err << "Laporan \"" << name
+            << "\" tidak dikenal. Laporan yang ada: " << reportNames().join(QStringLiteral(", "))
+            << "\n";
         return 2;
     }
     if (!args.selection.appliesTo(layout->command)) {
@@ -205,13 +213,14 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
     std::unique_ptr<Pager> pager;
     try {
         rows = deLaporan::instance().cursor(layout->command, layout->filter, args.selection);
-        pager = std::make_unique<Pager>(*layout, *rows, platform::today());
+        pager = std::make_unique<Pager>(*layout, *rows, data::today());
     } catch (const data::Error& e) {
         return failed(e, err);
     }
     QString why;
     keepFreedBuffers();
-    if (!writePdf(*pager, output, [](int pages, int) { handBackFreedMemory(pages); }, &why)) {
+    if (!writePdf(
+            *pager, output, [](int pages, int) { handBackFreedMemory(pages); }, &why)) {
         err << "Berkas PDF " << QDir::toNativeSeparators(output) << " tidak dapat ditulis: " << why
             << "\n";
         return 1;

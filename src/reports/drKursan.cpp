@@ -14,7 +14,7 @@ struct Column {
 };
 
 const Column columns[9] = {
-    {0, 930, 0, 930},       {930, 1200, 930, 1200},   {2130, 1080, 2130, 1080},
+    {0, 930, 0, 930},         {930, 1200, 930, 1200},   {2130, 1080, 2130, 1080},
     {3225, 1665, 3210, 1665}, {4890, 1035, 4875, 1035}, {5925, 1185, 5910, 1185},
     {7110, 1080, 7095, 1080}, {8190, 1080, 8175, 1080}, {9270, 1065, 9255, 1065},
 };
@@ -32,8 +32,8 @@ void heading(Band& band, const Column& c, const QString& name, const QString& te
 }
 
 // A value fills its cell's lines (two at this size) before it is cut.
-void cell(Band& band, const Column& c, const QString& name, const QString& column,
-          int top = inset, int height = rowHeight - 2 * inset)
+void cell(Band& band, const Column& c, const QString& name, const QString& column, int top = inset,
+          int height = rowHeight - 2 * inset)
 {
     band.field(name, c.cellLeft + inset, top, column)
         .size(c.cellWidth - 2 * inset, height)
@@ -64,7 +64,10 @@ Layout drKursan()
         ph.rect(QStringLiteral("Shape%1").arg(i + 1), columns[i].headingLeft, 0,
                 columns[i].headingWidth, rowHeight);
     const int upper = 15, lower = 240, middle = 120;
-    ph.label("Label2", 0, upper, "No Kursan").size(945, 465).font(arial(8.25).bold()).centred()
+    ph.label("Label2", 0, upper, "No Kursan")
+        .size(945, 465)
+        .font(arial(8.25).bold())
+        .centred()
         .wrapped();
     heading(ph, columns[1], "Label3", "Nama", upper);
     heading(ph, columns[1], "Label5", "Kursan", lower);

@@ -14,7 +14,6 @@ Layout drSPKP()
     l.pageFooter.height = 360;
     l.reportFooter.height = 360;
 
-    const FontSpec signature = arial(9.75);
     Band& d = l.detail;
     d.label("Label1", 0, 0, "PT. TEMBARA (PERSERO)").font(arial(9.75).bold());
     d.label("Label16", 6225, 555, "Sendangwiru");
@@ -57,14 +56,12 @@ Layout drSPKP()
     d.label("Label4", 1140, 5685,
             "2. Selanjutnya apabila telah memnuhi persyaratan, mohon kepadanya diberikan surat "
             "tanda pengenal sebagai");
-    d.label("Label3", 1335, 5940,
-            "siswa / mahasiswa kerja praktek (PKL) / penelitian (Riset) di lingkungan PT. Tembara.");
+    d.label(
+        "Label3", 1335, 5940,
+        "siswa / mahasiswa kerja praktek (PKL) / penelitian (Riset) di lingkungan PT. Tembara.");
     d.label("Label28", 1140, 6390,
             "3. Demikian atas perhatian serta kerjasamanya diucapkan terima kasih.");
-    d.label("Label29", 6270, 7965, "PT. TEMBARA (PERSERO").font(signature);
-    d.label("Label30", 5820, 8205, "A.n. KADEPDIKLAT DITRENBANG").font(signature);
-    d.label("Label31", 6555, 9660, "SEKAR LANTIH").font(signature.bold());
-    d.label("Label32", 6150, 9915, "KASUBDEP SESDIK").font(signature);
+    coveringSignature(d, 6270, 7965);
     return l;
 }
 

@@ -59,8 +59,9 @@ Layout drSPM()
     // The reply sheet: cut off along this line and returned by the unit.
     d.line("Line1", 0, 7890, 9795, 0);
     d.label("Label32", 3690, 8175, "LEMBAR JAWABAN").font(bold.underlined());
-    d.label("Label33", 2490, 8775,
-            "NO : B /        /       / PKL / 2005          tanggal                           2005 ");
+    d.label(
+        "Label33", 2490, 8775,
+        "NO : B /        /       / PKL / 2005          tanggal                           2005 ");
     // The stored answer ("Dapat", "Tidak", "-") opens the reply sentence.
     d.field("txtJawaban", 510, 9450, "Jawaban");
     d.label("Label34", 1650, 9465,
@@ -73,7 +74,8 @@ Layout drSPM()
     d.field("txtTanggal_Pelaksanaan", 3345, 10440, "Tanggal_Pelaksanaan");
     d.label("Label9", 510, 10755, "Banyaknya Mahasiswa / Siswa");
     d.field("txtJumlah_Kursan", 3345, 10755, "Jumlah_Kursan");
-    d.label("Label8", 6060, 11190, "Sendangwiru                                    2005").font(bold);
+    d.label("Label8", 6060, 11190, "Sendangwiru                                    2005")
+        .font(bold);
     d.label("Label38", 6315, 11430, "PT. TEMBARA (PERSERO)");
     d.label("Label39", 6615, 12480, "M.A K E T R O").font(bold);
     d.label("Label40", 6390, 12705, "KASUBDEP MINPERS");

@@ -14,7 +14,6 @@ Layout drSPP()
     l.pageFooter.height = 360;
     l.reportFooter.height = 360;
 
-    const FontSpec signature = arial(9.75);
     Band& d = l.detail;
     d.label("Label1", 0, 0, "PT. TEMBARA (PERSERO)").font(arial(9.75).bold());
     d.field("txtNs", 1140, 570, "Ns");
@@ -55,10 +54,7 @@ Layout drSPP()
     d.field("txtTanggal_Pelaksanaan", 2835, 6570, "Tanggal_Pelaksanaan");
     d.label("Label7", 1155, 7380,
             "3. Demikian atas perhatian serta kerjasamanya diucapkan terima kasih.");
-    d.label("Label29", 4815, 8520, "PT. TEMBARA (PERSERO").font(signature);
-    d.label("Label30", 4365, 8760, "A.n. KADEPDIKLAT DITRENBANG").font(signature);
-    d.label("Label31", 5100, 10215, "SEKAR LANTIH").font(signature.bold());
-    d.label("Label32", 4695, 10470, "KASUBDEP SESDIK").font(signature);
+    coveringSignature(d, 4815, 8520);
     return l;
 }
 

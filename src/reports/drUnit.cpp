@@ -16,8 +16,7 @@ Layout drUnit()
 
     const FontSpec titleFont = arial(9).bold();
     Band& rh = l.reportHeader;
-    rh.label("Label13", 945, 0,
-             "LAPORAN DATA KERJA PRAKTEK / PENELITIAN PT.TEMBARA(Persero)")
+    rh.label("Label13", 945, 0, "LAPORAN DATA KERJA PRAKTEK / PENELITIAN PT.TEMBARA(Persero)")
         .size(6570, 240)
         .font(titleFont)
         .centred();

@@ -1,18 +1,19 @@
 #include "reports/export.h"
 
-#include "data/database.h"
+#include "data/deLaporan.h"
 #include "data/error.h"
+#include "data/placements.h"
 #include "data/wholefile.h"
-#include "reports/deLaporan.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <algorithm>
 #include <vector>
 #include <xlsxwriter.h>
 
 namespace reports {
+
+using data::deLaporan;
+using data::Rows;
+using data::Selection;
 
 namespace {
 
@@ -33,17 +34,34 @@ struct Sheet {
 const std::vector<Sheet>& sheets()
 {
     static const std::vector<Sheet> s{
-        {"drKursan", "Data Kursan", "cmdKursan",
-         {{"Np", "No Kursan"}, {"Nama_Kursan", "Nama Kursan"}, {"Tempat_Lahir", "Tempat Lahir"},
-          {"Tanggal_Lahir", "Tgl Lahir"}, {"Alamat", "Alamat"}, {"Telepon", "Telepon"},
-          {"Instansi", "Instansi"}, {"Jurusan", "Jurusan"}, {"Tujuan", "Tujuan"},
+        {"drKursan",
+         "Data Kursan",
+         "cmdKursan",
+         {{"Np", "No Kursan"},
+          {"Nama_Kursan", "Nama Kursan"},
+          {"Tempat_Lahir", "Tempat Lahir"},
+          {"Tanggal_Lahir", "Tgl Lahir"},
+          {"Alamat", "Alamat"},
+          {"Telepon", "Telepon"},
+          {"Instansi", "Instansi"},
+          {"Jurusan", "Jurusan"},
+          {"Tujuan", "Tujuan"},
           {"Ns", "No Surat"}}},
-        {"drUnit", "Data Unit", "cmdUnit",
+        {"drUnit",
+         "Data Unit",
+         "cmdUnit",
          {{"Kode_Unit", "Kode Unit"}, {"Unit", "Nama Unit"}, {"No_Telp", "No Telp"}}},
-        {"QSPM", "Data SPM", nullptr,
-         {{"Ns", "No Surat"}, {"Np", "No Kursan"}, {"Nama_Kursan", "Nama Kursan"},
-          {"Instansi", "Instansi"}, {"Jawaban", "Jawaban"}, {"Kode_Unit", "Kode Unit"},
-          {"Unit", "Unit"}, {"Tanggal_Pelaksanaan", "Tanggal Pelaksanaan"}}},
+        {"QSPM",
+         "Data SPM",
+         nullptr,
+         {{"Ns", "No Surat"},
+          {"Np", "No Kursan"},
+          {"Nama_Kursan", "Nama Kursan"},
+          {"Instansi", "Instansi"},
+          {"Jawaban", "Jawaban"},
+          {"Kode_Unit", "Kode Unit"},
+          {"Unit", "Unit"},
+          {"Tanggal_Pelaksanaan", "Tanggal Pelaksanaan"}}},
     };
     return s;
 }
@@ -54,34 +72,6 @@ const Sheet& sheetOf(const QString& list)
         if (list == QLatin1String(s.list))
             return s;
     throw data::Error(QStringLiteral("Daftar %1 tidak dapat diekspor ke Excel.").arg(list));
-}
-
-Rows readPlacements()
-{
-    Rows rows;
-    QString why;
-    const QString name = data::Database::uniqueName(QStringLiteral("ekspor"));
-    {
-        QSqlDatabase db = data::Database::connect(name, true);
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        if (q.exec(QStringLiteral("SELECT * FROM QSPM"))) {
-            for (int i = 0; i < q.record().count(); ++i)
-                rows.columns << q.record().fieldName(i);
-            while (q.next()) {
-                QStringList values;
-                for (int i = 0; i < rows.columns.size(); ++i)
-                    values << q.value(i).toString();
-                rows.append(values);
-            }
-        }
-        if (q.lastError().isValid())
-            why = q.lastError().text();
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (!why.isEmpty())
-        throw data::Error(QStringLiteral("Data SPM tidak dapat dibaca: %1").arg(why));
-    return rows;
 }
 
 // Excel's column width counts characters of its default font; a little room for the edges.
@@ -133,15 +123,14 @@ Rows readList(const QString& list, const Selection& selection)
     const Sheet& sheet = sheetOf(list);
     if (sheet.command)
         return deLaporan::instance().run(QString::fromUtf8(sheet.command), {}, selection);
-    return readPlacements();
+    return data::readPlacementList();
 }
 
 void writeWorkbook(const QString& list, const Rows& rows, const QString& path)
 {
     const Sheet& sheet = sheetOf(list);
-    data::writeWhole(path, QStringLiteral("Berkas Excel"), [&](const QString& part) {
-        return writeSheet(sheet, rows, part);
-    });
+    data::writeWhole(path, QStringLiteral("Berkas Excel"),
+                     [&](const QString& part) { return writeSheet(sheet, rows, part); });
 }
 
 } // namespace reports

@@ -1,9 +1,14 @@
 #include "reports/report.h"
 
-#include "platform/clock.h"
-#include "reports/deLaporan.h"
+#include "data/clock.h"
+#include "data/deLaporan.h"
 
 namespace reports {
+
+using data::deLaporan;
+using data::HeldRowCursor;
+using data::Rows;
+using data::Selection;
 
 Document readReport(const Layout& layout, const Selection& selection)
 {
@@ -13,7 +18,7 @@ Document readReport(const Layout& layout, const Selection& selection)
     doc.rows = std::make_shared<const Rows>(
         deLaporan::instance().run(layout.command, layout.filter, selection));
     doc.rowCount = doc.rows->count();
-    doc.today = platform::today();
+    doc.today = data::today();
     // A layout naming a column the command lacks is refused now, before anything is shown.
     HeldRowCursor columns(*doc.rows);
     Pager{*doc.layout, columns, doc.today};

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "data/selection.h"
 #include "reports/engine/pager.h"
-#include "reports/selection.h"
 
 namespace reports {
 
 // Runs the report's command on deLaporan, narrowed to the selection, and keeps its rows, "%D"
 // as today; the pages are laid out as they are drawn. Throws data::Error when the command
 // fails (SelectionError when the selection names nothing the report can print).
-Document readReport(const Layout& layout, const Selection& selection = {});
+Document readReport(const Layout& layout, const data::Selection& selection = {});
 
 // The same with every page laid out, for a small report whose pages are inspected.
-Document prepareReport(const Layout& layout, const Selection& selection = {});
+Document prepareReport(const Layout& layout, const data::Selection& selection = {});
 
 } // namespace reports

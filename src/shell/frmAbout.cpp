@@ -4,19 +4,18 @@
 #include "shell/picture.h"
 #include "ui_frmAbout.h"
 
-
 frmAbout::frmAbout(QWidget* owner)
-    : Form(owner, Qt::FramelessWindowHint | Qt::Tool), ui(std::make_unique<Ui::frmAbout>())
+    : Form(owner, Qt::FramelessWindowHint | Qt::Tool), m_ui(std::make_unique<Ui::frmAbout>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setFixedSize(size());
     QFont small = font();
     small.setPointSizeF(8.25);
     setFont(small);
-    ui->Image1->setPixmap(shell::picture(73, 193));
-    ui->Command1->setFocus();
+    m_ui->Image1->setPixmap(shell::picture(73, 193));
+    m_ui->Command1->setFocus();
     platform::enterPressesButtons(this);
-    connect(ui->Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
     centre();
 }
 

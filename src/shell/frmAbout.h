@@ -15,8 +15,8 @@ public:
     explicit frmAbout(QWidget* owner = nullptr);
     ~frmAbout() override;
 
+private:
     void Command1_Click();
 
-private:
-    std::unique_ptr<Ui::frmAbout> ui;
+    std::unique_ptr<Ui::frmAbout> m_ui;
 };

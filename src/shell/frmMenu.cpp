@@ -6,8 +6,8 @@
 #include "forms/frmUnit.h"
 #include "platform/guard.h"
 #include "platform/windows.h"
-#include "reports/frmCetak.h"
-#include "reports/show.h"
+#include "preview/frmCetak.h"
+#include "preview/show.h"
 #include "shell/frmAbout.h"
 #include "shell/picture.h"
 #include "ui_frmMenu.h"
@@ -17,39 +17,39 @@
 
 using namespace platform;
 
-frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), ui(std::make_unique<Ui::frmMenu>())
+frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), m_ui(std::make_unique<Ui::frmMenu>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    ui->Image1->setPixmap(shell::picture(1024, 720));
+    m_ui->Image1->setPixmap(shell::picture(1024, 720));
     QFont script(QStringLiteral("URW Chancery L"));
     script.setFamilies({QStringLiteral("URW Chancery L"), QStringLiteral("Z003"),
                         QStringLiteral("TeX Gyre Chorus")});
     script.setPointSizeF(15.75);
     script.setBold(true);
     script.setItalic(true);
-    for (QLabel* l : {ui->Label1_0, ui->Label1_1}) {
+    for (QLabel* l : {m_ui->Label1_0, m_ui->Label1_1}) {
         l->setFont(script);
         l->setAttribute(Qt::WA_TranslucentBackground);
         l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     }
 
-    connect(ui->mnuDataKursan, &QAction::triggered, this, &frmMenu::mnuDataKursan_Click);
-    connect(ui->mnuDataUnit, &QAction::triggered, this, &frmMenu::mnuDataUnit_Click);
-    connect(ui->mnuDataSPM, &QAction::triggered, this, &frmMenu::mnuDataSPM_Click);
-    connect(ui->mnuPapan, &QAction::triggered, this, &frmMenu::mnuPapan_Click);
-    connect(ui->mnuEksporSPM, &QAction::triggered, this, &frmMenu::mnuEksporSPM_Click);
-    connect(ui->mnuCadangkan, &QAction::triggered, this, &frmMenu::mnuCadangkan_Click);
-    connect(ui->mnuPulihkan, &QAction::triggered, this, &frmMenu::mnuPulihkan_Click);
-    connect(ui->mnuSPM, &QAction::triggered, this, &frmMenu::mnuSPM_Click);
-    connect(ui->mnuCetakSPKP, &QAction::triggered, this, &frmMenu::mnuCetakSPKP_Click);
-    connect(ui->mnuSPP, &QAction::triggered, this, &frmMenu::mnuSPP_Click);
-    connect(ui->mnuCetakSK, &QAction::triggered, this, &frmMenu::mnuCetakSK_Click);
-    connect(ui->mnuCetakSertifikat, &QAction::triggered, this,
+    connect(m_ui->mnuDataKursan, &QAction::triggered, this, &frmMenu::mnuDataKursan_Click);
+    connect(m_ui->mnuDataUnit, &QAction::triggered, this, &frmMenu::mnuDataUnit_Click);
+    connect(m_ui->mnuDataSPM, &QAction::triggered, this, &frmMenu::mnuDataSPM_Click);
+    connect(m_ui->mnuPapan, &QAction::triggered, this, &frmMenu::mnuPapan_Click);
+    connect(m_ui->mnuEksporSPM, &QAction::triggered, this, &frmMenu::mnuEksporSPM_Click);
+    connect(m_ui->mnuCadangkan, &QAction::triggered, this, &frmMenu::mnuCadangkan_Click);
+    connect(m_ui->mnuPulihkan, &QAction::triggered, this, &frmMenu::mnuPulihkan_Click);
+    connect(m_ui->mnuSPM, &QAction::triggered, this, &frmMenu::mnuSPM_Click);
+    connect(m_ui->mnuCetakSPKP, &QAction::triggered, this, &frmMenu::mnuCetakSPKP_Click);
+    connect(m_ui->mnuSPP, &QAction::triggered, this, &frmMenu::mnuSPP_Click);
+    connect(m_ui->mnuCetakSK, &QAction::triggered, this, &frmMenu::mnuCetakSK_Click);
+    connect(m_ui->mnuCetakSertifikat, &QAction::triggered, this,
             &frmMenu::mnuCetakSertifikat_Click);
-    connect(ui->mnuLaporan, &QAction::triggered, this, &frmMenu::mnuLaporan_Click);
-    connect(ui->mnuAbout, &QAction::triggered, this, &frmMenu::mnuAbout_Click);
-    connect(ui->mnuKeluar, &QAction::triggered, this, &frmMenu::mnuKeluar_Click);
+    connect(m_ui->mnuLaporan, &QAction::triggered, this, &frmMenu::mnuLaporan_Click);
+    connect(m_ui->mnuAbout, &QAction::triggered, this, &frmMenu::mnuAbout_Click);
+    connect(m_ui->mnuKeluar, &QAction::triggered, this, &frmMenu::mnuKeluar_Click);
 }
 
 frmMenu::~frmMenu() = default;
@@ -60,27 +60,44 @@ void frmMenu::resizeEvent(QResizeEvent* event)
     // The picture covers the whole client area; the titles stay near the middle.
     const QSize area = centralWidget()->size();
     // The picture starts 240 twips left of the edge, as laid out.
-    ui->Image1->setGeometry(-platform::px(240), 0, area.width() + platform::px(240), area.height());
-    const int w0 = ui->Label1_0->width(), w1 = ui->Label1_1->width();
-    ui->Label1_0->move((area.width() - w0) / 2, area.height() / 2 - 50);
-    ui->Label1_1->move((area.width() - w0) / 2 + w0 - w1 + 40, area.height() / 2 - 8);
+    m_ui->Image1->setGeometry(-platform::px(240), 0, area.width() + platform::px(240),
+                              area.height());
+    const int w0 = m_ui->Label1_0->width(), w1 = m_ui->Label1_1->width();
+    m_ui->Label1_0->move((area.width() - w0) / 2, area.height() / 2 - 50);
+    m_ui->Label1_1->move((area.width() - w0) / 2 + w0 - w1 + 40, area.height() / 2 - 8);
+}
+
+template <class T> void frmMenu::openForm()
+{
+    T* form = platform::window<T>(this);
+    connect(form, &platform::Form::closed, this, &frmMenu::formClosed, Qt::UniqueConnection);
+    showWindow(form);
+}
+
+// A form it opened has closed: the main window takes the front, unless the program is ending.
+void frmMenu::formClosed()
+{
+    if (!isVisible())
+        return;
+    raise();
+    activateWindow();
 }
 
 void frmMenu::mnuDataKursan_Click()
 {
-    guarded(this, [this] { showWindow(platform::window<frmKursan>(this)); });
+    guarded(this, [this] { openForm<frmKursan>(); });
 }
 void frmMenu::mnuDataUnit_Click()
 {
-    guarded(this, [this] { showWindow(platform::window<frmUnit>(this)); });
+    guarded(this, [this] { openForm<frmUnit>(); });
 }
 void frmMenu::mnuDataSPM_Click()
 {
-    guarded(this, [this] { showWindow(platform::window<frmSPM>(this)); });
+    guarded(this, [this] { openForm<frmSPM>(); });
 }
 void frmMenu::mnuPapan_Click()
 {
-    guarded(this, [this] { showWindow(platform::window<frmPapan>(this)); });
+    guarded(this, [this] { openForm<frmPapan>(); });
 }
 // The letters, the statement and the certificate print every placed trainee: no filter.
 void frmMenu::mnuSPM_Click() { reports::show(QStringLiteral("drSPM"), this); }
@@ -88,9 +105,9 @@ void frmMenu::mnuCetakSPKP_Click() { reports::show(QStringLiteral("drSPKP"), thi
 void frmMenu::mnuSPP_Click() { reports::show(QStringLiteral("drSPP"), this); }
 void frmMenu::mnuCetakSK_Click() { reports::show(QStringLiteral("drSK"), this); }
 void frmMenu::mnuCetakSertifikat_Click() { reports::show(QStringLiteral("drSertifikat"), this); }
-void frmMenu::mnuLaporan_Click() { showWindow(platform::window<frmCetak>(this)); }
+void frmMenu::mnuLaporan_Click() { openForm<frmCetak>(); }
 
-void frmMenu::mnuAbout_Click() { showWindow(platform::window<frmAbout>(this)); }
+void frmMenu::mnuAbout_Click() { openForm<frmAbout>(); }
 
 void frmMenu::mnuKeluar_Click() { endProgram(); }
 

@@ -14,6 +14,10 @@ public:
     explicit frmMenu(QWidget* owner = nullptr);
     ~frmMenu() override;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
     void mnuDataKursan_Click();
     void mnuDataUnit_Click();
     void mnuDataSPM_Click();
@@ -30,11 +34,11 @@ public:
     void mnuAbout_Click();
     void mnuKeluar_Click();
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
+    // Shows the form (loaded on first use) and takes the front again when it closes.
+    template <class T> void openForm();
+    void formClosed();
 
-private:
-    std::unique_ptr<Ui::frmMenu> ui;
+    std::unique_ptr<Ui::frmMenu> m_ui;
 };
 
 // Loads the main window if needed, shows it maximised and brings it to the front.

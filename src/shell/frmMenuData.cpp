@@ -1,11 +1,11 @@
 // The main window's items that keep the data: export, backup and restore.
 #include "data/backup.h"
+#include "data/clock.h"
 #include "data/error.h"
-#include "platform/clock.h"
 #include "platform/filechooser.h"
 #include "platform/msgbox.h"
 #include "platform/windows.h"
-#include "reports/saveexcel.h"
+#include "preview/saveexcel.h"
 #include "shell/frmMenu.h"
 
 #include <QCoreApplication>
@@ -60,7 +60,7 @@ void frmMenu::mnuCadangkan_Click()
 {
     const QString title = QStringLiteral("Cadangkan Data");
     const QString target = askFileName({FileAction::Save, title,
-                                        QDir::home().filePath(data::backupName(today())),
+                                        QDir::home().filePath(data::backupName(data::today())),
                                         databaseFilter, QStringLiteral("mdb")},
                                        this);
     if (target.isEmpty() || !attempt(this, title, [&] { data::backupTo(target); }))
@@ -73,12 +73,14 @@ void frmMenu::mnuPulihkan_Click()
 {
     const QString title = QStringLiteral("Pulihkan Data");
     const QString file = askFileName(
-        {FileAction::Open, title, data::dailyFolder(), databaseFilter, QStringLiteral("mdb")}, this);
+        {FileAction::Open, title, data::dailyFolder(), databaseFilter, QStringLiteral("mdb")},
+        this);
     if (file.isEmpty())
         return;
     const QString refused = QStringLiteral("Data tidak dipulihkan; data yang sekarang tetap.\n\n");
     data::BackupContents contents;
-    if (!attempt(this, title, [&] { contents = data::inspectBackup(file); }, refused))
+    if (!attempt(
+            this, title, [&] { contents = data::inspectBackup(file); }, refused))
         return;
     const QString question =
         QStringLiteral("Data sekarang akan diganti dengan isi berkas %1 (%2 kursan, %3 "
@@ -92,7 +94,8 @@ void frmMenu::mnuPulihkan_Click()
     if (!closeOtherWindows(this))
         return;
     QString kept;
-    if (!attempt(this, title, [&] { kept = data::restoreFrom(file, today()); }, refused))
+    if (!attempt(
+            this, title, [&] { kept = data::restoreFrom(file, data::today()); }, refused))
         return;
     msgBox(QStringLiteral("Data dipulihkan dari %1.\nData sebelumnya disimpan sebagai %2.")
                .arg(native(file), native(kept)),

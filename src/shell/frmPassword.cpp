@@ -28,25 +28,25 @@ public:
 
 frmPassword::frmPassword(QWidget* owner)
     : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::frmPassword>())
+      m_ui(std::make_unique<Ui::frmPassword>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setFixedSize(size());
-    ui->Image1->setPixmap(shell::picture(ui->Image1->width(), ui->Image1->height()));
+    m_ui->Image1->setPixmap(shell::picture(m_ui->Image1->width(), m_ui->Image1->height()));
     auto* mask = new StarMaskStyle;
     mask->setParent(this);
-    ui->Text2->setStyle(mask);
-    ui->Text2->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_ui->Text2->setStyle(mask);
+    m_ui->Text2->setAttribute(Qt::WA_InputMethodEnabled, false);
     enterPressesButtons(this);
 
-    connect(ui->Command1, &QPushButton::clicked, this, &frmPassword::Command1_Click);
-    connect(ui->Command2, &QPushButton::clicked, this, &frmPassword::Command2_Click);
-    onKeyPress(ui->Text1, [this](int key) {
+    connect(m_ui->Command1, &QPushButton::clicked, this, &frmPassword::Command1_Click);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &frmPassword::Command2_Click);
+    onKeyPress(m_ui->Text1, [this](int key) {
         if (key == KeyEnter)
-            ui->Text2->setFocus();
+            m_ui->Text2->setFocus();
         return false;
     });
-    onKeyPress(ui->Text2, [this](int key) {
+    onKeyPress(m_ui->Text2, [this](int key) {
         if (key == KeyEnter) {
             Command1_Click();
             return true;
@@ -64,25 +64,25 @@ bool frmPassword::event(QEvent* e)
     // failed attempt place the focus themselves, so only the first activation counts.
     if (e->type() == QEvent::WindowActivate && !m_activated) {
         m_activated = true;
-        ui->Text1->setFocus();
+        m_ui->Text1->setFocus();
     }
     return Form::event(e);
 }
 
 void frmPassword::Command1_Click()
 {
-    if (!shell::isCredential(ui->Text1->text())) {
+    if (!shell::isCredential(m_ui->Text1->text())) {
         msgBox(QStringLiteral("Nama salah!!"), QStringLiteral("Pesan"), Icon::Information,
                Buttons::Ok, this);
-        ui->Text1->clear();
-        ui->Text1->setFocus();
+        m_ui->Text1->clear();
+        m_ui->Text1->setFocus();
         return;
     }
-    if (!shell::isCredential(ui->Text2->text())) {
+    if (!shell::isCredential(m_ui->Text2->text())) {
         msgBox(QStringLiteral("Password salah"), QStringLiteral("Pesan"), Icon::Information,
                Buttons::Ok, this);
-        ui->Text2->clear();
-        ui->Text2->setFocus();
+        m_ui->Text2->clear();
+        m_ui->Text2->setFocus();
         return;
     }
     m_passed = true;

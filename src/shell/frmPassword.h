@@ -15,15 +15,15 @@ public:
     explicit frmPassword(QWidget* owner = nullptr);
     ~frmPassword() override;
 
-    void Command1_Click();
-    void Command2_Click();
-
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    std::unique_ptr<Ui::frmPassword> ui;
+    void Command1_Click();
+    void Command2_Click();
+
+    std::unique_ptr<Ui::frmPassword> m_ui;
     bool m_passed = false;
     bool m_activated = false;
 };

@@ -14,8 +14,8 @@ bool openDatabase(const QString& path)
             data::Database::prepare(path);
             return true;
         } catch (const data::InUseError& e) {
-            const QString question =
-                e.message() + QStringLiteral("\nTutup program itu, lalu pilih Ulangi.");
+            const QString question = e.message() +
+                                     QStringLiteral("\nTutup program itu, lalu pilih Ulangi.");
             if (platform::msgBox(question, title, platform::Icon::Critical,
                                  platform::Buttons::RetryCancel) != platform::Answer::Retry)
                 return false;

@@ -32,9 +32,8 @@ protected:
     {
         const QString own = data::Database::path();
         data::Database::setPath(file);
-        const qint64 page = sql("SELECT rootpage FROM sqlite_master WHERE name = ?", {table})
-                                .value(0)
-                                .toLongLong();
+        const qint64 page =
+            sql("SELECT rootpage FROM sqlite_master WHERE name = ?", {table}).value(0).toLongLong();
         const qint64 size = sql("PRAGMA page_size").value(0).toLongLong();
         data::Database::setPath(own);
         return (page - 1) * size;
@@ -54,15 +53,15 @@ TEST_F(BackupTest, DailyCopyIsTakenOncePerDayAndOnlyTheLastSevenKept)
     // A second start on the same day keeps the copy it has.
     sql("INSERT INTO TUnit VALUES ('U02', 'Gudang', '102')");
     EXPECT_EQ(data::keepDailyCopy(QDate(2005, 3, 10)), QString());
-    EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name),
-              QStringList({"catatan.txt", "kursan-2005-03-04.mdb", "kursan-2005-03-05.mdb",
-                           "kursan-2005-03-06.mdb", "kursan-2005-03-07.mdb",
-                           "kursan-2005-03-08.mdb", "kursan-2005-03-09.mdb",
-                           "kursan-2005-03-10.mdb"}));
+    EXPECT_EQ(
+        folder.entryList(QDir::Files, QDir::Name),
+        QStringList({"catatan.txt", "kursan-2005-03-04.mdb", "kursan-2005-03-05.mdb",
+                     "kursan-2005-03-06.mdb", "kursan-2005-03-07.mdb", "kursan-2005-03-08.mdb",
+                     "kursan-2005-03-09.mdb", "kursan-2005-03-10.mdb"}));
     EXPECT_EQ(allRows(folder.filePath("kursan-2005-03-10.mdb")), stored);
     // A copy of the data is as private as the data itself.
-    EXPECT_EQ(QFileInfo(folder.filePath("kursan-2005-03-10.mdb")).permissions()
-                  & (QFile::ReadGroup | QFile::ReadOther),
+    EXPECT_EQ(QFileInfo(folder.filePath("kursan-2005-03-10.mdb")).permissions() &
+                  (QFile::ReadGroup | QFile::ReadOther),
               QFile::Permissions());
 }
 
@@ -118,8 +117,7 @@ TEST_F(BackupTest, FailedBackupSaysSoAndLeavesNoHalfFile)
     data::backupTo(copy);
     EXPECT_THROW(data::backupTo(m_path), data::Error); // never over the open database
     EXPECT_EQ(allRows(copy), allRows());
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList({"salin.mdb"}));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"salin.mdb"}));
 }
 
 } // namespace

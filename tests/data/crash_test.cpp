@@ -49,7 +49,8 @@ TEST_F(CrashTest, KilledDuringSavesTheFileStaysSoundWholeAndAccepted)
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(), {"--save-until-killed", m_path});
         while (!child.canReadLine())
-            ASSERT_TRUE(child.waitForReadyRead(10000)) << child.readAllStandardError().toStdString();
+            ASSERT_TRUE(child.waitForReadyRead(10000))
+                << child.readAllStandardError().toStdString();
         ASSERT_EQ(child.readLine(), "ready\n");
         QThread::msleep(QRandomGenerator::global()->bounded(1, 60));
         child.kill();

@@ -27,9 +27,9 @@ TEST(PackedRow, KeepsEveryKindOfValueAndTheirBoundaries)
     const data::PackedRow copy = row; // the original before a change, as a record set keeps it
     row.set(0, QStringLiteral("Budi"));
     row.set(1, QStringLiteral("x"));
-    EXPECT_EQ(row.values(), QVector<QVariant>({QStringLiteral("Budi"), QStringLiteral("x"),
-                                               qlonglong(42), QStringLiteral(""),
-                                               QStringLiteral("UGM"), 0.1}));
+    EXPECT_EQ(row.values(),
+              QVector<QVariant>({QStringLiteral("Budi"), QStringLiteral("x"), qlonglong(42),
+                                 QStringLiteral(""), QStringLiteral("UGM"), 0.1}));
     EXPECT_EQ(copy.text(0), "Ma'ruf Çakır");
     EXPECT_EQ(builder.take().size(), 0) << "the builder starts each row empty";
 }

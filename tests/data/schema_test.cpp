@@ -62,13 +62,25 @@ TEST_F(SchemaTest, LastNumberQueriesGiveTheLastRowOfTheirView)
         return last(db).toStdString();
     };
     EXPECT_EQ(check(data::lastTraineeNumber, "TKursan", "Np", "QLapKursan",
-                    {{10, "099"}, {20, "1000"}, {30, "999"}, {5, "01000"}, {40, "abc"},
-                     {50, nullptr}, {60, "1000x"}, {1, " 1000"}, {70, "-2000"}}),
+                    {{10, "099"},
+                     {20, "1000"},
+                     {30, "999"},
+                     {5, "01000"},
+                     {40, "abc"},
+                     {50, nullptr},
+                     {60, "1000x"},
+                     {1, " 1000"},
+                     {70, "-2000"}}),
               "1000x");
     EXPECT_EQ(check(data::lastLetterNumber, "TSurat", "Ns", "QNS",
-                    {{10, "B/099/I/PKL/2005"}, {20, "B/1000/I/PKL/2006"},
-                     {30, "B/999/XII/PKL/2005"}, {5, "B/01000/II/PKL/2006"}, {40, "junk"},
-                     {50, nullptr}, {60, "X/1000"}, {1, "B/1000/III/PKL/2006"}}),
+                    {{10, "B/099/I/PKL/2005"},
+                     {20, "B/1000/I/PKL/2006"},
+                     {30, "B/999/XII/PKL/2005"},
+                     {5, "B/01000/II/PKL/2006"},
+                     {40, "junk"},
+                     {50, nullptr},
+                     {60, "X/1000"},
+                     {1, "B/1000/III/PKL/2006"}}),
               "X/1000");
 }
 
@@ -134,10 +146,9 @@ TEST_F(DatabaseFileTest, FirstStartCreatesFolderFileAndSchemaForItsOwnerOnly)
     ASSERT_TRUE(QFile::exists(path));
     for (const QString& source : data::Database::tables() + data::Database::views())
         EXPECT_NO_THROW(data::DataControl(nullptr, "check", source)) << source.toStdString();
-    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
-                        | QFile::WriteOther | QFile::ExeOther;
-    EXPECT_EQ(QFileInfo(path).permissions() & (others | QFile::ExeOwner),
-              QFile::Permissions());
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                        QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFileInfo(path).permissions() & (others | QFile::ExeOwner), QFile::Permissions());
     EXPECT_EQ(QFileInfo(dir.filePath("kursan")).permissions() & others, QFile::Permissions());
     EXPECT_EQ(QDir(dir.filePath("kursan")).entryList(QDir::Files), QStringList{"master.mdb"});
 
@@ -165,8 +176,9 @@ TEST_F(DatabaseFileTest, UnusableFilesAreRefusedWithTheReasonAndLeftUntouched)
          "TKursan tidak punya kolom Nim"},
         {kursanFile("alamat.mdb", {"ALTER TABLE TUnit ADD COLUMN Alamat TEXT"}),
          "TUnit punya kolom Alamat yang tidak dikenal"},
-        {kursanFile("order.mdb", {"DROP VIEW QKursan",
-                                  "CREATE VIEW QKursan AS SELECT Ns, Np, Nama_Kursan FROM TKursan"}),
+        {kursanFile("order.mdb",
+                    {"DROP VIEW QKursan",
+                     "CREATE VIEW QKursan AS SELECT Ns, Np, Nama_Kursan FROM TKursan"}),
          "kolom ke-1 QKursan adalah Ns, seharusnya Np"},
         {kursanFile("view.mdb", {"DROP VIEW QNS", "CREATE TABLE QNS (Ns, Jawaban, Jumlah_Kursan)"}),
          "QNS bukan query"},

@@ -80,7 +80,7 @@ protected:
     {
         trainees = standIn("frmKursan", "Adodc1", "TKursan");
         trainees.rs->moveLast();
-        return openSearch(trainees.form, "frmKursan");
+        return openSearch(trainees.form, trainees.rs, forms::traineeSearch());
     }
 
     QString currentNp() { return trainees.rs->field("Np").toString(); }
@@ -102,16 +102,16 @@ TEST_F(SearchTest, FreshWindowThenCallerAppendsItsFieldsAndCaption)
     EXPECT_EQ(w->windowTitle(), "frmKursan");
     EXPECT_EQ(w->parentWidget(), trainees.form);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(listed(w), QStringList({"No Surat", "No Kursan", "Nama Kursan", "Nama Instansi",
-                                      "Jurusan"}));
+    EXPECT_EQ(listed(w),
+              QStringList({"No Surat", "No Kursan", "Nama Kursan", "Nama Instansi", "Jurusan"}));
     EXPECT_EQ(combo(w)->currentText(), Hint);
 
     // Asking again while open appends the items again; the hint stays until a pick.
-    EXPECT_EQ(openSearch(trainees.form, "frmKursan"), w);
+    EXPECT_EQ(openSearch(trainees.form, trainees.rs, forms::traineeSearch()), w);
     EXPECT_EQ(combo(w)->count(), 10);
     EXPECT_EQ(combo(w)->currentText(), Hint);
     pick(w, "Jurusan");
-    openSearch(trainees.form, "frmKursan");
+    openSearch(trainees.form, trainees.rs, forms::traineeSearch());
     EXPECT_EQ(combo(w)->currentText(), "Jurusan");
 }
 
@@ -148,8 +148,8 @@ TEST_F(SearchTest, TraineeNumberMatchesByValueAndShowsThreeDigits)
         const char* shown;
         const char* np;
     } cases[] = {
-        {"1", "001", "001"},      {"001", "001", "001"}, {"000001", "001", "001"},
-        {"12", "012", "012"},     {"0012", "012", "012"}, {"1234", "1234", "1234"},
+        {"1", "001", "001"},        {"001", "001", "001"},  {"000001", "001", "001"},
+        {"12", "012", "012"},       {"0012", "012", "012"}, {"1234", "1234", "1234"},
         {"001234", "1234", "1234"},
     };
     frmCari* w = searchTrainees();
@@ -162,7 +162,7 @@ TEST_F(SearchTest, TraineeNumberMatchesByValueAndShowsThreeDigits)
         EXPECT_EQ(currentNp(), c.np);
         EXPECT_EQ(value(w)->text(), c.shown);
         settle();
-        w = openSearch(trainees.form, "frmKursan");
+        w = openSearch(trainees.form, trainees.rs, forms::traineeSearch());
         pick(w, "No Kursan");
     }
 
@@ -207,7 +207,7 @@ TEST_F(SearchTest, MissSaysSoReturnsCallerToFirstRowAndStaysOpen)
     QTest::keyClick(value(w), Qt::Key_Return);
     EXPECT_EQ(currentNp(), "001");
     settle();
-    w = openSearch(trainees.form, "frmKursan");
+    w = openSearch(trainees.form, trainees.rs, forms::traineeSearch());
     pick(w, "Nama Kursan");
     typeValue(w, "Budi");
     trainees.rs->moveTo(2);
@@ -249,7 +249,7 @@ TEST_F(SearchTest, BatalClosesWithoutMovingTheCaller)
     EXPECT_EQ(currentNp(), "1234");
 
     // A new window starts empty again.
-    w = openSearch(trainees.form, "frmKursan");
+    w = openSearch(trainees.form, trainees.rs, forms::traineeSearch());
     EXPECT_EQ(combo(w)->count(), 5);
     EXPECT_TRUE(value(w)->text().isEmpty());
 }
@@ -261,13 +261,13 @@ TEST_F(SearchTest, LetterFormSearchesItsPlacementsQuery)
         "('001','01/03/2005s/d01/04/2005','U1'), ('002','01/03/2005s/d01/04/2005','U1')");
     Caller letters = standIn("frmSPM", "Adodc6", "QSPM");
     letters.rs->moveLast();
-    frmCari* w = openSearch(letters.form, "frmSPM");
+    frmCari* w = openSearch(letters.form, letters.rs, forms::placementSearch());
     EXPECT_EQ(listed(w), QStringList({"No Surat", "Nama Kursan", "Instansi"}));
     typeValue(w, "ITB"); // unpicked: Instansi
     button(w, "Command1")->click();
     EXPECT_EQ(letters.rs->field("Np").toString(), "002");
     settle();
-    w = openSearch(letters.form, "frmSPM");
+    w = openSearch(letters.form, letters.rs, forms::placementSearch());
     pick(w, "No Surat");
     typeValue(w, "B/001/III/PKL/200"); // the whole letter number or nothing
     boxes.expect(NotFound);
@@ -275,28 +275,34 @@ TEST_F(SearchTest, LetterFormSearchesItsPlacementsQuery)
     EXPECT_EQ(letters.rs->position(), 0);
 }
 
-TEST_F(SearchTest, EmptyRecordSetAndUnknownCaptionStayUsable)
+TEST_F(SearchTest, EmptyRecordSetStaysUsableAndNoNameDecidesWhatIsSearched)
 {
     Caller units = standIn("frmUnit", "Adodc1", "TUnit");
-    frmCari* w = openSearch(units.form, "frmUnit");
+    frmCari* w = openSearch(units.form, units.rs, forms::unitSearch());
     typeValue(w, "U1");
     boxes.expect(NotFound);
     button(w, "Command1")->click();
     EXPECT_FALSE(units.rs->hasCurrent());
 
-    // A caption no form searches by: nothing is searched and nothing is said.
+    // The window searches the record set it was handed, whatever the caption, the data
+    // control or the form are called.
+    sql("INSERT INTO TUnit VALUES ('U1', 'Gudang', '0271')");
+    units.rs->refresh();
+    units.form->findChild<data::DataControl*>()->setObjectName("AdodcLain");
+    units.form->setObjectName("frmLain");
     w->setWindowTitle("frmLain");
+    typeValue(w, "Gudang");
     button(w, "Command1")->click();
+    EXPECT_EQ(units.rs->field("Kode_Unit").toString(), "U1");
     settle();
-    EXPECT_EQ(platform::loaded<frmCari>(), w);
-    EXPECT_EQ(w->FormAsal, "frmLain");
+    EXPECT_EQ(platform::loaded<frmCari>(), nullptr) << "a found row closes the window";
 }
 
 TEST_F(SearchTest, TheLastCallerOwnsTheWindow)
 {
     Caller units = standIn("frmUnit", "Adodc1", "TUnit");
     frmCari* w = searchTrainees();
-    EXPECT_EQ(openSearch(units.form, "frmUnit"), w);
+    EXPECT_EQ(openSearch(units.form, units.rs, forms::unitSearch()), w);
     EXPECT_EQ(w->parentWidget(), units.form);
     EXPECT_EQ(w->windowTitle(), "frmUnit");
     EXPECT_TRUE(w->isVisible());

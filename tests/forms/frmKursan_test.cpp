@@ -1,6 +1,6 @@
+#include "data/clock.h"
 #include "forms/frmCari.h"
 #include "forms/frmKursan.h"
-#include "platform/clock.h"
 #include "shell/frmMenu.h"
 #include "support/fixture.h"
 
@@ -20,9 +20,9 @@ using platform::Answer;
 
 namespace {
 
-const QStringList EntryBoxes{"txtNoKursan",  "txtNim",     "txtNama",         "txtTempatLahir",
-                             "txtTglLahir",  "txtAlamat",  "txtNoTelepon",    "txtNamaInstansi",
-                             "txtJurusan",   "txtTujuan",  "txtNoSurat",      "txtJumlah"};
+const QStringList EntryBoxes{"txtNoKursan", "txtNim",    "txtNama",      "txtTempatLahir",
+                             "txtTglLahir", "txtAlamat", "txtNoTelepon", "txtNamaInstansi",
+                             "txtJurusan",  "txtTujuan", "txtNoSurat",   "txtJumlah"};
 const QStringList BrowseButtons{"cmdTambah", "cmdEdit", "cmdCari", "cmdHapus", "cmdKeluar"};
 QString askDelete(const QString& trainee)
 {
@@ -58,9 +58,9 @@ protected:
     // Fills a new trainee from txtNim down to txtTujuan with Enter only.
     void typeTrainee(const QString& name, const QString& birth = "010290")
     {
-        for (const QString& value : {QString("N123"), name, QString("Solo"), birth,
-                                     QString("Jl. Mawar 1"), QString("0271"), QString("UGM"),
-                                     QString("Teknik"), QString("PKL")}) {
+        for (const QString& value :
+             {QString("N123"), name, QString("Solo"), birth, QString("Jl. Mawar 1"),
+              QString("0271"), QString("UGM"), QString("Teknik"), QString("PKL")}) {
             type(value);
             enter();
         }
@@ -113,8 +113,8 @@ TEST_F(TraineeFormTest, OpensFromTheMenuOnceAsLaidOutInBrowseMode)
     for (const char* hidden : {"txtNo", "txtJawaban", "txtJumlah", "txtBantu"})
         EXPECT_TRUE(box(hidden)->isHidden()) << hidden;
     expectMode(true);
-    EXPECT_EQ(form->bulan, "03");
-    EXPECT_EQ(form->tahun, "2005");
+    EXPECT_EQ(form->month(), "03");
+    EXPECT_EQ(form->year(), "2005");
 
     // Tab walks the boxes from the bottom up.
     box("txtNoSurat")->setFocus();
@@ -136,11 +136,11 @@ TEST_F(TraineeFormTest, TraineeTypedWithEnterOnlyIsSavedWithItsLetter)
     EXPECT_EQ(focused(), "txtNim");
     EXPECT_EQ(box("txtNoKursan")->text(), "001");
 
-    const QStringList chain{"txtNama",      "txtTempatLahir",  "txtTglLahir",
-                            "txtAlamat",    "txtNoTelepon",    "txtNamaInstansi",
-                            "txtJurusan",   "txtTujuan",       "cmdSimpan"};
-    const QStringList values{"N123", "Budi", "Solo", "010290", "Jl. Mawar 1", "0271", "UGM",
-                             "Teknik", "PKL"};
+    const QStringList chain{"txtNama",    "txtTempatLahir", "txtTglLahir",
+                            "txtAlamat",  "txtNoTelepon",   "txtNamaInstansi",
+                            "txtJurusan", "txtTujuan",      "cmdSimpan"};
+    const QStringList values{"N123", "Budi", "Solo",   "010290", "Jl. Mawar 1",
+                             "0271", "UGM",  "Teknik", "PKL"};
     for (int i = 0; i < values.size(); ++i) {
         type(values[i]);
         enter();
@@ -220,10 +220,10 @@ TEST_F(TraineeFormTest, NoNumberIsOfferedBeyondWhatTheBoxHolds)
 
 TEST_F(TraineeFormTest, LetterMonthAndYearAreThoseOfTheDayTheFormOpened)
 {
-    platform::setToday(QDate(2005, 12, 30));
+    data::setToday(QDate(2005, 12, 30));
     addTrainees(11);
     open();
-    platform::setToday(QDate(2006, 1, 2)); // the form stays open over the new year
+    data::setToday(QDate(2006, 1, 2)); // the form stays open over the new year
     button("cmdTambah")->click();
     box("txtTujuan")->setFocus();
     enter();
@@ -239,9 +239,9 @@ TEST_F(TraineeFormTest, LetterMonthAndYearAreThoseOfTheDayTheFormOpened)
     EXPECT_EQ(platform::loaded<frmKursan>(), nullptr);
     EXPECT_TRUE(platform::loaded<frmMenu>()->isVisible());
     open();
-    EXPECT_EQ(form->bulan, "01");
-    EXPECT_EQ(form->tahun, "2006");
-    EXPECT_TRUE(form->noKursan.isEmpty());
+    EXPECT_EQ(form->month(), "01");
+    EXPECT_EQ(form->year(), "2006");
+    EXPECT_TRUE(form->traineeNumber().isEmpty());
 }
 
 TEST_F(TraineeFormTest, NumbersTypedOverTheGeneratedOnesAreSavedAsTyped)
@@ -335,9 +335,9 @@ TEST_F(TraineeFormTest, EditChangesTheTraineeOnlyAndNeverRenumbersALetter)
     expectMode(true);
     EXPECT_EQ(rows("TKursan")[1].toStdString(), "B/002/III/PKL/2005|002|<null>|Dewi|<null>|"
                                                 "03/04/88|<null>|<null>|Inst 002|Jur 002|<null>");
-    EXPECT_EQ(rows("TSurat"), QStringList({"B/001/III/PKL/2005|Dapat|1",
-                                           "B/002/III/PKL/2005|Dapat|1",
-                                           "B/003/III/PKL/2005|Dapat|1"}));
+    EXPECT_EQ(rows("TSurat"),
+              QStringList({"B/001/III/PKL/2005|Dapat|1", "B/002/III/PKL/2005|Dapat|1",
+                           "B/003/III/PKL/2005|Dapat|1"}));
 }
 
 TEST_F(TraineeFormTest, DeleteAsksAndRemovesTheTraineeButNotItsLetter)
@@ -386,8 +386,10 @@ TEST_F(TraineeFormTest, SearchFindsATraineeByEachOfItsFields)
         const char* value;
         const char* np;
     } cases[] = {
-        {"No Surat", "B/003/III/PKL/2005", "003"}, {"No Kursan", "2", "002"},
-        {"Nama Kursan", "Kursan 004", "004"},      {"Nama Instansi", "Inst 003", "003"},
+        {"No Surat", "B/003/III/PKL/2005", "003"},
+        {"No Kursan", "2", "002"},
+        {"Nama Kursan", "Kursan 004", "004"},
+        {"Nama Instansi", "Inst 003", "003"},
         {"Jurusan", "Jur 002", "002"},
     };
     for (const auto& c : cases) {
@@ -534,8 +536,8 @@ TEST_F(QuotaTest, CountsGrantedPlacementsOfTheMonthPerListedUnit)
     EXPECT_EQ(entries("List2"), QStringList({"3", "6", "3", "1"}));
 
     // No matching placement, an unchosen month or an apostrophe: units listed, no counts.
-    for (const QString& month : {QString("Juni"), QString("----Pilih Bulan----"),
-                                 QString("Mei'")}) {
+    for (const QString& month :
+         {QString("Juni"), QString("----Pilih Bulan----"), QString("Mei'")}) {
         process(month);
         EXPECT_EQ(entries("List1").size(), 4);
         EXPECT_TRUE(entries("List2").isEmpty()) << month.toStdString();

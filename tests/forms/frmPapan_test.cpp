@@ -90,13 +90,15 @@ TEST_F(BoardTest, ShowsEachUnitsMonthsAgainstTheQuotaAndListsACellsTrainees)
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->windowTitle(), "Keuangan, April 2005");
     EXPECT_EQ(listed().size(), 6);
-    EXPECT_EQ(listed().last(), QStringLiteral("Kursan %1|UGM|20/04/2005s/d20/05/2005|B/%1/PKL")
-                                   .arg(sixth));
+    EXPECT_EQ(listed().last(),
+              QStringLiteral("Kursan %1|UGM|20/04/2005s/d20/05/2005|B/%1/PKL").arg(sixth));
     grid()->setCurrentCell(1, 11);
     QTest::keyClick(grid(), Qt::Key_Return);
     EXPECT_EQ(platform::loaded<frmDaftarPenempatan>(), list);
-    EXPECT_EQ(listed(), QStringList({QStringLiteral("Kursan %1|UGM|15/12/2005s/d15/01/2006|B/%1/PKL")
-                                         .arg(december)}));
+    EXPECT_EQ(
+        listed(),
+        QStringList(
+            {QStringLiteral("Kursan %1|UGM|15/12/2005s/d15/01/2006|B/%1/PKL").arg(december)}));
 
     // The placement that cannot be counted can be listed; "Perbarui" reads them all afresh.
     board->findChild<QPushButton*>("cmdTakTerbaca")->click();

@@ -31,7 +31,8 @@ TEST_F(LetterFormTest, AGrantedPlacementThatWouldOverfillItsUnitAsksFirst)
     pick("cboJawaban", "Dapat");
     pick("cboUnit", "Keuangan");
     typeStart("20/03/2005");
-    const QString question = QStringLiteral("Unit Keuangan sudah 5 orang pada Maret 2005. Tetap simpan?");
+    const QString question = QStringLiteral(
+        "Unit Keuangan sudah 5 orang pada Maret 2005. Tetap simpan?");
     boxes.expect(question, Answer::No);
     button("cmd")->click();
     EXPECT_TRUE(inEntryMode());

@@ -5,7 +5,7 @@ using platform::Answer;
 
 namespace {
 QString askDelete(const QString& placement) { return "Anda yakin akan menghapus.\n" + placement; }
-}
+} // namespace
 
 TEST_F(LetterFormTest, EditKeepsTheStoredPeriodOfTheSelectedRow)
 {

@@ -43,8 +43,8 @@ TEST_F(LetterFormTest, OpensFromTheMainWindowOnceInBrowseMode)
         EXPECT_TRUE(box(name)->isReadOnly()) << name;
     EXPECT_FALSE(box("Text8")->isReadOnly());
     EXPECT_FALSE(box("Text9")->isReadOnly());
-    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text7", "txtNP", "txtNSSurat",
-                             "tutup1", "tutup2"})
+    for (const char* name :
+         {"Text1", "Text2", "Text3", "Text4", "Text7", "txtNP", "txtNSSurat", "tutup1", "tutup2"})
         EXPECT_TRUE(box(name)->isHidden()) << name;
     EXPECT_EQ(w<QTableView>("DataGrid1")->model()->rowCount(), 2);
 
@@ -55,10 +55,10 @@ TEST_F(LetterFormTest, OpensFromTheMainWindowOnceInBrowseMode)
 
     // The visible boxes and buttons come in their tab order.
     QStringList order;
-    const QStringList expected = {"txtNama", "txtInstansi", "txtJurusan", "cmdTambah", "cmdEdit",
-                                  "cmd",     "cmdHapus",    "cmdkeluar",  "DataGrid1", "cboNoSurat",
-                                  "cboJawaban", "Text5",    "Text6",      "cboUnit",   "Text8",
-                                  "Text9"};
+    const QStringList expected = {"txtNama",   "txtInstansi", "txtJurusan", "cmdTambah",
+                                  "cmdEdit",   "cmd",         "cmdHapus",   "cmdkeluar",
+                                  "DataGrid1", "cboNoSurat",  "cboJawaban", "Text5",
+                                  "Text6",     "cboUnit",     "Text8",      "Text9"};
     QWidget* at = box("txtNama");
     for (int i = 0; i < 200 && order.size() < expected.size(); ++i, at = at->nextInFocusChain())
         if (expected.contains(at->objectName()) && !order.contains(at->objectName()))

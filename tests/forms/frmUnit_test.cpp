@@ -180,8 +180,8 @@ TEST_F(UnitTest, EditTheClickedRowInPlace)
     retype(nama, "Produksi II");
     button("cmd2")->click();
     expectBrowsing();
-    EXPECT_EQ(rows("TUnit"), QStringList({"U01|Keuangan|101", "U02|Produksi II|102",
-                                          "U03|Gudang|103"}));
+    EXPECT_EQ(rows("TUnit"),
+              QStringList({"U01|Keuangan|101", "U02|Produksi II|102", "U03|Gudang|103"}));
     EXPECT_EQ(grid->model()->index(1, 1).data().toString(), "Produksi II");
 
     // Clicking another row while editing stores the pending row; the form stays in entry.
@@ -256,8 +256,8 @@ TEST_F(UnitTest, DuplicateCodeIsRefusedThenCorrectedAndSaved)
     retype(kode, "U04");
     button("cmd2")->click();
     expectBrowsing();
-    EXPECT_EQ(rows("TUnit"), QStringList({"U01|Keuangan|101", "U02|Produksi|102",
-                                          "U03|Gudang|103", "U04|Pemasaran|<null>"}));
+    EXPECT_EQ(rows("TUnit"), QStringList({"U01|Keuangan|101", "U02|Produksi|102", "U03|Gudang|103",
+                                          "U04|Pemasaran|<null>"}));
 }
 
 TEST_F(UnitTest, KeysMoveFocusWhileLockedAndEnterOnCariSearches)

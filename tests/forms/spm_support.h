@@ -101,9 +101,9 @@ protected:
     }
     bool inBrowseMode() const
     {
-        return button("cmd")->text() == QLatin1String("Cari") &&
-               button("cmdTambah")->isEnabled() && button("cmdEdit")->isEnabled() &&
-               button("cmdHapus")->isEnabled() && button("cmdkeluar")->isEnabled();
+        return button("cmd")->text() == QLatin1String("Cari") && button("cmdTambah")->isEnabled() &&
+               button("cmdEdit")->isEnabled() && button("cmdHapus")->isEnabled() &&
+               button("cmdkeluar")->isEnabled();
     }
 
     frmSPM* form = nullptr;

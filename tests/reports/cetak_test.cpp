@@ -87,12 +87,14 @@ TEST_F(KursanCetak, WritesTheListsToPdf)
                             "05/01/85 PKL/2005",
                             "003 Citra Yogyakarta Jl. Mawar 003 0812003 UGM Teknik PKL"})
         EXPECT_TRUE(text.simplified().contains(row)) << text.toStdString();
-    EXPECT_TRUE(runTool("pdffonts", {kursan}).contains(QRegularExpression("LiberationSans\\s.*yes")));
+    EXPECT_TRUE(
+        runTool("pdffonts", {kursan}).contains(QRegularExpression("LiberationSans\\s.*yes")));
 
     const QString unit = m_dir.filePath("unit.pdf");
     ASSERT_EQ(cetak({m_path, "drUnit", unit}).code, 0);
     const QString units = pdfText(unit).simplified();
-    EXPECT_TRUE(units.contains("Kode Unit Nama Unit U01 Keuangan U02 Gudang")) << units.toStdString();
+    EXPECT_TRUE(units.contains("Kode Unit Nama Unit U01 Keuangan U02 Gudang"))
+        << units.toStdString();
 }
 
 TEST_F(KursanCetak, RefusesWhatItCannotPrint)
@@ -127,8 +129,8 @@ TEST_F(KursanCetak, NeverWritesOverTheDatabaseNorCallsAFailedWriteDone)
     const QByteArray database = contents(m_path);
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("sub"));
     ASSERT_TRUE(QFile::link(m_path, m_dir.filePath("link.mdb")));
-    for (const QString& output : {m_path, m_dir.filePath("sub/../kursan/master.mdb"),
-                                  m_dir.filePath("link.mdb")}) {
+    for (const QString& output :
+         {m_path, m_dir.filePath("sub/../kursan/master.mdb"), m_dir.filePath("link.mdb")}) {
         const Outcome r = cetak({m_path, "drKursan", output});
         EXPECT_EQ(r.code, 1) << output.toStdString();
         EXPECT_TRUE(r.err.contains("tidak dapat ditulis: berkas itu adalah DataBase Kursan"))
@@ -154,7 +156,8 @@ TEST_F(KursanCetak, NeverWritesOverTheDatabaseNorCallsAFailedWriteDone)
              pdf},
             &r.code, &r.err);
     EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.err.contains("kursan.pdf tidak dapat ditulis: tempat di disk tidak cukup")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("kursan.pdf tidak dapat ditulis: tempat di disk tidak cukup"))
+        << r.err.toStdString();
     EXPECT_EQ(contents(pdf), "earlier");
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), files);
 }
@@ -179,7 +182,8 @@ TEST_F(KursanCetak, OptionsNarrowTheRowsAndWrongOnesEndWithTwo)
     const std::pair<QStringList, QString> wrong[] = {
         {{m_path, "drSPM", pdf, "--nomor", "1"}, "Pilihan \"--nomor\" tidak dikenal."},
         {{m_path, "drSPM", pdf, "--np"}, "Pilihan --np memerlukan nilai."},
-        {{m_path, "drSPM", pdf, "--ns", "9:2"}, "Nomor surat awal 9 lebih besar dari nomor akhir 2."},
+        {{m_path, "drSPM", pdf, "--ns", "9:2"},
+         "Nomor surat awal 9 lebih besar dari nomor akhir 2."},
         {{m_path, "drSPM", pdf, "--ns", "B/"}, "Nomor surat \"B/\" tidak dapat dibaca."},
         {{m_path, "drSPM", pdf, "--bulan", "2005-03"}, "Bulan \"2005-03\" tidak dapat dibaca."},
         {{m_path, "drKursan", pdf, "--bulan", "03/2005"},

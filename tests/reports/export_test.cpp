@@ -1,9 +1,9 @@
 #include "platform/filechooser.h"
 #include "platform/windows.h"
-#include "reports/engine/preview.h"
-#include "reports/frmCetak.h"
+#include "preview/frmCetak.h"
+#include "preview/preview.h"
+#include "preview/show.h"
 #include "reports/reportdata.h"
-#include "reports/show.h"
 #include "reports/workbook.h"
 #include "shell/frmMenu.h"
 
@@ -53,9 +53,9 @@ TEST_F(ExportTest, TraineeListHoldsEveryRowWithItsTextsAsStored)
     ASSERT_EQ(code, 0) << errors.toStdString();
     const std::vector<QStringList> rows = workbookRows(file);
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[0], QStringList({"No Kursan", "Nama Kursan", "Tempat Lahir", "Tgl Lahir",
-                                    "Alamat", "Telepon", "Instansi", "Jurusan", "Tujuan",
-                                    "No Surat"}));
+    EXPECT_EQ(rows[0],
+              QStringList({"No Kursan", "Nama Kursan", "Tempat Lahir", "Tgl Lahir", "Alamat",
+                           "Telepon", "Instansi", "Jurusan", "Tujuan", "No Surat"}));
     EXPECT_EQ(rows[1], QStringList({"001", "Budi", "Yogyakarta", "05/01/85", "Jl. Mawar 001",
                                     "0812001", "UGM", "Teknik", "PKL", "B/001/III/PKL/2005"}));
     QStringList numbers;
@@ -111,9 +111,8 @@ TEST_F(ExportTest, ChooserPreviewAndMenuEachWriteTheirList)
     const std::vector<QStringList> placements = workbookRows(answer);
     ASSERT_EQ(placements.size(), 4u);
     EXPECT_EQ(placements[0], QStringList({"No Surat", "No Kursan", "Nama Kursan", "Instansi",
-                                          "Jawaban", "Kode Unit", "Unit",
-                                          "Tanggal Pelaksanaan"}));
+                                          "Jawaban", "Kode Unit", "Unit", "Tanggal Pelaksanaan"}));
     // Its trainee deleted above, a placement keeps its own columns.
-    EXPECT_EQ(placements[3], QStringList({"", "002", "", "", "", "U02", "Gudang",
-                                          "01/05/2005s/d01/06/2005"}));
+    EXPECT_EQ(placements[3],
+              QStringList({"", "002", "", "", "", "U02", "Gudang", "01/05/2005s/d01/06/2005"}));
 }

@@ -1,8 +1,8 @@
 #include "forms/frmKursan.h"
 #include "platform/windows.h"
+#include "preview/preview.h"
 #include "reports/engine/fitter.h"
 #include "reports/engine/pdffile.h"
-#include "reports/engine/preview.h"
 #include "reports/lettersheets.h"
 #include "reports/registry.h"
 #include "reports/report.h"
@@ -22,6 +22,7 @@
 #include <gmock/gmock.h>
 
 using namespace reports;
+using data::Rows;
 
 namespace {
 
@@ -94,8 +95,8 @@ protected:
     {
         sql("INSERT INTO TUnit VALUES (?, ?, ?)", {"Kode_Unit", "Unit", "No_Telp"});
         sql("INSERT INTO TKursan VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            {"Ns", "Np", "Nim", "Nama_Kursan", "Tempat_Lahir", "Tanggal_Lahir", "Alamat",
-             "Telepon", "Instansi", "Jurusan", "Tujuan"});
+            {"Ns", "Np", "Nim", "Nama_Kursan", "Tempat_Lahir", "Tanggal_Lahir", "Alamat", "Telepon",
+             "Instansi", "Jurusan", "Tujuan"});
         sql("INSERT INTO TSurat VALUES (?, ?, ?)", {"Ns", "Jawaban", "Jumlah_Kursan"});
         sql("INSERT INTO TKegiatan VALUES (?, ?, ?)", {"Np", "Tanggal_Pelaksanaan", "Kode_Unit"});
     }
@@ -182,8 +183,8 @@ TEST_F(Letters, RefusedPlacementGetsOnlyTheExplorationLetter)
         QStringList names;
         for (const Page& page : doc.pages)
             names << textOf(page, "txtNama_Kursan");
-        const QStringList expected =
-            report == "drSPM" ? QStringList{"Budi", "Ani", "Ani"} : QStringList{"Budi"};
+        const QStringList expected = report == "drSPM" ? QStringList{"Budi", "Ani", "Ani"}
+                                                       : QStringList{"Budi"};
         EXPECT_EQ(names, expected);
     }
 }
@@ -251,8 +252,8 @@ TEST_F(Letters, KursanCetakWritesEachToPdfWithItsFontsEmbedded)
          {"Nomor B/002/III/PKL/2005", "Tempat, Tanggal Lahir Yogyakarta 17/08/86",
           "Tempat Praktek / Penelitian Keuangan", "Waktu 01/03/2005s/d01/04/2005"}},
         {"drSPP",
-         {"Yth. KabidDiv Unit Gudang", "Nama Ani", "Asal Sekolah / PT. UGM",
-          "Alamat Jl. Mawar 001", "Lingkungan Keuangan"}},
+         {"Yth. KabidDiv Unit Gudang", "Nama Ani", "Asal Sekolah / PT. UGM", "Alamat Jl. Mawar 001",
+          "Lingkungan Keuangan"}},
         {"drSK",
          {"SURAT KETERANGAN", "Tempat,Tanggal Lahir Yogyakarta 05-Januari-1985",
           "Nomor Induk / NIRM NIM002",

@@ -5,6 +5,7 @@
 #include "reports/tools.h"
 
 using namespace reports;
+using data::Rows;
 
 namespace {
 
@@ -72,21 +73,23 @@ TEST_F(ListReports, TraineeListTitlesHeadingsAndGrid)
 
     // The page header starts at 1440 + 855.
     EXPECT_EQ(rects(p, BandKind::PageHeader),
-              (std::vector<std::string>{"700,2295 930x480", "1630,2295 1200x480",
-                                        "2830,2295 1080x480", "3925,2295 1665x480",
-                                        "5590,2295 1035x480", "6625,2295 1185x480",
-                                        "7810,2295 1080x480", "8890,2295 1080x480",
-                                        "9970,2295 1065x480"}));
+              (std::vector<std::string>{
+                  "700,2295 930x480", "1630,2295 1200x480", "2830,2295 1080x480",
+                  "3925,2295 1665x480", "5590,2295 1035x480", "6625,2295 1185x480",
+                  "7810,2295 1080x480", "8890,2295 1080x480", "9970,2295 1065x480"}));
     std::vector<std::string> headings;
     for (const PageItem& i : p.items)
         if (i.band == BandKind::PageHeader && i.kind == ItemKind::Text)
-            headings.push_back(QStringLiteral("%1@%2,%3").arg(i.text).arg(i.box.left() - 700)
-                                   .arg(i.box.top() - 2295).toStdString());
-    EXPECT_EQ(headings, (std::vector<std::string>{
-                            "No Kursan@0,15", "Nama@930,15", "Kursan@930,240", "Tempat,@2130,15",
-                            "Tgl Lahir@2130,240", "Alamat@3225,120", "Telepon@4890,120",
-                            "Instansi@5925,120", "Jurusan@7110,120", "Tujuan:@8190,120",
-                            "No@9270,15", "Surat@9270,240"}));
+            headings.push_back(QStringLiteral("%1@%2,%3")
+                                   .arg(i.text)
+                                   .arg(i.box.left() - 700)
+                                   .arg(i.box.top() - 2295)
+                                   .toStdString());
+    EXPECT_EQ(headings,
+              (std::vector<std::string>{"No Kursan@0,15", "Nama@930,15", "Kursan@930,240",
+                                        "Tempat,@2130,15", "Tgl Lahir@2130,240", "Alamat@3225,120",
+                                        "Telepon@4890,120", "Instansi@5925,120", "Jurusan@7110,120",
+                                        "Tujuan:@8190,120", "No@9270,15", "Surat@9270,240"}));
     const PageItem* noKursan = item(p, "Label2");
     EXPECT_EQ(noKursan->box.size(), QSize(945, 465));
     EXPECT_TRUE(noKursan->control->wraps);
@@ -94,11 +97,10 @@ TEST_F(ListReports, TraineeListTitlesHeadingsAndGrid)
 
     // Rows from 2295 + 480, each boxed by the grid shifted up to 15 to the left.
     EXPECT_EQ(rects(p, BandKind::Detail, 1),
-              (std::vector<std::string>{"700,3255 930x480", "1630,3255 1200x480",
-                                        "2830,3255 1080x480", "3910,3255 1665x480",
-                                        "5575,3255 1035x480", "6610,3255 1185x480",
-                                        "7795,3255 1080x480", "8875,3255 1080x480",
-                                        "9955,3255 1065x480"}));
+              (std::vector<std::string>{
+                  "700,3255 930x480", "1630,3255 1200x480", "2830,3255 1080x480",
+                  "3910,3255 1665x480", "5575,3255 1035x480", "6610,3255 1185x480",
+                  "7795,3255 1080x480", "8875,3255 1080x480", "9955,3255 1065x480"}));
     // Each field keeps 30 twips inside its box; a cell holds two lines, the place one.
     EXPECT_EQ(text(doc, p, "txtNp", 0), "001 (730,2805 870x420) Arial 8.25");
     EXPECT_EQ(text(doc, p, "txtTempat_Lahir", 1), "Yogyakarta (2860,3285 1020x225) Arial 8.25");
@@ -135,7 +137,8 @@ TEST_F(ListReports, LongValuesWrapWithinTheirCellsAndTheLetterNumberIsWhole)
 TEST_F(ListReports, TraineeListRepeatsItsHeadingsOnEveryPage)
 {
     for (int i = 1; i <= 60; ++i)
-        addTrainee(QStringLiteral("%1").arg(i, 3, 10, QChar('0')), "", QStringLiteral("K%1").arg(i));
+        addTrainee(QStringLiteral("%1").arg(i, 3, 10, QChar('0')), "",
+                   QStringLiteral("K%1").arg(i));
     const Document doc = prepareReport(*findLayout("drKursan"));
     // 25 rows fit below the report header on page one, 27 on the next pages.
     ASSERT_EQ(doc.pages.size(), 3u);

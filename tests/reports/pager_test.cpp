@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace reports;
+using data::Rows;
 
 namespace {
 
@@ -38,8 +39,8 @@ Rows names(int count, const QString& firstTown = QStringLiteral("Kota"))
     Rows rows;
     rows.columns = QStringList{"Nama", "Kota"};
     for (int i = 1; i <= count; ++i)
-        rows.append({QStringLiteral("Nama %1").arg(i),
-                     i == 1 ? firstTown : QStringLiteral("Kota")});
+        rows.append(
+            {QStringLiteral("Nama %1").arg(i), i == 1 ? firstTown : QStringLiteral("Kota")});
     return rows;
 }
 
@@ -59,14 +60,14 @@ TEST(Pager, HeadersOnEveryPageRowsInOrderAndFooterAfterLastRow)
 {
     const Document doc = paginate(smallLayout(), names(15), today);
     ASSERT_EQ(doc.pages.size(), 3u);
-    EXPECT_EQ(texts(doc.pages[0]),
-              (std::vector<std::string>{"Judul@100", "Kepala@200", "Kaki@850", "Nama 1@270",
-                                        "Nama 2@370", "Nama 3@470", "Nama 4@570", "Nama 5@670",
-                                        "Nama 6@770"}));
+    EXPECT_EQ(
+        texts(doc.pages[0]),
+        (std::vector<std::string>{"Judul@100", "Kepala@200", "Kaki@850", "Nama 1@270", "Nama 2@370",
+                                  "Nama 3@470", "Nama 4@570", "Nama 5@670", "Nama 6@770"}));
     EXPECT_EQ(texts(doc.pages[1]),
               (std::vector<std::string>{"Kepala@100", "Kaki@850", "Nama 7@170", "Nama 8@270",
-                                        "Nama 9@370", "Nama 10@470", "Nama 11@570",
-                                        "Nama 12@670", "Nama 13@770"}));
+                                        "Nama 9@370", "Nama 10@470", "Nama 11@570", "Nama 12@670",
+                                        "Nama 13@770"}));
     EXPECT_EQ(texts(doc.pages[2]),
               (std::vector<std::string>{"Kepala@100", "Kaki@850", "Nama 14@170", "Nama 15@270",
                                         "Akhir@350"}));
@@ -104,15 +105,16 @@ TEST(Pager, EmptyCommandGivesHeadersAndFootersOnly)
 {
     const Document doc = paginate(smallLayout(), names(0), today);
     ASSERT_EQ(doc.pages.size(), 1u);
-    EXPECT_EQ(texts(doc.pages[0]), (std::vector<std::string>{"Judul@100", "Kepala@200", "Kaki@850",
-                                                              "Akhir@250"}));
+    EXPECT_EQ(texts(doc.pages[0]),
+              (std::vector<std::string>{"Judul@100", "Kepala@200", "Kaki@850", "Akhir@250"}));
 }
 
 TEST(Pager, ReportFooterThatDoesNotFitGoesToTheNextPage)
 {
     const Document doc = paginate(smallLayout(), names(13), today);
     ASSERT_EQ(doc.pages.size(), 3u);
-    EXPECT_EQ(texts(doc.pages[2]), (std::vector<std::string>{"Kepala@100", "Kaki@850", "Akhir@150"}));
+    EXPECT_EQ(texts(doc.pages[2]),
+              (std::vector<std::string>{"Kepala@100", "Kaki@850", "Akhir@150"}));
 }
 
 TEST(Pager, BandTallerThanThePagePrintsOnOnePageCutAtTheBottomMargin)
@@ -126,13 +128,13 @@ TEST(Pager, BandTallerThanThePagePrintsOnOnePageCutAtTheBottomMargin)
     // The band starts at 100, so the bottom margin at 900 is 800 into it.
     l.detail.label("Tengah", 0, 750, "terpotong").size(1500, 100); // crosses the margin
     l.detail.line("Garis", 0, 780, 0, 100);
-    l.detail.label("Bawah", 0, 800, "hilang");                   // wholly below it
+    l.detail.label("Bawah", 0, 800, "hilang"); // wholly below it
     const Document doc = paginate(l, names(2), today);
     ASSERT_EQ(doc.pages.size(), 3u); // one letter per page, the report footer on its own
     for (int p = 0; p < 2; ++p) {
         EXPECT_EQ(texts(doc.pages[p]),
-                  (std::vector<std::string>{"Kaki@850", QStringLiteral("Nama %1@100").arg(p + 1)
-                                                            .toStdString(),
+                  (std::vector<std::string>{"Kaki@850",
+                                            QStringLiteral("Nama %1@100").arg(p + 1).toStdString(),
                                             "terpotong@850"}));
         for (const PageItem& item : doc.pages[p].items) {
             const bool crossing = item.control->name == "Tengah" || item.control->name == "Garis";
@@ -166,7 +168,8 @@ TEST(Pager, ColumnMissingFromTheCommandIsAnError)
         paginate(l, names(1), today);
         FAIL() << "no error";
     } catch (const data::Error& e) {
-        EXPECT_EQ(e.message().toStdString(), "Laporan drTest: kolom Umur tidak ada pada perintah cmdTest.");
+        EXPECT_EQ(e.message().toStdString(),
+                  "Laporan drTest: kolom Umur tidak ada pada perintah cmdTest.");
     }
 }
 

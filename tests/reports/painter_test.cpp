@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace reports;
+using data::Rows;
 
 namespace {
 
@@ -68,9 +69,8 @@ int lowestInkedRow(const QImage& image)
 TEST(ReportPainter, TextWiderThanItsCellIsCondensedAndCut)
 {
     const QString longText = "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW";
-    const auto plain = inkedColumns(render(onePage([&](Band& b) {
-        b.label("L", 200, 100, longText).size(1000, 300).font(arial(12));
-    })));
+    const auto plain = inkedColumns(render(onePage(
+        [&](Band& b) { b.label("L", 200, 100, longText).size(1000, 300).font(arial(12)); })));
     EXPECT_GE(plain.first, 190);
     EXPECT_LE(plain.first, 260);
     EXPECT_GE(plain.second, 1000); // the cell is filled, less than a letter short…
@@ -83,22 +83,22 @@ TEST(ReportPainter, TextWiderThanItsCellIsCondensedAndCut)
     EXPECT_EQ(centred, plain);
 
     // A cell lower than its font keeps the glyphs whole.
-    const QImage low = render(onePage([&](Band& b) {
-        b.label("L", 200, 100, longText).size(1000, 60).font(arial(12));
-    }));
+    const QImage low = render(
+        onePage([&](Band& b) { b.label("L", 200, 100, longText).size(1000, 60).font(arial(12)); }));
     EXPECT_GT(lowestInkedRow(low), 100 + 60 + 80);
 
     // A short centred text sits in the middle of its cell.
-    const auto middle = inkedColumns(render(onePage([&](Band& b) {
-        b.label("L", 200, 100, "WW").size(1000, 300).font(arial(12)).centred();
-    })));
+    const auto middle = inkedColumns(render(onePage(
+        [&](Band& b) { b.label("L", 200, 100, "WW").size(1000, 300).font(arial(12)).centred(); })));
     EXPECT_NEAR((middle.first + middle.second) / 2, 700, 30);
 }
 
 TEST(ReportPainter, WrappedLabelStaysInItsBox)
 {
     const QImage image = render(onePage([](Band& b) {
-        b.label("L", 0, 0, "No Kursan No Kursan No Kursan").size(700, 600).font(arial(12).bold())
+        b.label("L", 0, 0, "No Kursan No Kursan No Kursan")
+            .size(700, 600)
+            .font(arial(12).bold())
             .wrapped();
     }));
     EXPECT_LE(inkedColumns(image).second, 705);
@@ -141,11 +141,17 @@ TEST(ReportPainter, CentredAndRightAlignedTextsArePlacedByTheirKernedWidth)
     const QString title = "LAPORAN DATA KERJA PRAKTEK / PENELITIAN PT.TEMBARA(Persero)";
     QTemporaryDir dir;
     const QString path = dir.filePath("judul.pdf");
-    ASSERT_TRUE(writePdf(onePage([&](Band& b) {
-        b.label("Centre", 1000, 100, title).size(6570, 240).font(arial(9).bold()).centred();
-        b.label("Right", 1000, 500, "TATA AVATAR").size(6570, 240).font(arial(9).bold())
-            .rightAligned();
-    }, 9000), path));
+    ASSERT_TRUE(writePdf(
+        onePage(
+            [&](Band& b) {
+                b.label("Centre", 1000, 100, title).size(6570, 240).font(arial(9).bold()).centred();
+                b.label("Right", 1000, 500, "TATA AVATAR")
+                    .size(6570, 240)
+                    .font(arial(9).bold())
+                    .rightAligned();
+            },
+            9000),
+        path));
     double left[2] = {1e9, 1e9}, right[2] = {0, 0}; // twips, per line
     for (const PdfWord& w : pdfWords(path)) {
         const int line = w.top * 20 > 400;

@@ -21,11 +21,7 @@ inline QString runTool(const QString& program, const QStringList& args, int* cod
 }
 
 // The text of a PDF file as pdftotext reads it, lines as laid out.
-inline QString pdfText(const QString& path)
-{
-    return runTool("pdftotext", {"-layout", path, "-"});
-}
-
+inline QString pdfText(const QString& path) { return runTool("pdftotext", {"-layout", path, "-"}); }
 
 // A word of a PDF page as pdftotext -bbox places it, in points from the page's top left.
 struct PdfWord {
@@ -48,7 +44,10 @@ inline std::vector<PdfWord> pdfWords(const QString& path)
             continue;
         }
         QString text = m.captured(5);
-        text.replace("&amp;", "&").replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"");
+        text.replace("&amp;", "&")
+            .replace("&lt;", "<")
+            .replace("&gt;", ">")
+            .replace("&quot;", "\"");
         words.push_back({page, text, m.captured(1).toDouble(), m.captured(2).toDouble(),
                          m.captured(3).toDouble(), m.captured(4).toDouble()});
     }

@@ -39,8 +39,7 @@ inline std::vector<QStringList> workbookRows(const QString& path)
             QStringList& row = rows.back();
             while (row.size() < column)
                 row << QString();
-            row[column - 1] = type == QLatin1String("s") ? shared.value(v.toInt())
-                                                         : "#number:" + v;
+            row[column - 1] = type == QLatin1String("s") ? shared.value(v.toInt()) : "#number:" + v;
         }
     }
     return rows;

@@ -57,8 +57,8 @@ TEST_F(LoginTest, WindowAsLaidOut)
 
 TEST_F(LoginTest, WrongNameIsRejectedWhateverThePassword)
 {
-    for (const QString& wrong : {QString(), QString("velkor"), QString(" VELKOR"),
-                                 QString("VELKOR "), QString("VELKO")}) {
+    for (const QString& wrong :
+         {QString(), QString("velkor"), QString(" VELKOR"), QString("VELKOR "), QString("VELKO")}) {
         name->setText(wrong);
         password->setText("VELKOR");
         boxes.expect("Nama salah!!");

@@ -51,11 +51,11 @@ TEST_F(MenuTest, CaptionTitlesAndEveryItem)
         return out;
     };
     // The data items keep their place; export, backup and restore follow a separator.
-    EXPECT_EQ(items(bar[0]->menu()),
-              QStringList({"mnuDataKursan=Data &Kursan", "mnuDataUnit=Data &Unit",
-                           "mnuDataSPM=Data &SPM", "mnuPapan=P&apan Penempatan", "-",
-                           "mnuEksporSPM=&Ekspor Data SPM ke Excel…",
-                           "mnuCadangkan=&Cadangkan Data…", "mnuPulihkan=&Pulihkan Data…"}));
+    EXPECT_EQ(
+        items(bar[0]->menu()),
+        QStringList({"mnuDataKursan=Data &Kursan", "mnuDataUnit=Data &Unit", "mnuDataSPM=Data &SPM",
+                     "mnuPapan=P&apan Penempatan", "-", "mnuEksporSPM=&Ekspor Data SPM ke Excel…",
+                     "mnuCadangkan=&Cadangkan Data…", "mnuPulihkan=&Pulihkan Data…"}));
     // Each File item has an access key of its own.
     QSet<QChar> keys;
     for (QAction* a : bar[0]->menu()->actions())
@@ -67,8 +67,7 @@ TEST_F(MenuTest, CaptionTitlesAndEveryItem)
                            "mnuCetakSPKP=Cetak Surat Pengantar &Kartu Pengenal",
                            "mnuSPP=Cetak Surat Pengantar Pe&laksana",
                            "mnuCetakSK=Cetak Surat Ketera&ngan",
-                           "mnuCetakSertifikat=Cetak Sertifikat",
-                           "mnuLaporan=Cetak &Laporan"}));
+                           "mnuCetakSertifikat=Cetak Sertifikat", "mnuLaporan=Cetak &Laporan"}));
 }
 
 TEST_F(MenuTest, AboutBoxIsOneFramelessWindowClosedByOk)

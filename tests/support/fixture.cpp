@@ -1,7 +1,7 @@
 #include "support/fixture.h"
 
+#include "data/clock.h"
 #include "data/database.h"
-#include "platform/clock.h"
 #include "platform/windows.h"
 
 #include <QApplication>
@@ -49,7 +49,7 @@ void KursanTest::SetUp()
     ASSERT_TRUE(m_dir.isValid());
     m_path = m_dir.filePath(QStringLiteral("kursan/master.mdb"));
     data::Database::prepare(m_path);
-    platform::setToday(QDate(2005, 3, 15));
+    data::setToday(QDate(2005, 3, 15));
     platform::setEndProgramHandler([this] { ++m_ended; });
 }
 
@@ -57,7 +57,7 @@ void KursanTest::TearDown()
 {
     closeAllWindows();
     boxes.verify();
-    platform::setToday(QDate());
+    data::setToday(QDate());
     platform::setEndProgramHandler({});
 }
 

@@ -1,22 +1,16 @@
 #include "reports/engine/dateformat.h"
 
+#include "rules/calendar.h"
+
 #include <QRegularExpression>
 
 namespace reports {
-
-QString indonesianMonth(int month)
-{
-    static const char* const names[] = {"Januari", "Februari", "Maret",     "April",
-                                        "Mei",     "Juni",     "Juli",      "Agustus",
-                                        "September", "Oktober", "November", "Desember"};
-    return month >= 1 && month <= 12 ? QString::fromLatin1(names[month - 1]) : QString();
-}
 
 QString longDate(const QDate& date)
 {
     return QStringLiteral("%1 %2 %3")
         .arg(date.day())
-        .arg(indonesianMonth(date.month()))
+        .arg(calendar::monthName(date.month()))
         .arg(date.year());
 }
 
@@ -34,17 +28,15 @@ QDate readDate(const QString& value, const QDate& today)
     return QDate(year, m.captured(2).toInt(), m.captured(1).toInt());
 }
 
-QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
-
 QString token(QChar letter, int count, const QDate& d)
 {
     switch (letter.unicode()) {
-    case 'd': return count == 1 ? QString::number(d.day()) : twoDigits(d.day());
+    case 'd': return count == 1 ? QString::number(d.day()) : calendar::twoDigits(d.day());
     case 'M':
         if (count >= 3)
-            return indonesianMonth(d.month());
-        return count == 1 ? QString::number(d.month()) : twoDigits(d.month());
-    default: return count <= 2 ? twoDigits(d.year() % 100) : QString::number(d.year());
+            return calendar::monthName(d.month());
+        return count == 1 ? QString::number(d.month()) : calendar::twoDigits(d.month());
+    default: return count <= 2 ? calendar::twoDigits(d.year() % 100) : QString::number(d.year());
     }
 }
 } // namespace

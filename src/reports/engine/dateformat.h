@@ -5,9 +5,6 @@
 
 namespace reports {
 
-// "Januari" … "Desember"; month 1 to 12.
-QString indonesianMonth(int month);
-
 // Today's date as "%D" prints it: "15 Maret 2005".
 QString longDate(const QDate& date);
 

@@ -32,8 +32,8 @@ size_t roughStart(const Face& face, const QString& text, const std::vector<int>&
 {
     size_t guess = 0;
     for (qreal sum = 0; guess + 1 < at.size(); ++guess) {
-        const qreal more =
-            face.roughWidth(QStringView(text).sliced(at[guess], at[guess + 1] - at[guess]));
+        const qreal more = face.roughWidth(
+            QStringView(text).sliced(at[guess], at[guess + 1] - at[guess]));
         sum += more;
         if (more < 0 || sum * scale > room)
             break;
@@ -141,8 +141,8 @@ BandFitter::BandFitter(const Layout& layout, const Band& band, Faces& faces)
         for (size_t j = 0; j < controls.size(); ++j) {
             const Control& other = controls[j];
             // Tops within half a line of each other: a big heading above does not count.
-            const bool sameLine =
-                std::abs(other.top - c.top) * 2 < std::min(heightOf(c), heightOf(other));
+            const bool sameLine = std::abs(other.top - c.top) * 2 <
+                                  std::min(heightOf(c), heightOf(other));
             if (j != i && isText(other) && other.left > c.left && sameLine)
                 slot.followers.push_back(int(j));
         }
@@ -213,12 +213,11 @@ void BandFitter::fitLines(std::vector<PageItem>& items)
         if (!asDesigned)
             continue;
         const PageItem& item = items[slot.item];
-        const qreal room =
-            m_next[s] < 0 ? m_right - item.box.left()
-                          : items[m_slots[m_next[s]].item].box.left() - slot.face->spaceWidth() -
-                                item.box.left();
+        const qreal room = m_next[s] < 0 ? m_right - item.box.left()
+                                         : items[m_slots[m_next[s]].item].box.left() -
+                                               slot.face->spaceWidth() - item.box.left();
         asDesigned = item.control->kind == ControlKind::Label ? naturalWidth(s, item) <= room
-                                                               : slot.face->fits(item.text, room);
+                                                              : slot.face->fits(item.text, room);
     }
     if (asDesigned)
         return; // every text already at its own place

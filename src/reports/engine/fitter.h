@@ -41,12 +41,12 @@ private:
     };
 
     struct Slot {
-        bool onLine = false;        // a text without a width of its own
+        bool onLine = false; // a text without a width of its own
         const Face* face = nullptr;
-        std::vector<int> followers; // texts to its right on its line, nearest first
-        qreal labelWidth = -1;      // a label's natural width, measured once
-        int item = -1;              // its item in the printing being fitted
-        QString boxText;              // a boxed label's text as last fitted…
+        std::vector<int> followers;    // texts to its right on its line, nearest first
+        qreal labelWidth = -1;         // a label's natural width, measured once
+        int item = -1;                 // its item in the printing being fitted
+        QString boxText;               // a boxed label's text as last fitted…
         std::vector<BoxLine> boxLines; // …and its lines
     };
 

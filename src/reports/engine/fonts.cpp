@@ -11,13 +11,12 @@ QFont fontFor(const FontSpec& wanted)
         // in the Garamond tradition and nearly as narrow, has lining figures and a true bold.
         font.setFamilies({QStringLiteral("Garamond"), QStringLiteral("Junicode Two Beta"),
                           QStringLiteral("Junicode"), QStringLiteral("EB Garamond 12"),
-                          QStringLiteral("EB Garamond"),
-                          QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif"),
-                          QStringLiteral("Times New Roman")});
+                          QStringLiteral("EB Garamond"), QStringLiteral("Liberation Serif"),
+                          QStringLiteral("DejaVu Serif"), QStringLiteral("Times New Roman")});
         font.setStyleHint(QFont::Serif);
     } else if (wanted.family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) {
-        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                          QStringLiteral("Arial")});
+        font.setFamilies(
+            {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
         font.setStyleHint(QFont::SansSerif);
     } else {
         font.setFamilies({wanted.family});

@@ -34,9 +34,9 @@ Control& Band::line(const QString& name, int left, int top, int dx, int dy)
     return add(controls, ControlKind::Line, name, left, top).size(dx, dy);
 }
 
-Control& Band::rect(const QString& name, int left, int top, int width, int height)
+Control& Band::rect(const QString& name, int left, int top, int w, int h)
 {
-    return add(controls, ControlKind::Rect, name, left, top).size(width, height);
+    return add(controls, ControlKind::Rect, name, left, top).size(w, h);
 }
 
 const Band& Layout::band(BandKind kind) const

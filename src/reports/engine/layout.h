@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/engine/rows.h"
+#include "data/rows.h"
 
 #include <QString>
 #include <vector>
@@ -15,9 +15,24 @@ struct FontSpec {
     bool isItalic = false;
     bool isUnderlined = false;
 
-    FontSpec bold() const { FontSpec f = *this; f.isBold = true; return f; }
-    FontSpec italic() const { FontSpec f = *this; f.isItalic = true; return f; }
-    FontSpec underlined() const { FontSpec f = *this; f.isUnderlined = true; return f; }
+    FontSpec bold() const
+    {
+        FontSpec f = *this;
+        f.isBold = true;
+        return f;
+    }
+    FontSpec italic() const
+    {
+        FontSpec f = *this;
+        f.isItalic = true;
+        return f;
+    }
+    FontSpec underlined() const
+    {
+        FontSpec f = *this;
+        f.isUnderlined = true;
+        return f;
+    }
     // One text line of this font, in twips (1 pt = 20 twips).
     int lineHeight() const { return int(pointSize * 20 * 1.2 + 0.5); }
     bool operator==(const FontSpec&) const = default;
@@ -43,16 +58,42 @@ struct Control {
     QString column;     // a field's column of the command
     QString dateFormat; // a field's date pattern ("dd-MMMM-yyyy"), empty: the value as stored
     bool hasFont = false;
-    FontSpec ownFont;   // used when hasFont; otherwise the report's default font
+    FontSpec ownFont; // used when hasFont; otherwise the report's default font
     Align align = Align::Left;
     bool wraps = false; // a text that goes on to its box's further lines before it is cut
 
-    Control& size(int w, int h) { width = w; height = h; return *this; }
-    Control& font(const FontSpec& f) { ownFont = f; hasFont = true; return *this; }
-    Control& centred() { align = Align::Centre; return *this; }
-    Control& rightAligned() { align = Align::Right; return *this; }
-    Control& wrapped() { wraps = true; return *this; }
-    Control& format(const QString& pattern) { dateFormat = pattern; return *this; }
+    Control& size(int w, int h)
+    {
+        width = w;
+        height = h;
+        return *this;
+    }
+    Control& font(const FontSpec& f)
+    {
+        ownFont = f;
+        hasFont = true;
+        return *this;
+    }
+    Control& centred()
+    {
+        align = Align::Centre;
+        return *this;
+    }
+    Control& rightAligned()
+    {
+        align = Align::Right;
+        return *this;
+    }
+    Control& wrapped()
+    {
+        wraps = true;
+        return *this;
+    }
+    Control& format(const QString& pattern)
+    {
+        dateFormat = pattern;
+        return *this;
+    }
 };
 
 struct Band {
@@ -76,15 +117,17 @@ struct Margins {
 
 // A report's whole layout: page, margins, default font and its five bands, in twips.
 struct Layout {
-    Layout(const QString& name, const QString& command, const QString& caption)
-        : name(name), command(command), caption(caption) {}
+    Layout(const QString& reportName, const QString& commandName, const QString& windowCaption)
+        : name(reportName), command(commandName), caption(windowCaption)
+    {
+    }
 
     QString name;    // "drKursan"
     QString command; // the command of deLaporan it prints: "cmdKursan"
     QString caption; // the preview window's caption
     QString title;   // what the report is ("Sertifikat"), after the caption and in file names
-    RowFilter filter; // the command's rows it prints; empty: all of them
-    int pageWidth = 11906; // A4 portrait
+    data::RowFilter filter; // the command's rows it prints; empty: all of them
+    int pageWidth = 11906;  // A4 portrait
     int pageHeight = 16838;
     int reportWidth = 0;
     Margins margins;

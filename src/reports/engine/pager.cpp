@@ -6,6 +6,10 @@
 
 namespace reports {
 
+using data::HeldRowCursor;
+using data::RowCursor;
+using data::Rows;
+
 class Pager::Paginator {
 public:
     Paginator(const Layout& layout, RowCursor& rows, const QDate& today)
@@ -160,7 +164,7 @@ private:
     const QDate m_today;
     Faces m_faces;
     std::vector<BandFitter> m_fitters; // one per band, in BandKind order
-    std::vector<int> m_columns; // column index of each detail field, in control order
+    std::vector<int> m_columns;        // column index of each detail field, in control order
     Page* m_page = nullptr;
     int m_y = 0;
     bool m_fresh = true;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "data/rows.h"
 #include "reports/engine/layout.h"
-#include "reports/engine/rows.h"
 
 #include <QDate>
 #include <QRect>
@@ -39,7 +39,7 @@ struct Document {
     std::shared_ptr<const Layout> layout;
     std::vector<Page> pages;
     int rowCount = 0;
-    std::shared_ptr<const Rows> rows; // the command's rows, for drawing and for an export
+    std::shared_ptr<const data::Rows> rows; // the command's rows, for drawing and for an export
     QDate today;
 };
 
@@ -53,7 +53,7 @@ struct Document {
 class Pager {
 public:
     // Throws data::Error when the layout names a column the rows lack.
-    Pager(const Layout& layout, RowCursor& rows, const QDate& today);
+    Pager(const Layout& layout, data::RowCursor& rows, const QDate& today);
     ~Pager();
     Pager(const Pager&) = delete;
     Pager& operator=(const Pager&) = delete;
@@ -75,6 +75,6 @@ private:
 void layOut(Document& doc);
 
 // The same for a layout and rows, which the document keeps copies of.
-Document paginate(const Layout& layout, const Rows& rows, const QDate& today);
+Document paginate(const Layout& layout, const data::Rows& rows, const QDate& today);
 
 } // namespace reports

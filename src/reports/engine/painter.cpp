@@ -6,6 +6,8 @@
 
 namespace reports {
 
+using data::HeldRowCursor;
+
 void setUpPage(QPagedPaintDevice* device, const Layout& layout)
 {
     const bool a4 = layout.pageWidth == 11906 && layout.pageHeight == 16838;
@@ -19,7 +21,7 @@ namespace {
 
 class PageDrawer {
 public:
-    PageDrawer(QPainter& p, const Layout& layout) : p(p), m_faces(layout) {}
+    PageDrawer(QPainter& painter, const Layout& layout) : m_painter(painter), m_faces(layout) {}
 
     // The texts first, then the lines and rectangles. Shapes are never filled and all ink is
     // black, so the order changes nothing on paper, but a PDF writer switching between text
@@ -38,7 +40,7 @@ private:
     void drawText(const PageItem& item);
     void drawShape(const PageItem& item);
 
-    QPainter& p;
+    QPainter& m_painter;
     Faces m_faces;
     const Face* m_current = nullptr;
 };
@@ -49,25 +51,25 @@ void PageDrawer::drawText(const PageItem& item)
         return;
     const Face& face = m_faces.of(*item.control);
     if (m_current != &face) {
-        p.setFont(face.font());
+        m_painter.setFont(face.font());
         m_current = &face;
     }
     const QPointF baseline(item.x, item.box.top() + face.ascent());
     if (!item.cutAt && item.stretch == 1) {
-        p.drawText(baseline, item.text);
+        m_painter.drawText(baseline, item.text);
         return;
     }
-    p.save();
+    m_painter.save();
     if (item.cutAt) {
         // A band taller than the page: only the bottom margin cuts.
         const qreal reach = face.lineSpacing();
-        p.setClipRect(QRectF(item.x - reach, item.box.top() - reach, 1e6,
-                             item.cutAt - item.box.top() + reach));
+        m_painter.setClipRect(QRectF(item.x - reach, item.box.top() - reach, 1e6,
+                                     item.cutAt - item.box.top() + reach));
     }
-    p.translate(baseline);
-    p.scale(item.stretch, 1);
-    p.drawText(QPointF(0, 0), item.text);
-    p.restore();
+    m_painter.translate(baseline);
+    m_painter.scale(item.stretch, 1);
+    m_painter.drawText(QPointF(0, 0), item.text);
+    m_painter.restore();
 }
 
 void PageDrawer::drawShape(const PageItem& item)
@@ -77,15 +79,15 @@ void PageDrawer::drawShape(const PageItem& item)
         // Room around the shape for the pen; only the bottom is cut.
         const int left = std::min(b.left(), b.left() + b.width()) - 30;
         const int top = std::min(b.top(), b.top() + b.height()) - 30;
-        p.save();
-        p.setClipRect(QRect(left, top, std::abs(b.width()) + 60, item.cutAt - top));
+        m_painter.save();
+        m_painter.setClipRect(QRect(left, top, std::abs(b.width()) + 60, item.cutAt - top));
     }
     if (item.kind == ItemKind::Line)
-        p.drawLine(b.left(), b.top(), b.left() + b.width(), b.top() + b.height());
+        m_painter.drawLine(b.left(), b.top(), b.left() + b.width(), b.top() + b.height());
     else
-        p.drawRect(b.left(), b.top(), b.width(), b.height());
+        m_painter.drawRect(b.left(), b.top(), b.width(), b.height());
     if (item.cutAt)
-        p.restore();
+        m_painter.restore();
 }
 
 } // namespace

@@ -17,6 +17,8 @@
 
 namespace reports {
 
+using data::HeldRowCursor;
+
 namespace {
 
 // Why a write failed. One cut short by a full disk (or a file size limit) leaves no error

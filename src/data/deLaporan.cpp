@@ -1,0 +1,305 @@
+#include "data/deLaporan.h"
+
+#include "data/database.h"
+#include "data/error.h"
+#include "data/nativesqlite.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <sqlite3.h>
+
+namespace data {
+
+namespace {
+
+const QString placedFrom = QStringLiteral(
+    "FROM TUnit INNER JOIN ((TSurat INNER JOIN TKursan ON TSurat.Ns = TKursan.Ns) INNER JOIN "
+    "TKegiatan ON TKursan.Np = TKegiatan.Np) ON TUnit.Kode_Unit = TKegiatan.Kode_Unit;");
+
+// A select list, a line break, the from clause and a closing line break.
+QString sqlText(const QString& select, const QString& from)
+{
+    return select + QStringLiteral("\r\n") + from + QStringLiteral("\r\n");
+}
+
+const QHash<QString, QString>& texts()
+{
+    static const QHash<QString, QString> t{
+        {"cmdKursan",
+         sqlText("SELECT TKursan.Ns, TKursan.Np, TKursan.Nama_Kursan, TKursan.Tempat_Lahir, "
+                 "TKursan.Tanggal_Lahir, TKursan.Alamat, TKursan.Telepon, TKursan.Instansi, "
+                 "TKursan.Jurusan, TKursan.Tujuan",
+                 "FROM TKursan;")},
+        // A table command: the whole table, its columns in table order.
+        {"cmdUnit", "SELECT * FROM TUnit"},
+        {"cmdSPM",
+         sqlText("SELECT TKursan.Ns, TKursan.Nama_Kursan, TKursan.Instansi, TKursan.Jurusan, "
+                 "TKursan.Tujuan, TSurat.Jawaban, TUnit.Unit, TKegiatan.Tanggal_Pelaksanaan, "
+                 "TSurat.Jumlah_Kursan",
+                 placedFrom)},
+        {"cmdSPKP",
+         sqlText("SELECT TUnit.Kode_Unit, TKursan.Nama_Kursan, TUnit.Unit, TKursan.Tempat_Lahir, "
+                 "TKursan.Tanggal_Lahir, TKursan.Alamat, TKursan.Instansi, TUnit.Unit, "
+                 "TKegiatan.Tanggal_Pelaksanaan, TKursan.Ns",
+                 placedFrom)},
+        {"cmdSPP",
+         sqlText("SELECT TKursan.Ns, TKursan.Nama_Kursan, TKursan.Jurusan, TKursan.Instansi, "
+                 "TUnit.Unit, TKegiatan.Tanggal_Pelaksanaan, TKursan.Alamat",
+                 placedFrom)},
+        {"cmdSK",
+         sqlText("SELECT TKursan.Nim, TKursan.Nama_Kursan, TKursan.Tempat_Lahir, "
+                 "TKursan.Tanggal_Lahir, TKursan.Alamat, TKursan.Instansi, TKursan.Jurusan, "
+                 "TUnit.Unit, TKegiatan.Tanggal_Pelaksanaan",
+                 placedFrom)},
+        {"cmdSertifikat",
+         sqlText("SELECT TKursan.Nim, TKursan.Nama_Kursan, TKursan.Tempat_Lahir, "
+                 "TKursan.Tanggal_Lahir, TKursan.Instansi, TKegiatan.Tanggal_Pelaksanaan, "
+                 "TUnit.Unit, TKursan.Jurusan",
+                 placedFrom)},
+    };
+    return t;
+}
+
+// SQLite may name a column "TKursan.Ns", or "Ns:1" when a nested join holds two columns Ns.
+QString bareName(const QString& name)
+{
+    static const QRegularExpression suffix(QStringLiteral(":\\d+$"));
+    QString bare = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1);
+    bare.remove(suffix);
+    return bare;
+}
+
+} // namespace
+
+deLaporan& deLaporan::instance()
+{
+    static QPointer<deLaporan> one;
+    if (!one)
+        one = new deLaporan(QCoreApplication::instance());
+    return *one;
+}
+
+deLaporan::deLaporan(QObject* parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("deLaporan"));
+}
+
+deLaporan::~deLaporan() { close(); }
+
+QString deLaporan::commandText(const QString& command) { return texts().value(command); }
+
+void deLaporan::close()
+{
+    if (m_name.isEmpty())
+        return;
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_name);
+    m_name.clear();
+    m_openedPath.clear();
+}
+
+QSqlDatabase& deLaporan::connection()
+{
+    // The program's database never moves; only a test or the batch printer points elsewhere.
+    if (!m_name.isEmpty() && m_openedPath != Database::path())
+        close();
+    if (m_name.isEmpty()) {
+        if (!QFileInfo::exists(Database::path()))
+            throw Error(QStringLiteral("DataBase %1 tidak ditemukan.")
+                            .arg(QDir::toNativeSeparators(Database::path())));
+        const QString name = Database::uniqueName(QStringLiteral("Connection1"));
+        m_db = Database::connect(name, true);
+        m_name = name;
+        m_openedPath = Database::path();
+    }
+    return m_db;
+}
+
+namespace {
+
+// A command's rows as SQLite steps through them: only the current row is held. A column name
+// that comes twice is read once.
+class CommandCursor : public RowCursor {
+public:
+    CommandCursor(const QString& command, const QString& path) : m_command(command), m_path(path) {}
+
+protected:
+    void addColumn(const QString& name, int index)
+    {
+        const QString bare = bareName(name);
+        if (m_columns.contains(bare))
+            return;
+        m_columns << bare;
+        m_read << index;
+    }
+
+    Error readFailure(const QString& why) const
+    {
+        return Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
+                         .arg(m_command, m_path, why));
+    }
+
+    QString m_command;
+    QString m_path;
+    QList<int> m_read; // the query's column of each column kept
+};
+
+// Through Qt's driver.
+class QueryCursor : public CommandCursor {
+public:
+    QueryCursor(QSqlQuery&& query, const QString& command, const QString& path)
+        : CommandCursor(command, path), m_query(std::move(query))
+    {
+        const QSqlRecord record = m_query.record();
+        for (int i = 0; i < record.count(); ++i)
+            addColumn(record.fieldName(i), i);
+    }
+
+    bool next() override
+    {
+        if (m_query.next())
+            return true;
+        if (m_query.lastError().isValid())
+            throw readFailure(m_query.lastError().text());
+        m_query.finish(); // the read ends here, not when the cursor goes
+        return false;
+    }
+
+    QString value(int column) const override { return m_query.value(m_read[column]).toString(); }
+
+private:
+    QSqlQuery m_query;
+};
+
+// Straight from SQLite, with the texts Qt's driver gives (a real as its shortest decimal).
+class NativeCursor : public CommandCursor {
+public:
+    NativeCursor(sqlite3_stmt* statement, const QString& command, const QString& path)
+        : CommandCursor(command, path), m_statement(statement)
+    {
+        for (int i = 0; i < sqlite3_column_count(m_statement); ++i)
+            addColumn(QString::fromUtf8(sqlite3_column_name(m_statement, i)), i);
+    }
+    ~NativeCursor() override { sqlite3_finalize(m_statement); }
+
+    bool next() override
+    {
+        if (!m_statement)
+            return false;
+        const int rc = sqlite3_step(m_statement);
+        if (rc == SQLITE_ROW)
+            return true;
+        const QString why = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
+        sqlite3_finalize(m_statement); // the read ends here, not when the cursor goes
+        m_statement = nullptr;
+        if (rc != SQLITE_DONE)
+            throw readFailure(why);
+        return false;
+    }
+
+    QString value(int column) const override
+    {
+        const int i = m_read[column];
+        switch (sqlite3_column_type(m_statement, i)) {
+        case SQLITE_NULL: return {};
+        case SQLITE_FLOAT:
+            return QString::number(sqlite3_column_double(m_statement, i), 'g',
+                                   QLocale::FloatingPointShortest);
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, i));
+            return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, i));
+        }
+        }
+    }
+
+private:
+    sqlite3_stmt* m_statement;
+};
+
+// Binds a value as Qt's driver would: whole numbers as integers, the rest as text.
+void bindValue(sqlite3_stmt* statement, int index, const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong: sqlite3_bind_int64(statement, index, value.toLongLong()); return;
+    case QMetaType::Double: sqlite3_bind_double(statement, index, value.toDouble()); return;
+    default:
+        if (value.isNull()) {
+            sqlite3_bind_null(statement, index);
+            return;
+        }
+        const QByteArray text = value.toString().toUtf8();
+        sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+}
+
+} // namespace
+
+std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFilter& filter,
+                                             const Selection& selection)
+{
+    QString text = commandText(command);
+    if (text.isEmpty())
+        throw Error(QStringLiteral("Perintah laporan %1 tidak dikenal.").arg(command));
+    if (!selection.appliesTo(command))
+        throw SelectionError(QStringLiteral("Pilihan \"%1\" tidak berlaku untuk perintah %2.")
+                                 .arg(selection.text(), command));
+    QStringList conditions;
+    QVariantList values;
+    if (!filter.column.isEmpty()) {
+        // The column is a name from the program's own layouts, never typed by a user.
+        conditions << QStringLiteral("%1 = ?").arg(filter.column);
+        values << filter.value;
+    }
+    const Selection::Condition selected = selection.condition(connection());
+    if (!selected.sql.isEmpty()) {
+        conditions << selected.sql;
+        values << selected.values;
+    }
+    if (!conditions.isEmpty()) {
+        static const QRegularExpression end(QStringLiteral("[;\\s]*$"));
+        text.remove(end);
+        text += QStringLiteral("\r\nWHERE %1;").arg(conditions.join(QStringLiteral(" AND ")));
+    }
+    auto refused = [&](const QString& why) {
+        return Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
+                         .arg(command, m_openedPath, why));
+    };
+    if (sqlite3* native = nativeHandle(connection())) {
+        sqlite3_stmt* statement = nullptr;
+        const QByteArray sql = text.toUtf8();
+        if (sqlite3_prepare_v2(native, sql.constData(), int(sql.size()), &statement, nullptr) !=
+            SQLITE_OK) {
+            sqlite3_finalize(statement);
+            throw refused(QString::fromUtf8(sqlite3_errmsg(native)));
+        }
+        for (int i = 0; i < values.size(); ++i)
+            bindValue(statement, i + 1, values[i]);
+        return std::make_unique<NativeCursor>(statement, command, m_openedPath);
+    }
+    QSqlQuery q(connection());
+    q.setForwardOnly(true);
+    q.prepare(text);
+    for (const QVariant& value : values)
+        q.addBindValue(value);
+    if (!q.exec())
+        throw refused(q.lastError().text());
+    return std::make_unique<QueryCursor>(std::move(q), command, m_openedPath);
+}
+
+Rows deLaporan::run(const QString& command, const RowFilter& filter, const Selection& selection)
+{
+    return readAll(*cursor(command, filter, selection));
+}
+
+} // namespace data

@@ -1,0 +1,62 @@
+#include "preview/frmCetak.h"
+
+#include "platform/combolock.h"
+#include "platform/keys.h"
+#include "platform/msgbox.h"
+#include "preview/saveexcel.h"
+#include "preview/show.h"
+#include "ui_frmCetak.h"
+
+frmCetak::frmCetak(QWidget* owner)
+    : Form(owner, Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                      Qt::WindowCloseButtonHint),
+      m_ui(std::make_unique<Ui::frmCetak>())
+{
+    m_ui->setupUi(this);
+    setFixedSize(size());
+    platform::enterPressesButtons(this);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &frmCetak::Command1_Click);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &frmCetak::Command2_Click);
+    connect(m_ui->Command3, &QPushButton::clicked, this, &frmCetak::Command3_Click);
+    Form_Load();
+    m_ui->Combo1->setFocus();
+    centre();
+}
+
+frmCetak::~frmCetak() = default;
+
+void frmCetak::Form_Load()
+{
+    m_ui->Combo1->addItem(QStringLiteral("Data Kursan"));
+    m_ui->Combo1->addItem(QStringLiteral("Data Unit"));
+    platform::showHint(m_ui->Combo1, QStringLiteral("-----Pilih Cetak------"));
+}
+
+void frmCetak::Command1_Click()
+{
+    // The previews belong to the main window, so they stay open after the chooser closes.
+    const QString text = m_ui->Combo1->currentText();
+    if (text == QLatin1String("Data Kursan"))
+        reports::show(QStringLiteral("drKursan"), parentWidget());
+    else if (text == QLatin1String("Data Unit"))
+        reports::show(QStringLiteral("drUnit"), parentWidget());
+    else
+        platform::msgBox(QStringLiteral("Anda belum memilih data yang akan dicetak."),
+                         QStringLiteral("Pesan"), platform::Icon::Critical, platform::Buttons::Ok,
+                         this);
+}
+
+void frmCetak::Command2_Click() { unload(); }
+
+void frmCetak::Command3_Click()
+{
+    const QString text = m_ui->Combo1->currentText();
+    if (text == QLatin1String("Data Kursan"))
+        reports::saveExcel(QStringLiteral("drKursan"), this);
+    else if (text == QLatin1String("Data Unit"))
+        reports::saveExcel(QStringLiteral("drUnit"), this);
+    else
+        platform::msgBox(QStringLiteral("Anda belum memilih data yang akan diekspor."),
+                         QStringLiteral("Pesan"), platform::Icon::Critical, platform::Buttons::Ok,
+                         this);
+}

@@ -1,0 +1,167 @@
+#include "preview/preview.h"
+
+#include "data/clock.h"
+#include "platform/msgbox.h"
+#include "reports/engine/pdffile.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QDir>
+#include <QFileDialog>
+#include <QMainWindow>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QToolBar>
+
+namespace reports {
+
+namespace {
+SaveFileChooser& chooser()
+{
+    static SaveFileChooser c;
+    return c;
+}
+
+QString askForPdf(QWidget* parent, const QString& suggested)
+{
+    if (chooser())
+        return chooser()(parent, suggested);
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Simpan PDF"), suggested,
+                                        QStringLiteral("PDF (*.pdf)"));
+}
+} // namespace
+
+void setSaveFileChooser(SaveFileChooser c) { chooser() = std::move(c); }
+
+ReportPreview::ReportPreview(Document doc, QWidget* owner)
+    : QPrintPreviewDialog(owner), m_doc(std::move(doc))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    setObjectName(m_doc.layout->name);
+    const Layout& layout = *m_doc.layout;
+    setWindowTitle(layout.title.isEmpty() ? layout.caption
+                                          : layout.caption + QStringLiteral(" — ") + layout.title);
+    setUpPage(printer(), *m_doc.layout);
+    printer()->setFullPage(true);
+
+    m_savePdf = new QAction(QStringLiteral("Simpan PDF"), this);
+    m_savePdf->setObjectName(QStringLiteral("SimpanPDF"));
+    if (auto* toolbar = findChild<QToolBar*>()) {
+        toolbar->addSeparator();
+        toolbar->addAction(m_savePdf);
+    }
+    connect(m_savePdf, &QAction::triggered, this, &ReportPreview::savePdf);
+    connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paintPages);
+}
+
+void ReportPreview::setDocument(Document doc)
+{
+    m_doc = std::move(doc);
+    m_pageCount = -1;
+    if (auto* pages = findChild<QPrintPreviewWidget*>())
+        pages->updatePreview();
+}
+
+void ReportPreview::hostBar(QWidget* bar)
+{
+    // The dialog keeps its toolbar and pages in a main window of its own.
+    auto* window = findChild<QMainWindow*>();
+    if (!window) {
+        if (auto* column = qobject_cast<QBoxLayout*>(layout()))
+            column->insertWidget(0, bar);
+        return;
+    }
+    auto* row = new QToolBar(window);
+    row->setObjectName(bar->objectName() + QStringLiteral("Baris"));
+    row->setMovable(false);
+    row->addWidget(bar);
+    window->addToolBarBreak(Qt::TopToolBarArea);
+    window->addToolBar(Qt::TopToolBarArea, row);
+}
+
+QString ReportPreview::suggestedFileName() const
+{
+    const Layout& layout = *m_doc.layout;
+    QString what = layout.title.isEmpty() ? layout.name : layout.title;
+    what.replace(QLatin1Char(' '), QLatin1Char('-'));
+    return what + QLatin1Char('-') + data::today().toString(QStringLiteral("yyyy-MM-dd")) +
+           QStringLiteral(".pdf");
+}
+
+QProgressDialog* ReportPreview::progressFor(const QString& text)
+{
+    if (m_doc.rowCount <= progressRows)
+        return nullptr;
+    auto* dialog = findChild<QProgressDialog*>(QStringLiteral("progress"));
+    if (!dialog) {
+        dialog = new QProgressDialog(this);
+        dialog->setObjectName(QStringLiteral("progress"));
+        dialog->setWindowTitle(m_doc.layout->caption);
+        dialog->setCancelButton(nullptr);
+        dialog->setAutoReset(false);
+        dialog->setAutoClose(false);
+        dialog->setMinimumDuration(0);
+        // Nothing else may be touched while the pages are drawn.
+        dialog->setWindowModality(Qt::ApplicationModal);
+    }
+    dialog->setLabelText(text);
+    // Pages are laid out as they are drawn: the bar counts rows until the pages are counted.
+    dialog->setRange(0, m_pageCount >= 0 ? m_pageCount : m_doc.rowCount);
+    dialog->setValue(0);
+    dialog->show();
+    return dialog;
+}
+
+Progress ReportPreview::progress(QProgressDialog* dialog) const
+{
+    if (!dialog)
+        return {};
+    const bool byPage = m_pageCount >= 0;
+    return [dialog, byPage](int pages, int rows) { dialog->setValue(byPage ? pages : rows); };
+}
+
+void ReportPreview::paintPages(QPrinter* printer)
+{
+    printer->setFullPage(true);
+    QProgressDialog* dialog = progressFor(
+        QStringLiteral("Menyiapkan halaman %1 ...").arg(m_doc.layout->name));
+    int pages = 0;
+    const Progress shown = progress(dialog);
+    paintDocument(m_doc, printer, [&](int done, int rows) {
+        pages = done;
+        if (shown)
+            shown(done, rows);
+    });
+    m_pageCount = pages;
+    if (dialog) {
+        dialog->setRange(0, pages);
+        dialog->setValue(pages);
+        dialog->hide();
+    }
+}
+
+void ReportPreview::savePdf()
+{
+    const QString path = askForPdf(this, QDir::home().filePath(suggestedFileName()));
+    if (path.isEmpty())
+        return;
+    QProgressDialog* dialog = progressFor(
+        QStringLiteral("Menyimpan %1 ...").arg(QDir::toNativeSeparators(path)));
+    QString why;
+    const bool written = writePdf(m_doc, path, progress(dialog), &why);
+    if (dialog)
+        dialog->hide();
+    const QString where = QDir::toNativeSeparators(path);
+    if (written)
+        platform::msgBox(QStringLiteral("Berkas PDF disimpan di %1.").arg(where),
+                         QStringLiteral("Simpan PDF"), platform::Icon::Information,
+                         platform::Buttons::Ok, this);
+    else
+        platform::msgBox(QStringLiteral("Berkas PDF %1 tidak dapat ditulis: %2").arg(where, why),
+                         QStringLiteral("Simpan PDF"), platform::Icon::Critical,
+                         platform::Buttons::Ok, this);
+}
+
+} // namespace reports

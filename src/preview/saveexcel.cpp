@@ -1,0 +1,57 @@
+#include "preview/saveexcel.h"
+
+#include "data/error.h"
+#include "platform/filechooser.h"
+#include "platform/msgbox.h"
+#include "preview/preview.h"
+#include "preview/selectionbar.h"
+#include "reports/export.h"
+
+#include <QAction>
+#include <QDir>
+#include <QToolBar>
+
+namespace reports {
+
+using data::Rows;
+using data::Selection;
+
+void saveExcel(const QString& list, QWidget* parent, const Rows* shown, const Selection& selection)
+{
+    const QString title = QStringLiteral("Ekspor Excel");
+    const QString path = platform::askFileName(
+        {platform::FileAction::Save, title,
+         QDir::home().filePath(workbookTitle(list) + QStringLiteral(".xlsx")),
+         QStringLiteral("Buku kerja Excel (*.xlsx)"), QStringLiteral("xlsx")},
+        parent);
+    if (path.isEmpty())
+        return;
+    try {
+        writeWorkbook(list, shown ? *shown : readList(list, selection), path);
+    } catch (const data::Error& e) {
+        platform::msgBox(e.message(), title, platform::Icon::Critical, platform::Buttons::Ok,
+                         parent);
+        return;
+    }
+    platform::msgBox(QStringLiteral("%1 disimpan ke %2.")
+                         .arg(workbookTitle(list), QDir::toNativeSeparators(path)),
+                     title, platform::Icon::Information, platform::Buttons::Ok, parent);
+}
+
+void addExcelExport(ReportPreview* preview)
+{
+    const QString list = preview->document().layout->name;
+    if (!hasWorkbook(list))
+        return;
+    auto* action = new QAction(QStringLiteral("Ekspor Excel"), preview);
+    action->setObjectName(QStringLiteral("EksporExcel"));
+    if (auto* toolbar = preview->findChild<QToolBar*>())
+        toolbar->addAction(action);
+    QObject::connect(action, &QAction::triggered, preview, [preview, list] {
+        const auto& rows = preview->document().rows;
+        const auto* bar = preview->findChild<SelectionBar*>();
+        saveExcel(list, preview, rows.get(), bar ? bar->selection() : Selection());
+    });
+}
+
+} // namespace reports

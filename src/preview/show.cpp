@@ -1,0 +1,102 @@
+#include "preview/show.h"
+
+#include "platform/guard.h"
+#include "platform/windows.h"
+#include "preview/preview.h"
+#include "preview/saveexcel.h"
+#include "preview/selectionbar.h"
+#include "reports/registry.h"
+#include "reports/report.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <optional>
+
+namespace reports {
+
+using data::Selection;
+
+namespace {
+
+// A new preview opens this far right of and below the last one, so both can be seen.
+constexpr int cascadeStep = 30; // pixels
+
+QPointer<QWidget>& lastOpened()
+{
+    static QPointer<QWidget> last;
+    return last;
+}
+
+void cascade(QWidget* preview)
+{
+    QWidget* last = lastOpened();
+    lastOpened() = preview;
+    if (!last || !last->isVisible())
+        return;
+    QPoint at = last->pos() + QPoint(cascadeStep, cascadeStep);
+    if (const QScreen* screen = last->screen()) {
+        // Back to the top left of the screen before the title bar would leave it.
+        const QRect area = screen->availableGeometry().adjusted(0, 0, -200, -100);
+        if (!area.contains(at))
+            at = area.topLeft();
+    }
+    preview->move(at);
+}
+
+// The report run again with another selection; a run that fails (no such trainee) is
+// reported and leaves the preview as it was.
+void select(ReportPreview* preview, SelectionBar* bar, const Layout& layout,
+            const Selection& selection)
+{
+    std::optional<Document> doc;
+    if (!platform::guarded(preview, [&] { doc = readReport(layout, selection); }))
+        return;
+    preview->setDocument(std::move(*doc));
+    bar->setSelection(selection);
+}
+
+void addSelectionBar(ReportPreview* preview, const Layout& layout, const Selection& selection)
+{
+    if (!SelectionBar::offersChoice(layout.command))
+        return;
+    auto* bar = new SelectionBar(layout.command, preview);
+    bar->setSelection(selection);
+    preview->hostBar(bar);
+    QObject::connect(
+        bar, &SelectionBar::selected, preview,
+        [preview, bar, kept = &layout](const Selection& s) { select(preview, bar, *kept, s); });
+}
+
+} // namespace
+
+QWidget* show(const QString& name, QWidget* owner, const Selection& selection)
+{
+    auto* open = qobject_cast<ReportPreview*>(platform::Windows::find(name));
+    const Layout* layout = findLayout(name);
+    std::optional<Document> doc;
+    const bool ready = platform::guarded(owner, [&] {
+        if (!layout)
+            throw data::Error(QStringLiteral("Laporan %1 tidak dikenal.").arg(name));
+        doc = readReport(*layout, selection);
+    });
+    if (!ready)
+        return nullptr;
+    if (open) {
+        // Shown again, the report reads its rows again: what was deleted since is gone.
+        open->setDocument(std::move(*doc));
+        if (auto* bar = open->findChild<SelectionBar*>())
+            bar->setSelection(selection);
+        platform::showWindow(open);
+        return open;
+    }
+    auto* preview = new ReportPreview(std::move(*doc), owner);
+    addExcelExport(preview);
+    addSelectionBar(preview, *layout, selection);
+    platform::Windows::remember(name, preview);
+    cascade(preview);
+    platform::showWindow(preview);
+    return preview;
+}
+
+} // namespace reports

@@ -1,0 +1,34 @@
+#include "rules/calendar.h"
+
+namespace calendar {
+
+const QStringList& monthNames()
+{
+    static const QStringList names{"Januari",   "Februari", "Maret",    "April",
+                                   "Mei",       "Juni",     "Juli",     "Agustus",
+                                   "September", "Oktober",  "November", "Desember"};
+    return names;
+}
+
+QString monthName(int month)
+{
+    return month >= 1 && month <= 12 ? monthNames()[month - 1] : QString();
+}
+
+const QStringList& shortMonthNames()
+{
+    static const QStringList names{"Jan", "Feb", "Mar", "Apr", "Mei", "Jun",
+                                   "Jul", "Agu", "Sep", "Okt", "Nov", "Des"};
+    return names;
+}
+
+QString romanMonth(int month)
+{
+    static const QStringList numerals{"I",   "II",   "III", "IV", "V",  "VI",
+                                      "VII", "VIII", "IX",  "X",  "XI", "XII"};
+    return month >= 1 && month <= 12 ? numerals[month - 1] : QString();
+}
+
+QString twoDigits(qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+} // namespace calendar

@@ -1,0 +1,75 @@
+#include "rules/numbering.h"
+
+#include "rules/calendar.h"
+#include "rules/val.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace numbering {
+
+namespace {
+QString atLeastThreeDigits(qint64 value) { return QString::number(value).rightJustified(3, u'0'); }
+
+// The number the text starts with; a text that starts with anything but digits counts as 0.
+qint64 leadingNumber(const QString& text) { return std::max<qint64>(0, rules::val(text)); }
+} // namespace
+
+bool isDigits(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+QString significantDigits(const QString& digits)
+{
+    qsizetype i = 0;
+    while (i < digits.size() - 1 && digits[i] == u'0')
+        ++i;
+    return digits.mid(i);
+}
+
+QString traineeNumberForm(const QString& digits)
+{
+    return significantDigits(digits).rightJustified(3, u'0');
+}
+
+QString nextTraineeNumber(const QString& lastNp)
+{
+    return atLeastThreeDigits(leadingNumber(lastNp) + 1);
+}
+
+QString nextLetterSequence(const QString& lastNs)
+{
+    // The sequence starts at the third character and runs as far as its digits do, so the
+    // thousandth letter follows the 999th.
+    return atLeastThreeDigits(leadingNumber(lastNs.mid(2)) + 1);
+}
+
+QString romanMonth(const QString& bulan)
+{
+    // Only the two-digit months "01" to "11" are read; any other text is the twelfth month.
+    static const QStringList months{"01", "02", "03", "04", "05", "06",
+                                    "07", "08", "09", "10", "11"};
+    return calendar::romanMonth(months.contains(bulan) ? bulan.toInt() : 12);
+}
+
+QString letterNumber(const QString& nomor, const QString& romawi, const QString& tahun)
+{
+    return "B/" + nomor + "/" + romawi + "/PKL/" + tahun;
+}
+
+QString rewriteBirthDate(const QString& typed)
+{
+    const bool slashAfterDay = typed.size() >= 3 && typed[2] == u'/';
+    const QString day = typed.mid(0, 2);
+    const QString month = !slashAfterDay && typed.size() < 8 ? typed.mid(2, 2) : typed.mid(3, 2);
+    const QString year = typed.right(2);
+    return day + "/" + month + "/" + year;
+}
+
+} // namespace numbering

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// How the trainee form numbers a new trainee and its application letter, and how it writes a
+// date of birth. Pure text functions, so every rule can be checked without a window.
+namespace numbering {
+
+// The trainee number after `lastNp` (the highest number so far, empty when there is none):
+// its numeric value plus one, at least three digits (001 … 999, 1000 …).
+QString nextTraineeNumber(const QString& lastNp);
+
+// Whether the text is one or more of the digits 0-9 and nothing else.
+bool isDigits(const QString& text);
+
+// Digits without their leading zeros ("0" stays), so numbers of any length compare exactly.
+QString significantDigits(const QString& digits);
+
+// Trainee numbers are kept with at least three digits: "1" and "0001" -> "001", "1234" stays.
+QString traineeNumberForm(const QString& digits);
+
+// The letter sequence after the one in `lastNs` (the newest letter number, empty when there is
+// none): the digits that follow "B/" plus one, at least three digits (001 … 999, 1000 …).
+QString nextLetterSequence(const QString& lastNs);
+
+// The Roman numeral of a two-digit month: "01" -> "I" … "11" -> "XI"; anything else "XII".
+QString romanMonth(const QString& bulan);
+
+// B/<sequence>/<Roman month>/PKL/<year>, for example B/007/IV/PKL/2005.
+QString letterNumber(const QString& nomor, const QString& romawi, const QString& tahun);
+
+// A typed date of birth as dd/mm/yy: "010290" and "01/02/1990" both give "01/02/90". Nothing
+// is validated; odd input is cut up by position all the same ("1/2/90" -> "1//2//90").
+QString rewriteBirthDate(const QString& typed);
+
+} // namespace numbering

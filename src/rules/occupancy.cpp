@@ -1,0 +1,164 @@
+#include "rules/occupancy.h"
+
+#include "rules/calendar.h"
+#include "rules/period.h"
+
+#include <QHash>
+#include <algorithm>
+#include <map>
+
+namespace occupancy {
+
+namespace {
+int digit(QChar c) { return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : -1; }
+
+// dd/mm/yyyy as the letter form stores it, read without building any text: the board reads
+// every placement at once.
+std::optional<int> storedMonth(QStringView date)
+{
+    if (date.size() != 10 || date[2] != u'/' || date[5] != u'/')
+        return std::nullopt;
+    int value[3] = {0, 0, 0};
+    const int start[3] = {0, 3, 6}, length[3] = {2, 2, 4};
+    for (int part = 0; part < 3; ++part)
+        for (int i = start[part]; i < start[part] + length[part]; ++i) {
+            const int d = digit(date[i]);
+            if (d < 0)
+                return std::nullopt;
+            value[part] = value[part] * 10 + d;
+        }
+    const auto [day, month, year] = value;
+    if (day < 1 || day > 31 || month < 1 || month > 12 || year < 1)
+        return std::nullopt;
+    return monthKey(year, month);
+}
+
+// A date as the letter form writes it, or in any form it accepts, read to its month.
+std::optional<int> monthOfDate(QStringView text)
+{
+    if (const std::optional<int> month = storedMonth(text))
+        return month;
+    const QString date = period::normalise(text.toString());
+    return date.isEmpty() ? std::nullopt : storedMonth(date);
+}
+} // namespace
+
+QString monthText(int key)
+{
+    return calendar::monthName(monthOf(key)) + ' ' + QString::number(yearOf(key));
+}
+
+std::optional<Span> monthsOf(const QString& period)
+{
+    const int sd = period.indexOf(QStringLiteral("s/d"));
+    if (sd < 0)
+        return std::nullopt;
+    const QStringView text(period);
+    const std::optional<int> first = monthOfDate(text.left(sd));
+    const std::optional<int> last = monthOfDate(text.mid(sd + 3));
+    if (!first || !last || *last < *first)
+        return std::nullopt;
+    return Span{*first, *last};
+}
+
+Level levelOf(int count)
+{
+    return count < Quota ? Level::Room : count == Quota ? Level::Full : Level::Over;
+}
+
+std::optional<MonthCount> firstFullMonth(const QString& period, const QStringList& others)
+{
+    const std::optional<Span> span = monthsOf(period);
+    if (!span)
+        return std::nullopt;
+    // Each other placement, cut to the period, adds one from its first month and takes it
+    // away after its last.
+    std::vector<std::pair<int, int>> steps;
+    for (const QString& other : others) {
+        const std::optional<Span> s = monthsOf(other);
+        if (!s || s->last < span->first || s->first > span->last)
+            continue;
+        steps.push_back({std::max(s->first, span->first), 1});
+        steps.push_back({std::min(s->last, span->last) + 1, -1});
+    }
+    std::sort(steps.begin(), steps.end());
+    int running = 0;
+    for (std::size_t i = 0; i < steps.size();) {
+        const int key = steps[i].first;
+        for (; i < steps.size() && steps[i].first == key; ++i)
+            running += steps[i].second;
+        if (running >= Quota)
+            return MonthCount{key, running};
+    }
+    return std::nullopt;
+}
+
+Board::Board(occupancy::BoardData data) : m_placements(std::move(data.placements))
+{
+    QHash<QString, int> rowOf;
+    for (const occupancy::UnitName& unit : data.units) {
+        if (!rowOf.contains(unit.code))
+            rowOf.insert(unit.code, int(m_rows.size()));
+        m_rows.push_back({unit.code, unit.name, true});
+    }
+    std::vector<std::map<int, int>> changes(m_rows.size());
+    m_counted.reserve(m_placements.size());
+    for (const occupancy::GrantedPlacement& p : m_placements) {
+        const std::optional<Span> span = monthsOf(p.period);
+        if (!span) {
+            m_counted.push_back({-1, {}});
+            m_unreadable.push_back(&p);
+            continue;
+        }
+        auto found = rowOf.find(p.unitCode);
+        if (found == rowOf.end()) {
+            found = rowOf.insert(p.unitCode, int(m_rows.size()));
+            m_rows.push_back({p.unitCode, p.unitCode, false});
+            changes.emplace_back();
+        }
+        m_counted.push_back({*found, *span});
+        std::map<int, int>& unit = changes[*found];
+        ++unit[span->first];
+        --unit[span->last + 1];
+    }
+    m_steps.resize(m_rows.size());
+    for (std::size_t row = 0; row < changes.size(); ++row) {
+        int running = 0;
+        for (const auto& [key, change] : changes[row])
+            m_steps[row].push_back({key, running += change});
+    }
+}
+
+int Board::count(int row, int key) const
+{
+    const auto& levels = m_steps.at(row);
+    auto after = std::upper_bound(levels.begin(), levels.end(), key,
+                                  [](int k, const Step& s) { return k < s.key; });
+    return after == levels.begin() ? 0 : std::prev(after)->count;
+}
+
+int Board::firstWithRoom(int row, int fromKey) const
+{
+    if (count(row, fromKey) < Quota)
+        return fromKey;
+    const auto& levels = m_steps.at(row);
+    auto at = std::upper_bound(levels.begin(), levels.end(), fromKey,
+                               [](int k, const Step& s) { return k < s.key; });
+    for (; at != levels.end(); ++at)
+        if (at->count < Quota)
+            return at->key;
+    return fromKey; // not reached: every placement ends, so the count falls back to 0
+}
+
+std::vector<const occupancy::GrantedPlacement*> Board::placementsIn(int row, int key) const
+{
+    std::vector<const occupancy::GrantedPlacement*> found;
+    for (std::size_t i = 0; i < m_counted.size(); ++i) {
+        const Counted& c = m_counted[i];
+        if (c.row == row && c.span.first <= key && key <= c.span.last)
+            found.push_back(&m_placements[i]);
+    }
+    return found;
+}
+
+} // namespace occupancy

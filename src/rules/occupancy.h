@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// How full each unit is, month by month: the placement board and the quota question at save.
+namespace occupancy {
+
+// A placement whose letter was answered "Dapat", with what a list of trainees shows.
+struct GrantedPlacement {
+    qint64 id = -1; // the placement's rowid
+    QString unitCode;
+    QString period; // Tanggal_Pelaksanaan as stored
+    QString name;   // the trainee's
+    QString institution;
+    QString letter; // Ns
+};
+
+struct UnitName {
+    QString code;
+    QString name;
+};
+
+// What the placement board shows: every unit in table order and every granted placement in
+// placement order.
+struct BoardData {
+    std::vector<UnitName> units;
+    std::vector<GrantedPlacement> placements;
+};
+
+// The office's rule: five trainees per unit at a time.
+constexpr int Quota = 5;
+
+// A month as one number, year * 12 + month - 1, so that months follow on across years.
+constexpr int monthKey(int year, int month) { return year * 12 + month - 1; }
+constexpr int yearOf(int key) { return key / 12; }
+constexpr int monthOf(int key) { return key % 12 + 1; }
+// "Maret 2027".
+QString monthText(int key);
+
+// The months a stored period touches, both ends included.
+struct Span {
+    int first = 0;
+    int last = 0;
+};
+// Reads "dd/mm/yyyys/ddd/mm/yyyy" (each date as the letter form writes or accepts it). Only
+// the month and year count, so a day the month lacks (31/02) still reads; a missing date, a
+// month outside 1-12 or an end before the start does not.
+std::optional<Span> monthsOf(const QString& period);
+
+enum class Level { Room, Full, Over };
+// Under the quota, at it, or above it.
+Level levelOf(int count);
+
+// The first month of `period` in which the unit's other granted placements (their stored
+// `others` periods) already hold the quota or more, with that number; none when there is
+// room in every month or the period cannot be read.
+struct MonthCount {
+    int key = 0;
+    int count = 0;
+};
+std::optional<MonthCount> firstFullMonth(const QString& period, const QStringList& others);
+
+// Granted placements counted per unit and month.
+class Board {
+public:
+    struct Row {
+        QString code;
+        QString name; // a unit no longer in the unit list shows its code
+        bool listed = true;
+    };
+
+    // Rows are the units in their order, then one per unit code that placements name but
+    // the unit list lacks. A period that cannot be read is counted nowhere.
+    explicit Board(BoardData data);
+    Board(const Board&) = delete; // the lists point into its own placements
+    Board& operator=(const Board&) = delete;
+
+    const std::vector<Row>& rows() const { return m_rows; }
+    int count(int row, int key) const;
+    // The first month from `fromKey` on in which the unit is under the quota.
+    int firstWithRoom(int row, int fromKey) const;
+    // The placements of the unit that touch the month, in placement order.
+    std::vector<const GrantedPlacement*> placementsIn(int row, int key) const;
+    const std::vector<const GrantedPlacement*>& unreadable() const { return m_unreadable; }
+
+private:
+    struct Counted {
+        int row;
+        Span span;
+    };
+    // The count from `key` on, up to the next step.
+    struct Step {
+        int key;
+        int count;
+    };
+    std::vector<GrantedPlacement> m_placements;
+    std::vector<Row> m_rows;
+    std::vector<Counted> m_counted; // beside m_placements; row -1: not counted
+    // Per row, the months where the count changes, in order: a placement adds a step where
+    // it begins and one after it ends, so a long period costs two entries, not one a month.
+    std::vector<std::vector<Step>> m_steps;
+    std::vector<const GrantedPlacement*> m_unreadable;
+};
+
+} // namespace occupancy

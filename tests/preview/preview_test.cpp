@@ -1,0 +1,201 @@
+#include "preview/preview.h"
+#include "preview/show.h"
+#include "reports/reportdata.h"
+#include "reports/tools.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+
+using reports::ReportPreview;
+
+namespace {
+
+class Preview : public ReportTest {
+protected:
+    void TearDown() override
+    {
+        reports::setSaveFileChooser({});
+        ReportTest::TearDown();
+    }
+    void addTrainees(int count)
+    {
+        sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+            "INSERT INTO TKursan (Np, Nama_Kursan) SELECT printf('%03d', i), 'Kursan ' || i FROM n",
+            {count});
+    }
+};
+
+} // namespace
+
+TEST_F(Preview, SavesThePdfWhereTheUserChooses)
+{
+    addSample();
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drUnit", nullptr));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->findChild<QToolBar*>()->actions().contains(preview->savePdfAction()));
+    EXPECT_EQ(preview->savePdfAction()->text(), "Simpan PDF");
+
+    const QString path = m_dir.filePath("unit.pdf");
+    QString suggested;
+    reports::setSaveFileChooser([&](QWidget*, const QString& s) {
+        suggested = s;
+        return path;
+    });
+    // What and when, and where it went.
+    boxes.expect(QString("Berkas PDF disimpan di %1.").arg(path));
+    preview->savePdfAction()->trigger();
+    EXPECT_EQ(QFileInfo(suggested).fileName(), "Data-Unit-2005-03-15.pdf");
+    EXPECT_EQ(boxes.shown().back().icon, platform::Icon::Information);
+    EXPECT_TRUE(pdfText(path).simplified().contains("U01 Keuangan U02 Gudang"));
+
+    // A write that fails says so; cancelling the dialog does nothing.
+    reports::setSaveFileChooser([&](QWidget*, const QString&) { return QString("/dev/full"); });
+    boxes.expect("Berkas PDF /dev/full tidak dapat ditulis: No space left on device");
+    preview->savePdfAction()->trigger();
+    reports::setSaveFileChooser([](QWidget*, const QString&) { return QString(); });
+    preview->savePdfAction()->trigger();
+}
+
+TEST_F(Preview, LargeReportShowsHowFarItsPagesAre)
+{
+    addTrainees(ReportPreview::progressRows + 1);
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
+    ASSERT_NE(preview, nullptr);
+    const int pages = preview->pageCount();
+    EXPECT_EQ(pages, 12); // 25 rows on the first page, 27 on the others
+    auto* progress = preview->findChild<QProgressDialog*>("progress");
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->maximum(), pages);
+    EXPECT_EQ(progress->value(), pages);
+    EXPECT_FALSE(progress->isVisible());
+}
+
+TEST_F(Preview, SmallReportNeedsNoProgressAndClosesCleanly)
+{
+    addTrainees(ReportPreview::progressRows);
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->findChild<QProgressDialog*>("progress"), nullptr);
+    preview->close();
+    settle();
+    // Closed, the report is read afresh the next time.
+    addTrainee("999", "", "Baru");
+    auto* again = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->document().rowCount, ReportPreview::progressRows + 1);
+}
+
+TEST_F(Preview, ShownAgainTheOpenPreviewReadsItsRowsAgain)
+{
+    addSample(); // three certificates: Budi, Ani, Ani
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drSertifikat", nullptr));
+    ASSERT_NE(preview, nullptr);
+    auto* pages = preview->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->pageCount(), 3);
+
+    sql("DELETE FROM TKegiatan WHERE Np = ? AND Kode_Unit = ?", {"002", "U02"});
+    EXPECT_EQ(reports::show("drSertifikat", nullptr), preview);
+    EXPECT_EQ(preview->document().rowCount, 2);
+    EXPECT_EQ(pages->pageCount(), 2);
+}
+
+TEST_F(Preview, NewPreviewOpensOffsetFromTheLastAndSaysWhichReportItIs)
+{
+    addSample();
+    QWidget* statement = reports::show("drSK", nullptr);
+    QWidget* certificate = reports::show("drSertifikat", nullptr);
+    ASSERT_TRUE(statement && certificate);
+    EXPECT_EQ(statement->windowTitle(), "DataReport1 — Surat Keterangan");
+    EXPECT_EQ(certificate->windowTitle(), "DataReport1 — Sertifikat");
+    EXPECT_EQ(certificate->pos(), statement->pos() + QPoint(30, 30));
+}
+
+TEST_F(Preview, SpeaksIndonesian)
+{
+    addSample();
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drUnit", nullptr));
+    ASSERT_NE(preview, nullptr);
+    QStringList tips;
+    for (QAction* action : preview->findChild<QToolBar*>()->actions())
+        tips << action->toolTip();
+    for (const char* tip : {"Halaman berikutnya", "Perbesar", "Muat lebar halaman", "Cetak"})
+        EXPECT_TRUE(tips.contains(tip)) << tips.join(", ").toStdString();
+
+    QPrintDialog print(preview->printer());
+    EXPECT_EQ(print.windowTitle(), "Cetak");
+    QFileDialog save(nullptr, "Simpan PDF");
+    save.setOption(QFileDialog::DontUseNativeDialog);
+    save.setAcceptMode(QFileDialog::AcceptSave);
+    EXPECT_EQ(save.findChild<QLabel*>("fileNameLabel")->text(), "&Nama berkas:");
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Batal");
+}
+
+TEST_F(Preview, UnknownReportIsAMessageNotACrash)
+{
+    boxes.expect("Laporan drLain tidak dikenal.");
+    EXPECT_EQ(reports::show("drLain", nullptr), nullptr);
+}
+
+TEST_F(Preview, BarPrintsOneTraineesLetterAndBadInputLeavesThePreview)
+{
+    addSample(); // three letters: Budi, Ani, Ani
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drSPM", nullptr));
+    ASSERT_NE(preview, nullptr);
+    auto* pages = preview->findChild<QPrintPreviewWidget*>();
+    auto* kind = preview->findChild<QComboBox*>("cboPilihan");
+    auto* text = preview->findChild<QLineEdit*>("txtPilihan");
+    ASSERT_TRUE(pages && kind && text);
+    EXPECT_EQ(pages->pageCount(), 3);
+    EXPECT_FALSE(text->isVisible());
+
+    QTest::keyClick(kind, Qt::Key_Down); // "Satu Kursan"
+    QTest::keyClicks(text, "1");
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(pages->pageCount(), 1);
+
+    // What is saved is what is shown.
+    const QString path = m_dir.filePath("budi.pdf");
+    reports::setSaveFileChooser([&](QWidget*, const QString&) { return path; });
+    boxes.expect(QString("Berkas PDF disimpan di %1.").arg(path));
+    preview->savePdfAction()->trigger();
+    EXPECT_TRUE(runTool("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
+    EXPECT_TRUE(pdfText(path).contains("Budi"));
+
+    text->clear();
+    QTest::keyClicks(text, "999");
+    boxes.expect("Kursan \"999\" tidak ada dalam DataBase.");
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClick(kind, Qt::Key_End); // "Bulan mulai"
+    QTest::keyClicks(text, "13/2005");
+    boxes.expect("Bulan \"13/2005\" tidak dapat dibaca. Tulis bulan dan tahun sebagai MM/YYYY, "
+                 "misalnya 03/2005.");
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(pages->pageCount(), 1);
+    EXPECT_EQ(preview->document().rowCount, 1);
+
+    QTest::keyClick(kind, Qt::Key_Home); // "Semua data" applies at once
+    EXPECT_EQ(pages->pageCount(), 3);
+
+    // The trainee list has no start month, the unit list nothing to choose.
+    auto* list = reports::show("drKursan", nullptr);
+    auto* listKinds = list->findChild<QComboBox*>("cboPilihan");
+    ASSERT_NE(listKinds, nullptr);
+    EXPECT_EQ(listKinds->count(), 3);
+    EXPECT_EQ(listKinds->findText("Bulan mulai"), -1);
+    EXPECT_EQ(reports::show("drUnit", nullptr)->findChild<QComboBox*>("cboPilihan"), nullptr);
+}
