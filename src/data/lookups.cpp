@@ -1,9 +1,6 @@
 #include "data/lookups.h"
 
-#include "data/error.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
+#include "data/query.h"
 
 namespace data {
 
@@ -11,13 +8,7 @@ namespace {
 // The query run with its one value bound; throws when it cannot be read.
 QSqlQuery lookUp(const QSqlDatabase& db, const QString& sql, const QString& value)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(sql);
-    q.addBindValue(value);
-    if (!q.exec())
-        throw Error(QStringLiteral("Data tidak dapat dibaca: %1").arg(q.lastError().text()));
-    return q;
+    return readQuery(db, sql, {value}, QStringLiteral("Data tidak dapat dibaca"));
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/error.h"
+#include "data/query.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -14,15 +15,7 @@ const QString Granted = QStringLiteral("Dapat");
 
 QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw Error(
-            QStringLiteral("Data penempatan tidak dapat dibaca: %1").arg(q.lastError().text()));
-    return q;
+    return readQuery(db, sql, values, QStringLiteral("Data penempatan tidak dapat dibaca"));
 }
 
 std::vector<occupancy::UnitName> readUnits(const QSqlDatabase& db)

@@ -1,11 +1,11 @@
 #include "data/selection.h"
 
 #include "data/deLaporan.h"
+#include "data/query.h"
 #include "rules/calendar.h"
 #include "rules/numbering.h"
 
 #include <QRegularExpression>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <optional>
 
@@ -51,14 +51,7 @@ const QString byName = QStringLiteral(
 
 QSqlQuery lookUp(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(sql);
-    for (const QVariant& value : values)
-        q.addBindValue(value);
-    if (!q.exec())
-        throw Error(QStringLiteral("Data Kursan tidak dapat dibaca: %1").arg(q.lastError().text()));
-    return q;
+    return readQuery(db, sql, values, QStringLiteral("Data Kursan tidak dapat dibaca"));
 }
 
 } // namespace

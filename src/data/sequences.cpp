@@ -1,19 +1,13 @@
 #include "data/sequences.h"
 
-#include "data/error.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
+#include "data/query.h"
 
 namespace data {
 
 namespace {
 QString firstValue(const QSqlDatabase& db, const QString& sql)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.exec(sql))
-        throw Error(QStringLiteral("Data tidak dapat dibaca: %1").arg(q.lastError().text()));
+    QSqlQuery q = readQuery(db, sql, {}, QStringLiteral("Data tidak dapat dibaca"));
     return q.next() ? q.value(0).toString() : QString();
 }
 } // namespace
