@@ -32,10 +32,13 @@ void openAndClose(benchmark::State& state, const Selection& selection)
             reports::show(QStringLiteral("drSPM"), nullptr, selection));
         QCoreApplication::processEvents();
         state.PauseTiming();
-        if (!preview || preview->document().pages.size() != 1)
-            state.SkipWithError("not one page");
+        const bool onePage = preview && preview->pageCount() == 1;
         if (preview)
             closePreview(preview);
+        if (!onePage) {
+            state.SkipWithError("not one page");
+            break; // timing must not resume after an error
+        }
         state.ResumeTiming();
     }
 }
@@ -76,7 +79,7 @@ void BM_SelectedTraineeChangedInTheBar(benchmark::State& state)
         emit text->returnPressed();
         QCoreApplication::processEvents();
     }
-    if (preview->document().pages.size() != 1)
+    if (preview->pageCount() != 1)
         state.SkipWithError("not one page");
     closePreview(preview);
 }
