@@ -32,14 +32,22 @@ void frmCetak::Form_Load()
     platform::showHint(m_ui->Combo1, QStringLiteral("-----Pilih Cetak------"));
 }
 
+QString frmCetak::chosenList() const
+{
+    const QString text = m_ui->Combo1->currentText();
+    if (text == QLatin1String("Data Kursan"))
+        return QStringLiteral("drKursan");
+    if (text == QLatin1String("Data Unit"))
+        return QStringLiteral("drUnit");
+    return {};
+}
+
 void frmCetak::Command1_Click()
 {
     // The previews belong to the main window, so they stay open after the chooser closes.
-    const QString text = m_ui->Combo1->currentText();
-    if (text == QLatin1String("Data Kursan"))
-        reports::show(QStringLiteral("drKursan"), parentWidget());
-    else if (text == QLatin1String("Data Unit"))
-        reports::show(QStringLiteral("drUnit"), parentWidget());
+    const QString list = chosenList();
+    if (!list.isEmpty())
+        reports::show(list, parentWidget());
     else
         platform::msgBox(QStringLiteral("Anda belum memilih data yang akan dicetak."),
                          QStringLiteral("Pesan"), platform::Icon::Critical, platform::Buttons::Ok,
@@ -50,11 +58,9 @@ void frmCetak::Command2_Click() { unload(); }
 
 void frmCetak::Command3_Click()
 {
-    const QString text = m_ui->Combo1->currentText();
-    if (text == QLatin1String("Data Kursan"))
-        reports::saveExcel(QStringLiteral("drKursan"), this);
-    else if (text == QLatin1String("Data Unit"))
-        reports::saveExcel(QStringLiteral("drUnit"), this);
+    const QString list = chosenList();
+    if (!list.isEmpty())
+        reports::saveExcel(list, this);
     else
         platform::msgBox(QStringLiteral("Anda belum memilih data yang akan diekspor."),
                          QStringLiteral("Pesan"), platform::Icon::Critical, platform::Buttons::Ok,

@@ -18,6 +18,8 @@ public:
 
 private:
     void Form_Load();
+    // The report of the list chosen: "drKursan" or "drUnit"; empty while none is.
+    QString chosenList() const;
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();

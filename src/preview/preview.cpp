@@ -1,13 +1,13 @@
 #include "preview/preview.h"
 
 #include "data/clock.h"
+#include "platform/filechooser.h"
 #include "platform/msgbox.h"
 #include "reports/engine/pdffile.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QDir>
-#include <QFileDialog>
 #include <QMainWindow>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -16,23 +16,17 @@
 
 namespace reports {
 
-namespace {
-SaveFileChooser& chooser()
+void setSaveFileChooser(SaveFileChooser chooser)
 {
-    static SaveFileChooser c;
-    return c;
+    if (!chooser) {
+        platform::setFileNameHandler({});
+        return;
+    }
+    platform::setFileNameHandler(
+        [chooser = std::move(chooser)](const platform::FileQuestion& question) {
+            return chooser(nullptr, question.suggested);
+        });
 }
-
-QString askForPdf(QWidget* parent, const QString& suggested)
-{
-    if (chooser())
-        return chooser()(parent, suggested);
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Simpan PDF"), suggested,
-                                        QStringLiteral("PDF (*.pdf)"));
-}
-} // namespace
-
-void setSaveFileChooser(SaveFileChooser c) { chooser() = std::move(c); }
 
 ReportPreview::ReportPreview(Document doc, QWidget* owner)
     : QPrintPreviewDialog(owner), m_doc(std::move(doc))
@@ -144,7 +138,11 @@ void ReportPreview::paintPages(QPrinter* printer)
 
 void ReportPreview::savePdf()
 {
-    const QString path = askForPdf(this, QDir::home().filePath(suggestedFileName()));
+    const QString path = platform::askFileName(
+        {platform::FileAction::Save, QStringLiteral("Simpan PDF"),
+         QDir::home().filePath(suggestedFileName()), QStringLiteral("PDF (*.pdf)"),
+         QStringLiteral("pdf")},
+        this);
     if (path.isEmpty())
         return;
     QProgressDialog* dialog = progressFor(

@@ -43,8 +43,9 @@ private:
     QAction* m_savePdf = nullptr;
 };
 
-// Asks where to save a PDF; returns an empty path when the user cancels. Tests replace it.
+// Tests answer where to save instead of the file dialog (given the name it suggests; an empty
+// path cancels); an empty chooser restores the dialog.
 using SaveFileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
-void setSaveFileChooser(SaveFileChooser chooser); // an empty chooser restores the file dialog
+void setSaveFileChooser(SaveFileChooser chooser);
 
 } // namespace reports

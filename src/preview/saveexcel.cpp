@@ -4,7 +4,6 @@
 #include "platform/filechooser.h"
 #include "platform/msgbox.h"
 #include "preview/preview.h"
-#include "preview/selectionbar.h"
 #include "reports/export.h"
 
 #include <QAction>
@@ -14,9 +13,8 @@
 namespace reports {
 
 using data::Rows;
-using data::Selection;
 
-void saveExcel(const QString& list, QWidget* parent, const Rows* shown, const Selection& selection)
+void saveExcel(const QString& list, QWidget* parent, const Rows* shown)
 {
     const QString title = QStringLiteral("Ekspor Excel");
     const QString path = platform::askFileName(
@@ -27,7 +25,7 @@ void saveExcel(const QString& list, QWidget* parent, const Rows* shown, const Se
     if (path.isEmpty())
         return;
     try {
-        writeWorkbook(list, shown ? *shown : readList(list, selection), path);
+        writeWorkbook(list, shown ? *shown : readList(list), path);
     } catch (const data::Error& e) {
         platform::msgBox(e.message(), title, platform::Icon::Critical, platform::Buttons::Ok,
                          parent);
@@ -47,11 +45,9 @@ void addExcelExport(ReportPreview* preview)
     action->setObjectName(QStringLiteral("EksporExcel"));
     if (auto* toolbar = preview->findChild<QToolBar*>())
         toolbar->addAction(action);
-    QObject::connect(action, &QAction::triggered, preview, [preview, list] {
-        const auto& rows = preview->document().rows;
-        const auto* bar = preview->findChild<SelectionBar*>();
-        saveExcel(list, preview, rows.get(), bar ? bar->selection() : Selection());
-    });
+    // The rows the preview shows, as its bar narrowed them.
+    QObject::connect(action, &QAction::triggered, preview,
+                     [preview, list] { saveExcel(list, preview, preview->document().rows.get()); });
 }
 
 } // namespace reports

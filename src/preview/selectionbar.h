@@ -26,7 +26,6 @@ public:
 
     // Shows the selection the preview now prints; emits nothing.
     void setSelection(const data::Selection& selection);
-    const data::Selection& selection() const { return m_selection; }
 
 signals:
     void selected(const data::Selection& selection);

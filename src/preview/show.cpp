@@ -44,16 +44,21 @@ void cascade(QWidget* preview)
     preview->move(at);
 }
 
+// A fresh run of the report in its preview, and the rows it prints on the preview's bar.
+void showRun(ReportPreview* preview, Document doc, const Selection& selection)
+{
+    preview->setDocument(std::move(doc));
+    if (auto* bar = preview->findChild<SelectionBar*>())
+        bar->setSelection(selection);
+}
+
 // The report run again with another selection; a run that fails (no such trainee) is
 // reported and leaves the preview as it was.
-void select(ReportPreview* preview, SelectionBar* bar, const Layout& layout,
-            const Selection& selection)
+void select(ReportPreview* preview, const Layout& layout, const Selection& selection)
 {
     std::optional<Document> doc;
-    if (!platform::guarded(preview, [&] { doc = readReport(layout, selection); }))
-        return;
-    preview->setDocument(std::move(*doc));
-    bar->setSelection(selection);
+    if (platform::guarded(preview, [&] { doc = readReport(layout, selection); }))
+        showRun(preview, std::move(*doc), selection);
 }
 
 void addSelectionBar(ReportPreview* preview, const Layout& layout, const Selection& selection)
@@ -63,9 +68,8 @@ void addSelectionBar(ReportPreview* preview, const Layout& layout, const Selecti
     auto* bar = new SelectionBar(layout.command, preview);
     bar->setSelection(selection);
     preview->hostBar(bar);
-    QObject::connect(
-        bar, &SelectionBar::selected, preview,
-        [preview, bar, kept = &layout](const Selection& s) { select(preview, bar, *kept, s); });
+    QObject::connect(bar, &SelectionBar::selected, preview,
+                     [preview, kept = &layout](const Selection& s) { select(preview, *kept, s); });
 }
 
 } // namespace
@@ -84,9 +88,7 @@ QWidget* show(const QString& name, QWidget* owner, const Selection& selection)
         return nullptr;
     if (open) {
         // Shown again, the report reads its rows again: what was deleted since is gone.
-        open->setDocument(std::move(*doc));
-        if (auto* bar = open->findChild<SelectionBar*>())
-            bar->setSelection(selection);
+        showRun(open, std::move(*doc), selection);
         platform::showWindow(open);
         return open;
     }

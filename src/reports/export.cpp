@@ -4,6 +4,7 @@
 #include "data/error.h"
 #include "data/placements.h"
 #include "data/wholefile.h"
+#include "reports/registry.h"
 
 #include <algorithm>
 #include <vector>
@@ -25,7 +26,6 @@ struct Column {
 struct Sheet {
     const char* list;
     const char* title;
-    const char* command; // the report's command; none for the placements
     std::vector<Column> columns;
 };
 
@@ -36,7 +36,6 @@ const std::vector<Sheet>& sheets()
     static const std::vector<Sheet> s{
         {"drKursan",
          "Data Kursan",
-         "cmdKursan",
          {{"Np", "No Kursan"},
           {"Nama_Kursan", "Nama Kursan"},
           {"Tempat_Lahir", "Tempat Lahir"},
@@ -49,11 +48,9 @@ const std::vector<Sheet>& sheets()
           {"Ns", "No Surat"}}},
         {"drUnit",
          "Data Unit",
-         "cmdUnit",
          {{"Kode_Unit", "Kode Unit"}, {"Unit", "Nama Unit"}, {"No_Telp", "No Telp"}}},
         {"QSPM",
          "Data SPM",
-         nullptr,
          {{"Ns", "No Surat"},
           {"Np", "No Kursan"},
           {"Nama_Kursan", "Nama Kursan"},
@@ -120,9 +117,10 @@ QString workbookTitle(const QString& list) { return QString::fromUtf8(sheetOf(li
 
 Rows readList(const QString& list, const Selection& selection)
 {
-    const Sheet& sheet = sheetOf(list);
-    if (sheet.command)
-        return deLaporan::instance().run(QString::fromUtf8(sheet.command), {}, selection);
+    sheetOf(list); // refuses a list without a workbook
+    // A list that is a report reads what the report prints.
+    if (const Layout* report = findLayout(list))
+        return deLaporan::instance().run(report->command, report->filter, selection);
     return data::readPlacementList();
 }
 

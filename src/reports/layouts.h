@@ -9,9 +9,10 @@
 //     l.reportWidth = 9675;
 //     l.margins = {1400, 700, 1440, 1440}; // left, right, top, bottom
 //     l.detail.height = 12555;
-//     l.detail.label("Label10", 3480, 585, "SURAT
-//     KETERANGAN").font(arial(14.25).bold().underlined()); l.detail.field("txtTanggal_Lahir", 5400,
-//     3480, "Tanggal_Lahir").format("dd-MMMM-yyyy"); l.detail.line("Line1", 4410, 9285, 4170, 0);
+//     l.detail.label("Label10", 3480, 585, "SURAT KETERANGAN")
+//         .font(arial(14.25).bold().underlined());
+//     l.detail.field("txtTanggal_Lahir", 5400, 3480, "Tanggal_Lahir").format("dd-MMMM-yyyy");
+//     l.detail.line("Line1", 4410, 9285, 4170, 0);
 namespace reports::layouts {
 
 // The placements granted by their unit: a refused trainee gets no statement, certificate or

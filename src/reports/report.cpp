@@ -6,7 +6,6 @@
 namespace reports {
 
 using data::deLaporan;
-using data::HeldRowCursor;
 using data::Rows;
 using data::Selection;
 
@@ -20,8 +19,7 @@ Document readReport(const Layout& layout, const Selection& selection)
     doc.rowCount = doc.rows->count();
     doc.today = data::today();
     // A layout naming a column the command lacks is refused now, before anything is shown.
-    HeldRowCursor columns(*doc.rows);
-    Pager{*doc.layout, columns, doc.today};
+    detailColumns(*doc.layout, doc.rows->columns);
     return doc;
 }
 

@@ -10,6 +10,21 @@ using data::HeldRowCursor;
 using data::RowCursor;
 using data::Rows;
 
+std::vector<int> detailColumns(const Layout& layout, const QStringList& columns)
+{
+    std::vector<int> found;
+    for (const Control& c : layout.detail.controls) {
+        if (c.kind != ControlKind::Field)
+            continue;
+        const int i = int(columns.indexOf(c.column));
+        if (i < 0)
+            throw data::Error(QStringLiteral("Laporan %1: kolom %2 tidak ada pada perintah %3.")
+                                  .arg(layout.name, c.column, layout.command));
+        found.push_back(i);
+    }
+    return found;
+}
+
 class Pager::Paginator {
 public:
     Paginator(const Layout& layout, RowCursor& rows, const QDate& today)
@@ -17,11 +32,8 @@ public:
           m_footerTop(layout.pageHeight - layout.margins.bottom - layout.pageFooter.height),
           m_cut(layout.pageHeight - layout.margins.bottom),
           m_right(layout.pageWidth - layout.margins.right), m_longDate(longDate(today)),
-          m_today(today), m_faces(layout)
+          m_today(today), m_faces(layout), m_columns(detailColumns(layout, rows.columns()))
     {
-        for (const Control& c : layout.detail.controls)
-            if (c.kind == ControlKind::Field)
-                m_columns.push_back(columnOf(c));
         for (BandKind kind : {BandKind::ReportHeader, BandKind::PageHeader, BandKind::Detail,
                               BandKind::PageFooter, BandKind::ReportFooter})
             m_fitters.emplace_back(layout, layout.band(kind), m_faces);
@@ -67,15 +79,6 @@ public:
 
 private:
     enum class Waiting { Nothing, Row, ReportFooter };
-
-    int columnOf(const Control& c) const
-    {
-        const int i = m_rows.columnIndex(c.column);
-        if (i < 0)
-            throw data::Error(QStringLiteral("Laporan %1: kolom %2 tidak ada pada perintah %3.")
-                                  .arg(m_layout.name, c.column, m_layout.command));
-        return i;
-    }
 
     void startPage()
     {
@@ -163,8 +166,8 @@ private:
     const QString m_longDate;
     const QDate m_today;
     Faces m_faces;
+    const std::vector<int> m_columns;  // column index of each detail field, in control order
     std::vector<BandFitter> m_fitters; // one per band, in BandKind order
-    std::vector<int> m_columns;        // column index of each detail field, in control order
     Page* m_page = nullptr;
     int m_y = 0;
     bool m_fresh = true;

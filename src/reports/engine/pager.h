@@ -70,6 +70,10 @@ private:
     std::unique_ptr<Paginator> d;
 };
 
+// The column of each field of the detail band among the rows' `columns`, in control order.
+// Throws data::Error naming the first field whose column the rows lack.
+std::vector<int> detailColumns(const Layout& layout, const QStringList& columns);
+
 // The whole document laid out at once into its pages, for a report small enough to hold (tests
 // inspect its pages).
 void layOut(Document& doc);
