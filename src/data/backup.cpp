@@ -118,10 +118,6 @@ QString backupName(const QDate& day)
 void backupTo(const QString& target)
 {
     const QString source = Database::path();
-    if (Database::isDatabaseFile(target))
-        throw Error(QStringLiteral("Cadangan tidak dapat ditulis ke DataBase yang sedang dipakai "
-                                   "(%1).")
-                        .arg(native(target)));
     if (!QFileInfo::exists(source))
         throw Error(QStringLiteral("DataBase %1 tidak ditemukan.").arg(native(source)));
     writeWhole(
