@@ -254,6 +254,7 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
     if (!selection.appliesTo(command))
         throw SelectionError(QStringLiteral("Pilihan \"%1\" tidak berlaku untuk perintah %2.")
                                  .arg(selection.text(), command));
+    QSqlDatabase& db = connection();
     QStringList conditions;
     QVariantList values;
     if (!filter.column.isEmpty()) {
@@ -261,7 +262,7 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
         conditions << QStringLiteral("%1 = ?").arg(filter.column);
         values << filter.value;
     }
-    const Selection::Condition selected = selection.condition(connection());
+    const Selection::Condition selected = selection.condition(db);
     if (!selected.sql.isEmpty()) {
         conditions << selected.sql;
         values << selected.values;
@@ -275,7 +276,7 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
         return Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
                          .arg(command, m_openedPath, why));
     };
-    if (sqlite3* native = nativeHandle(connection())) {
+    if (sqlite3* native = nativeHandle(db)) {
         sqlite3_stmt* statement = nullptr;
         const QByteArray sql = text.toUtf8();
         if (sqlite3_prepare_v2(native, sql.constData(), int(sql.size()), &statement, nullptr) !=
@@ -287,7 +288,7 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
             bindValue(statement, i + 1, values[i]);
         return std::make_unique<NativeCursor>(statement, command, m_openedPath);
     }
-    QSqlQuery q(connection());
+    QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(text);
     for (const QVariant& value : values)
