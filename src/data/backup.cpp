@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/error.h"
+#include "data/nativesqlite.h"
 #include "data/wholefile.h"
 
 #include <QDir>
@@ -53,19 +54,17 @@ public:
     // The first column of up to `limit` rows of `sql`; throws with `what` naming the file.
     QStringList values(const char* sql, const QString& what, int limit = 1) const
     {
-        sqlite3_stmt* stmt = nullptr;
-        int rc = sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr);
+        const NativeStatement stmt = prepareNative(m_db, QString::fromLatin1(sql));
+        int rc = stmt ? SQLITE_OK : sqlite3_errcode(m_db);
         QStringList out;
         while (rc == SQLITE_OK || rc == SQLITE_ROW) {
-            rc = sqlite3_step(stmt);
+            rc = sqlite3_step(stmt.get());
             if (rc == SQLITE_ROW && out.size() < limit)
                 out << QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+                    reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 0)));
         }
-        const QString why = reason(rc, m_db);
-        sqlite3_finalize(stmt);
         if (rc != SQLITE_DONE || out.isEmpty())
-            throw Error(QStringLiteral("%1: %2").arg(what, why));
+            throw Error(QStringLiteral("%1: %2").arg(what, reason(rc, m_db)));
         return out;
     }
 
@@ -118,10 +117,6 @@ QString backupName(const QDate& day)
 void backupTo(const QString& target)
 {
     const QString source = Database::path();
-    if (Database::isDatabaseFile(target))
-        throw Error(QStringLiteral("Cadangan tidak dapat ditulis ke DataBase yang sedang dipakai "
-                                   "(%1).")
-                        .arg(native(target)));
     if (!QFileInfo::exists(source))
         throw Error(QStringLiteral("DataBase %1 tidak ditemukan.").arg(native(source)));
     writeWhole(

@@ -182,24 +182,22 @@ private:
 // Straight from SQLite, with the texts Qt's driver gives (a real as its shortest decimal).
 class NativeCursor : public CommandCursor {
 public:
-    NativeCursor(sqlite3_stmt* statement, const QString& command, const QString& path)
-        : CommandCursor(command, path), m_statement(statement)
+    NativeCursor(NativeStatement statement, const QString& command, const QString& path)
+        : CommandCursor(command, path), m_statement(std::move(statement))
     {
-        for (int i = 0; i < sqlite3_column_count(m_statement); ++i)
-            addColumn(QString::fromUtf8(sqlite3_column_name(m_statement, i)), i);
+        for (int i = 0; i < sqlite3_column_count(m_statement.get()); ++i)
+            addColumn(QString::fromUtf8(sqlite3_column_name(m_statement.get(), i)), i);
     }
-    ~NativeCursor() override { sqlite3_finalize(m_statement); }
 
     bool next() override
     {
         if (!m_statement)
             return false;
-        const int rc = sqlite3_step(m_statement);
+        const int rc = sqlite3_step(m_statement.get());
         if (rc == SQLITE_ROW)
             return true;
-        const QString why = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
-        sqlite3_finalize(m_statement); // the read ends here, not when the cursor goes
-        m_statement = nullptr;
+        const QString why = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement.get())));
+        m_statement.reset(); // the read ends here, not when the cursor goes
         if (rc != SQLITE_DONE)
             throw readFailure(why);
         return false;
@@ -207,21 +205,22 @@ public:
 
     QString value(int column) const override
     {
+        sqlite3_stmt* statement = m_statement.get();
         const int i = m_read[column];
-        switch (sqlite3_column_type(m_statement, i)) {
+        switch (sqlite3_column_type(statement, i)) {
         case SQLITE_NULL: return {};
         case SQLITE_FLOAT:
-            return QString::number(sqlite3_column_double(m_statement, i), 'g',
+            return QString::number(sqlite3_column_double(statement, i), 'g',
                                    QLocale::FloatingPointShortest);
         default: {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, i));
-            return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, i));
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
+            return QString::fromUtf8(text, sqlite3_column_bytes(statement, i));
         }
         }
     }
 
 private:
-    sqlite3_stmt* m_statement;
+    NativeStatement m_statement;
 };
 
 // Binds a value as Qt's driver would: whole numbers as integers, the rest as text.
@@ -254,6 +253,7 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
     if (!selection.appliesTo(command))
         throw SelectionError(QStringLiteral("Pilihan \"%1\" tidak berlaku untuk perintah %2.")
                                  .arg(selection.text(), command));
+    QSqlDatabase& db = connection();
     QStringList conditions;
     QVariantList values;
     if (!filter.column.isEmpty()) {
@@ -261,7 +261,7 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
         conditions << QStringLiteral("%1 = ?").arg(filter.column);
         values << filter.value;
     }
-    const Selection::Condition selected = selection.condition(connection());
+    const Selection::Condition selected = selection.condition(db);
     if (!selected.sql.isEmpty()) {
         conditions << selected.sql;
         values << selected.values;
@@ -275,19 +275,15 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
         return Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
                          .arg(command, m_openedPath, why));
     };
-    if (sqlite3* native = nativeHandle(connection())) {
-        sqlite3_stmt* statement = nullptr;
-        const QByteArray sql = text.toUtf8();
-        if (sqlite3_prepare_v2(native, sql.constData(), int(sql.size()), &statement, nullptr) !=
-            SQLITE_OK) {
-            sqlite3_finalize(statement);
+    if (sqlite3* native = nativeHandle(db)) {
+        NativeStatement statement = prepareNative(native, text);
+        if (!statement)
             throw refused(QString::fromUtf8(sqlite3_errmsg(native)));
-        }
         for (int i = 0; i < values.size(); ++i)
-            bindValue(statement, i + 1, values[i]);
-        return std::make_unique<NativeCursor>(statement, command, m_openedPath);
+            bindValue(statement.get(), i + 1, values[i]);
+        return std::make_unique<NativeCursor>(std::move(statement), command, m_openedPath);
     }
-    QSqlQuery q(connection());
+    QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(text);
     for (const QVariant& value : values)

@@ -13,9 +13,26 @@ namespace data {
 namespace {
 const QString Granted = QStringLiteral("Dapat");
 
+// The granted placements with their trainees. The unit is not joined: the board names units
+// from its own list.
+const QString grantedPlacements = QStringLiteral(" FROM TKegiatan"
+                                                 " JOIN TKursan ON TKursan.Np = TKegiatan.Np"
+                                                 " JOIN TSurat ON TSurat.Ns = TKursan.Ns"
+                                                 " WHERE TSurat.Jawaban = ?");
+
 QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
 {
     return readQuery(db, sql, values, QStringLiteral("Data penempatan tidak dapat dibaca"));
+}
+
+// Runs `read` on a read-only connection of its own, let go on every way out.
+template <typename Read> auto onOwnConnection(const QString& prefix, Read&& read)
+{
+    struct Release {
+        QString name;
+        ~Release() { QSqlDatabase::removeDatabase(name); }
+    } const connection{Database::uniqueName(prefix)};
+    return read(Database::connect(connection.name, true));
 }
 
 std::vector<occupancy::UnitName> readUnits(const QSqlDatabase& db)
@@ -27,17 +44,13 @@ std::vector<occupancy::UnitName> readUnits(const QSqlDatabase& db)
     return units;
 }
 
-// The unit is not joined: the board names units from its own list.
 std::vector<occupancy::GrantedPlacement> readPlacements(const QSqlDatabase& db)
 {
     QSqlQuery q = run(db,
                       QStringLiteral("SELECT TKegiatan.rowid, TKegiatan.Kode_Unit,"
                                      " TKegiatan.Tanggal_Pelaksanaan, TKursan.Nama_Kursan,"
-                                     " TKursan.Instansi, TKursan.Ns"
-                                     " FROM TKegiatan"
-                                     " JOIN TKursan ON TKursan.Np = TKegiatan.Np"
-                                     " JOIN TSurat ON TSurat.Ns = TKursan.Ns"
-                                     " WHERE TSurat.Jawaban = ? ORDER BY TKegiatan.rowid"),
+                                     " TKursan.Instansi, TKursan.Ns") +
+                          grantedPlacements + QStringLiteral(" ORDER BY TKegiatan.rowid"),
                       {Granted});
     std::vector<occupancy::GrantedPlacement> placements;
     while (q.next())
@@ -49,28 +62,16 @@ std::vector<occupancy::GrantedPlacement> readPlacements(const QSqlDatabase& db)
 
 occupancy::BoardData readBoardData()
 {
-    occupancy::BoardData board;
-    const QString name = Database::uniqueName(QStringLiteral("papan"));
-    try {
-        QSqlDatabase db = Database::connect(name, true);
-        board.units = readUnits(db);
-        board.placements = readPlacements(db);
-    } catch (...) {
-        QSqlDatabase::removeDatabase(name);
-        throw;
-    }
-    QSqlDatabase::removeDatabase(name);
-    return board;
+    return onOwnConnection(QStringLiteral("papan"), [](const QSqlDatabase& db) {
+        return occupancy::BoardData{readUnits(db), readPlacements(db)};
+    });
 }
 
 QStringList grantedPeriods(const QSqlDatabase& db, const QString& unitCode, qint64 except)
 {
     QSqlQuery q = run(db,
-                      QStringLiteral("SELECT TKegiatan.Tanggal_Pelaksanaan FROM TKegiatan"
-                                     " JOIN TKursan ON TKursan.Np = TKegiatan.Np"
-                                     " JOIN TSurat ON TSurat.Ns = TKursan.Ns"
-                                     " WHERE TSurat.Jawaban = ? AND TKegiatan.Kode_Unit = ?"
-                                     " AND TKegiatan.rowid <> ?"),
+                      QStringLiteral("SELECT TKegiatan.Tanggal_Pelaksanaan") + grantedPlacements +
+                          QStringLiteral(" AND TKegiatan.Kode_Unit = ? AND TKegiatan.rowid <> ?"),
                       {Granted, unitCode, except});
     QStringList periods;
     while (q.next())
@@ -93,30 +94,23 @@ QStringList placedUnits(const QSqlDatabase& db, const QString& month, const QStr
 
 Rows readPlacementList()
 {
-    Rows rows;
-    QString why;
-    const QString name = Database::uniqueName(QStringLiteral("ekspor"));
-    {
-        QSqlDatabase db = Database::connect(name, true);
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        if (q.exec(QStringLiteral("SELECT * FROM QSPM"))) {
-            for (int i = 0; i < q.record().count(); ++i)
-                rows.columns << q.record().fieldName(i);
-            while (q.next()) {
-                QStringList values;
-                for (int i = 0; i < rows.columns.size(); ++i)
-                    values << q.value(i).toString();
-                rows.append(values);
-            }
+    return onOwnConnection(QStringLiteral("ekspor"), [](const QSqlDatabase& db) {
+        const QString failure = QStringLiteral("Data SPM tidak dapat dibaca");
+        QSqlQuery q = readQuery(db, QStringLiteral("SELECT * FROM QSPM"), {}, failure);
+        Rows rows;
+        const QSqlRecord record = q.record();
+        for (int i = 0; i < record.count(); ++i)
+            rows.columns << record.fieldName(i);
+        while (q.next()) {
+            QStringList values;
+            for (int i = 0; i < rows.columns.size(); ++i)
+                values << q.value(i).toString();
+            rows.append(values);
         }
         if (q.lastError().isValid())
-            why = q.lastError().text();
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (!why.isEmpty())
-        throw Error(QStringLiteral("Data SPM tidak dapat dibaca: %1").arg(why));
-    return rows;
+            throw Error(QStringLiteral("%1: %2").arg(failure, q.lastError().text()));
+        return rows;
+    });
 }
 
 } // namespace data

@@ -56,36 +56,29 @@ bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringLi
                 Keep&& keep)
 {
     sqlite3* con = nativeHandle(db);
-    sqlite3_stmt* stmt = nullptr;
-    const QByteArray utf8 = sql.toUtf8();
-    if (!con ||
-        sqlite3_prepare_v2(con, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
+    const NativeStatement statement = con ? prepareNative(con, sql) : NativeStatement();
+    sqlite3_stmt* stmt = statement.get();
+    if (!stmt)
         return false;
     const int count = sqlite3_column_count(stmt);
     for (int i = first; i < count; ++i)
         columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
     PackedRow::Builder row;
     int rc;
-    try {
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-            for (int i = first; i < count; ++i) {
-                switch (sqlite3_column_type(stmt, i)) {
-                case SQLITE_INTEGER: row.appendInteger(sqlite3_column_int64(stmt, i)); break;
-                case SQLITE_FLOAT: row.appendReal(sqlite3_column_double(stmt, i)); break;
-                case SQLITE_NULL: row.appendNull(); break;
-                default: { // blobs read as text: none of ours is binary
-                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-                    row.appendUtf8(text, sqlite3_column_bytes(stmt, i));
-                }
-                }
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        for (int i = first; i < count; ++i) {
+            switch (sqlite3_column_type(stmt, i)) {
+            case SQLITE_INTEGER: row.appendInteger(sqlite3_column_int64(stmt, i)); break;
+            case SQLITE_FLOAT: row.appendReal(sqlite3_column_double(stmt, i)); break;
+            case SQLITE_NULL: row.appendNull(); break;
+            default: { // blobs read as text: none of ours is binary
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+                row.appendUtf8(text, sqlite3_column_bytes(stmt, i));
             }
-            keep(first ? sqlite3_column_int64(stmt, 0) : -1, row.take());
+            }
         }
-    } catch (...) {
-        sqlite3_finalize(stmt);
-        throw;
+        keep(first ? sqlite3_column_int64(stmt, 0) : -1, row.take());
     }
-    sqlite3_finalize(stmt);
     if (rc != SQLITE_DONE)
         throw Error(QStringLiteral("Data tidak dapat dibaca: %1")
                         .arg(QString::fromUtf8(sqlite3_errmsg(con))));

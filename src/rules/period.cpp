@@ -1,6 +1,7 @@
 #include "rules/period.h"
 
 #include "rules/calendar.h"
+#include "rules/numbering.h"
 #include "rules/val.h"
 
 #include <QDate>
@@ -20,19 +21,11 @@ int daysInMonth(qint64 y, qint64 m)
     const QDate first(int(y), int(m), 1);
     return first.isValid() ? first.daysInMonth() : 31;
 }
-
-bool isDigits(const QString& text)
-{
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    return !text.isEmpty();
-}
 } // namespace
 
 QString CekTgl(const QString& text)
 {
-    if (text.size() != 6 || !isDigits(text))
+    if (text.size() != 6 || !numbering::isDigits(text))
         return text;
     return text.mid(0, 2) + '/' + text.mid(2, 2) + '/' + text.right(2);
 }
@@ -40,12 +33,12 @@ QString CekTgl(const QString& text)
 QString normalise(const QString& text)
 {
     QStringList parts = text.trimmed().split(QLatin1Char('/'));
-    if (parts.size() == 1 && parts[0].size() == 8 && isDigits(parts[0]))
+    if (parts.size() == 1 && parts[0].size() == 8 && numbering::isDigits(parts[0]))
         parts = {parts[0].left(2), parts[0].mid(2, 2), parts[0].right(4)};
     if (parts.size() != 3)
         return {};
     for (const QString& part : parts)
-        if (!isDigits(part))
+        if (!numbering::isDigits(part))
             return {};
     const QString &d = parts[0], &m = parts[1], &y = parts[2];
     if (d.size() > 2 || m.size() > 2 || (y.size() != 2 && y.size() != 4))
