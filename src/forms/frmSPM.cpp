@@ -72,15 +72,18 @@ void frmSPM::bind()
 
 // The first screen shows the grid and the boxes of its row, which the grid's own rows fill.
 // The other tables serve adding, editing and deleting only, so each is opened when one of
-// those first needs it, then kept; in browse mode it then stands on the grid's row.
+// those first needs it, then kept; opened in browse mode, it then stands on the grid's row.
 data::DataControl* frmSPM::openControl(data::DataControl*& control, const char* name,
-                                       const char* source, std::initializer_list<BoundBox> boxes)
+                                       const char* source, std::initializer_list<BoundBox> boxes,
+                                       void (frmSPM::*follow)())
 {
     if (!control) {
         control = new data::DataControl(this, QString::fromLatin1(name),
                                         QString::fromLatin1(source));
         for (const auto& [box, column] : boxes)
             bindText(box, control->recordset(), QString::fromLatin1(column));
+        if (follow && m_mode == Mode::Browse)
+            (this->*follow)();
     }
     return control;
 }
@@ -102,24 +105,21 @@ data::RecordSet* frmSPM::trainees()
 
 data::RecordSet* frmSPM::placements()
 {
-    const bool opening = !m_placements;
-    openControl(
-        m_placements, "Adodc4", "TKegiatan",
-        {{m_ui->Text4, "Np"}, {m_ui->Text5, "Tanggal_Pelaksanaan"}, {m_ui->Text6, "Kode_Unit"}});
-    if (opening && m_mode == Mode::Browse)
-        followPlacement();
-    return m_placements->recordset();
+    return openControl(m_placements, "Adodc4", "TKegiatan",
+                       {{m_ui->Text4, "Np"},
+                        {m_ui->Text5, "Tanggal_Pelaksanaan"},
+                        {m_ui->Text6, "Kode_Unit"}},
+                       &frmSPM::followPlacement)
+        ->recordset();
 }
 
 data::RecordSet* frmSPM::letters()
 {
-    const bool opening = !m_letters;
-    openControl(
-        m_letters, "Adodc5", "TSurat",
-        {{m_ui->txtNSSurat, "Ns"}, {m_ui->Text3, "Jawaban"}, {m_ui->Text7, "Jumlah_Kursan"}});
-    if (opening && m_mode == Mode::Browse)
-        followLetter();
-    return m_letters->recordset();
+    return openControl(
+               m_letters, "Adodc5", "TSurat",
+               {{m_ui->txtNSSurat, "Ns"}, {m_ui->Text3, "Jawaban"}, {m_ui->Text7, "Jumlah_Kursan"}},
+               &frmSPM::followLetter)
+        ->recordset();
 }
 
 // A control read again before an entry; one not open yet is read for the first time.
