@@ -467,14 +467,3 @@ bool frmSPM::mayClose()
 {
     return m_mode == Mode::Browse || askToSave([this] { return simpan(); });
 }
-
-// Closing in entry mode throws the unsaved placement and reply away.
-void frmSPM::beforeUnload()
-{
-    if (m_mode == Mode::Browse)
-        return;
-    if (m_placements)
-        m_placements->recordset()->cancelUpdate();
-    if (m_letters)
-        m_letters->recordset()->cancelUpdate();
-}

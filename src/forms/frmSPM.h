@@ -22,7 +22,6 @@ public:
     ~frmSPM() override;
 
 protected:
-    void beforeUnload() override;
     bool mayClose() override;
 
 private:
