@@ -361,10 +361,7 @@ void frmKursan::Command1_Click()
         const QStringList placed = data::placedUnits(units->database(), month,
                                                      quota::placementYear(month, m_month, m_year));
 
-        QStringList names;
-        const int unit = units->columnIndex(QStringLiteral("Unit"));
-        for (int row = 0; row < units->recordCount(); ++row)
-            names << units->value(row, unit).toString();
+        const QStringList names = units->texts(QStringLiteral("Unit"));
         m_ui->List1->clear();
         m_ui->List1->addItems(names);
         m_ui->List2->clear();

@@ -192,8 +192,7 @@ void frmSPM::cmdTambah_Click()
         // Read afresh: letters answered since the last entry drop out, new ones appear.
         data::RecordSet* pending = readAfresh(m_pendingLetters, &frmSPM::pendingLetters);
         pending->setFilter(Criterion::equals(QStringLiteral("Jawaban"), QStringLiteral("-")));
-        const int n = pending->recordCount();
-        if (n <= 0) {
+        if (pending->recordCount() == 0) {
             tell(QStringLiteral("Tidak ada No Surat yang belum dijawab."));
             return;
         }
@@ -203,18 +202,9 @@ void frmSPM::cmdTambah_Click()
         readAfresh(m_trainees, &frmSPM::trainees);
         readAfresh(m_letters, &frmSPM::letters);
         m_ui->cboNoSurat->clear();
+        m_ui->cboNoSurat->addItems(pending->texts(QStringLiteral("Ns")));
         m_ui->cboUnit->clear();
-        pending->moveFirst();
-        for (int i = 0; i < n; ++i) {
-            m_ui->cboNoSurat->addItem(pending->field(QStringLiteral("Ns")).toString());
-            pending->moveNext();
-        }
-        unitRows->moveFirst();
-        const int m = unitRows->recordCount();
-        for (int i = 0; i < m; ++i) {
-            m_ui->cboUnit->addItem(unitRows->field(QStringLiteral("Unit")).toString());
-            unitRows->moveNext();
-        }
+        m_ui->cboUnit->addItems(unitRows->texts(QStringLiteral("Unit")));
         data::RecordSet* placed = placements();
         beginEntry(Mode::Adding);
         m_ui->cboNoSurat->setFocus(); // the letter is the first thing to pick
