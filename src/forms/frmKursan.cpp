@@ -29,8 +29,7 @@ const QString NumberLimit = QStringLiteral("Nomor Kursan sudah mencapai batas 99
 } // namespace
 
 frmKursan::frmKursan(QWidget* owner)
-    : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_ui(std::make_unique<Ui::frmKursan>())
+    : Form(owner, CloseBoxOnly), m_ui(std::make_unique<Ui::frmKursan>())
 {
     m_ui->setupUi(this);
     setFixedSize(size());

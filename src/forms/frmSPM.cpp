@@ -15,8 +15,7 @@ using namespace platform;
 using data::Criterion;
 
 frmSPM::frmSPM(QWidget* owner)
-    : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_grid(this, QStringLiteral("Adodc6"), QStringLiteral("QSPM")),
+    : Form(owner, CloseBoxOnly), m_grid(this, QStringLiteral("Adodc6"), QStringLiteral("QSPM")),
       m_ui(std::make_unique<Ui::frmSPM>())
 {
     m_ui->setupUi(this);

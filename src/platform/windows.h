@@ -37,6 +37,10 @@ template <class T> T* window(QWidget* owner = nullptr)
 // Shows a window modeless and brings it to the front.
 void showWindow(QWidget* window);
 
+// The title bar of a fixed-size form: its caption and a close box, no minimise or maximise.
+inline constexpr Qt::WindowFlags CloseBoxOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                Qt::WindowCloseButtonHint;
+
 // A top-level form: owned by its parent window, unloaded (destroyed) when closed.
 class Form : public QWidget {
     Q_OBJECT
