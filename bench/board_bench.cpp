@@ -1,41 +1,32 @@
-#include "data/clock.h"
 #include "data/database.h"
 #include "data/placements.h"
+#include "forms.h"
 #include "forms/frmPapan.h"
-#include "generate.h"
 #include "rules/occupancy.h"
 
-#include <QApplication>
 #include <QProcess>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <benchmark/benchmark.h>
 
+// Every benchmark here reads the large office: 100,000 granted placements over 2005 in 50 units.
 namespace {
-
-constexpr int Placements = 100000;
-
-// 100,000 granted placements over the twelve months of 2005 in 50 units.
-void useLargeDatabase()
-{
-    bench::useDatabase(Placements);
-    data::setToday(QDate(2005, 1, 15));
-}
 
 // Opening the board: the one read of every granted placement, the counting and the first
 // paint.
 void BM_OpenPlacementBoard(benchmark::State& state)
 {
-    useLargeDatabase();
+    bench::useLargeOffice();
     for (auto _ : state) {
-        auto* board = platform::window<frmPapan>();
-        board->show();
+        auto* board = bench::openForm<frmPapan>();
         QCoreApplication::processEvents();
         state.PauseTiming();
-        if (board->findChild<QTableWidget*>("grdPapan")->rowCount() != 50)
+        const bool everyUnit = bench::child<QTableWidget>(board, "grdPapan")->rowCount() == 50;
+        bench::closeForm(board);
+        if (!everyUnit) {
             state.SkipWithError("wrong number of units");
-        board->unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            break; // timing must not resume after an error
+        }
         state.ResumeTiming();
     }
 }
@@ -44,7 +35,7 @@ BENCHMARK(BM_OpenPlacementBoard)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The baseline: the sqlite3 shell running the same join.
 void BM_Sqlite3ShellReadsGrantedPlacements(benchmark::State& state)
 {
-    useLargeDatabase();
+    bench::useLargeOffice();
     const QString sql = QStringLiteral(
         "SELECT TKegiatan.rowid, TKegiatan.Kode_Unit, TKegiatan.Tanggal_Pelaksanaan,"
         " TKursan.Nama_Kursan, TKursan.Instansi, TKursan.Ns FROM TKegiatan"
@@ -62,7 +53,7 @@ BENCHMARK(BM_Sqlite3ShellReadsGrantedPlacements)->Unit(benchmark::kMillisecond)-
 // The floor of opening: the same rows read and counted, no window.
 void BM_ReadAndCountPlacements(benchmark::State& state)
 {
-    useLargeDatabase();
+    bench::useLargeOffice();
     for (auto _ : state)
         benchmark::DoNotOptimize(occupancy::Board(data::readBoardData()));
 }
@@ -71,26 +62,24 @@ BENCHMARK(BM_ReadAndCountPlacements)->Unit(benchmark::kMillisecond)->UseRealTime
 // One step of the year arrows, with the repaint.
 void BM_BoardChangeYear(benchmark::State& state)
 {
-    useLargeDatabase();
-    auto* board = platform::window<frmPapan>();
-    board->show();
+    bench::useLargeOffice();
+    auto* board = bench::openForm<frmPapan>();
     QCoreApplication::processEvents();
-    auto* year = board->findChild<QSpinBox*>("txtTahun");
+    auto* year = bench::child<QSpinBox>(board, "txtTahun");
     int step = 1;
     for (auto _ : state) {
         year->stepBy(step);
         QCoreApplication::processEvents();
         step = -step;
     }
-    board->unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    bench::closeForm(board);
 }
 BENCHMARK(BM_BoardChangeYear)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The quota question's count when saving into a unit of 2,000 granted placements.
 void BM_QuotaAtSave(benchmark::State& state)
 {
-    useLargeDatabase();
+    bench::useLargeOffice();
     const QString name = data::Database::uniqueName(QStringLiteral("bench"));
     {
         QSqlDatabase db = data::Database::connect(name, true);

@@ -1,7 +1,6 @@
 #include "data/datacontrol.h"
 #include "forms.h"
 #include "forms/frmKursan.h"
-#include "memory.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,22 +16,7 @@ using bench::child;
 using bench::closeForm;
 using bench::openForm;
 
-void BM_OpenTraineeForm(benchmark::State& state)
-{
-    bench::useLargeOffice();
-    bench::PeakMemory memory;
-    for (auto _ : state) {
-        state.PauseTiming();
-        memory.start();
-        state.ResumeTiming();
-        frmKursan* form = openForm<frmKursan>();
-        state.PauseTiming(); // closing is not part of opening
-        memory.stop();
-        closeForm(form);
-        state.ResumeTiming();
-    }
-    memory.report(state);
-}
+void BM_OpenTraineeForm(benchmark::State& state) { bench::measureOpening<frmKursan>(state); }
 BENCHMARK(BM_OpenTraineeForm)->Unit(benchmark::kMillisecond);
 
 // "&Tambah": the next trainee number read from the database and two new rows begun.

@@ -432,6 +432,16 @@ QVariant RecordSet::value(int row, int column) const
     return rowAt(row).values.value(column);
 }
 
+QStringList RecordSet::texts(const QString& column) const
+{
+    const int col = columnIndex(column);
+    QStringList out;
+    out.reserve(recordCount());
+    for (int row = 0; row < recordCount(); ++row)
+        out << value(row, col).toString();
+    return out;
+}
+
 namespace {
 // Runs the writes in one transaction; only when it is committed do the snapshots take them.
 void together(QSqlDatabase db, const std::function<void(QSqlDatabase&)>& write,

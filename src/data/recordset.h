@@ -78,6 +78,8 @@ public:
 
     // Any visible row, for grids.
     QVariant value(int visibleRow, int column) const;
+    // The column of every visible row as text, read without moving the current row.
+    QStringList texts(const QString& column) const;
 
     // Two-step storing, for saving several rows in one transaction (see saveTogether).
     qint64 writeCurrent(QSqlDatabase& db); // runs the SQL; the snapshot is not touched

@@ -30,9 +30,7 @@ void findTraineeNumber(data::RecordSet* rs, const QString& column, const QString
 } // namespace
 
 frmCari::frmCari(QWidget* owner)
-    : Form(owner,
-           Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_ui(std::make_unique<Ui::frmCari>())
+    : Form(owner, Qt::Tool | CloseBoxOnly), m_ui(std::make_unique<Ui::frmCari>())
 {
     m_ui->setupUi(this);
     setFixedSize(size());

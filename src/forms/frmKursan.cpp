@@ -29,8 +29,7 @@ const QString NumberLimit = QStringLiteral("Nomor Kursan sudah mencapai batas 99
 } // namespace
 
 frmKursan::frmKursan(QWidget* owner)
-    : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_ui(std::make_unique<Ui::frmKursan>())
+    : Form(owner, CloseBoxOnly), m_ui(std::make_unique<Ui::frmKursan>())
 {
     m_ui->setupUi(this);
     setFixedSize(size());
@@ -361,10 +360,7 @@ void frmKursan::Command1_Click()
         const QStringList placed = data::placedUnits(units->database(), month,
                                                      quota::placementYear(month, m_month, m_year));
 
-        QStringList names;
-        const int unit = units->columnIndex(QStringLiteral("Unit"));
-        for (int row = 0; row < units->recordCount(); ++row)
-            names << units->value(row, unit).toString();
+        const QStringList names = units->texts(QStringLiteral("Unit"));
         m_ui->List1->clear();
         m_ui->List1->addItems(names);
         m_ui->List2->clear();

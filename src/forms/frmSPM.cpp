@@ -15,8 +15,7 @@ using namespace platform;
 using data::Criterion;
 
 frmSPM::frmSPM(QWidget* owner)
-    : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_grid(this, QStringLiteral("Adodc6"), QStringLiteral("QSPM")),
+    : Form(owner, CloseBoxOnly), m_grid(this, QStringLiteral("Adodc6"), QStringLiteral("QSPM")),
       m_ui(std::make_unique<Ui::frmSPM>())
 {
     m_ui->setupUi(this);
@@ -72,15 +71,18 @@ void frmSPM::bind()
 
 // The first screen shows the grid and the boxes of its row, which the grid's own rows fill.
 // The other tables serve adding, editing and deleting only, so each is opened when one of
-// those first needs it, then kept; in browse mode it then stands on the grid's row.
+// those first needs it, then kept; opened in browse mode, it then stands on the grid's row.
 data::DataControl* frmSPM::openControl(data::DataControl*& control, const char* name,
-                                       const char* source, std::initializer_list<BoundBox> boxes)
+                                       const char* source, std::initializer_list<BoundBox> boxes,
+                                       void (frmSPM::*follow)())
 {
     if (!control) {
         control = new data::DataControl(this, QString::fromLatin1(name),
                                         QString::fromLatin1(source));
         for (const auto& [box, column] : boxes)
             bindText(box, control->recordset(), QString::fromLatin1(column));
+        if (follow && m_mode == Mode::Browse)
+            (this->*follow)();
     }
     return control;
 }
@@ -102,24 +104,21 @@ data::RecordSet* frmSPM::trainees()
 
 data::RecordSet* frmSPM::placements()
 {
-    const bool opening = !m_placements;
-    openControl(
-        m_placements, "Adodc4", "TKegiatan",
-        {{m_ui->Text4, "Np"}, {m_ui->Text5, "Tanggal_Pelaksanaan"}, {m_ui->Text6, "Kode_Unit"}});
-    if (opening && m_mode == Mode::Browse)
-        followPlacement();
-    return m_placements->recordset();
+    return openControl(m_placements, "Adodc4", "TKegiatan",
+                       {{m_ui->Text4, "Np"},
+                        {m_ui->Text5, "Tanggal_Pelaksanaan"},
+                        {m_ui->Text6, "Kode_Unit"}},
+                       &frmSPM::followPlacement)
+        ->recordset();
 }
 
 data::RecordSet* frmSPM::letters()
 {
-    const bool opening = !m_letters;
-    openControl(
-        m_letters, "Adodc5", "TSurat",
-        {{m_ui->txtNSSurat, "Ns"}, {m_ui->Text3, "Jawaban"}, {m_ui->Text7, "Jumlah_Kursan"}});
-    if (opening && m_mode == Mode::Browse)
-        followLetter();
-    return m_letters->recordset();
+    return openControl(
+               m_letters, "Adodc5", "TSurat",
+               {{m_ui->txtNSSurat, "Ns"}, {m_ui->Text3, "Jawaban"}, {m_ui->Text7, "Jumlah_Kursan"}},
+               &frmSPM::followLetter)
+        ->recordset();
 }
 
 // A control read again before an entry; one not open yet is read for the first time.
@@ -192,8 +191,7 @@ void frmSPM::cmdTambah_Click()
         // Read afresh: letters answered since the last entry drop out, new ones appear.
         data::RecordSet* pending = readAfresh(m_pendingLetters, &frmSPM::pendingLetters);
         pending->setFilter(Criterion::equals(QStringLiteral("Jawaban"), QStringLiteral("-")));
-        const int n = pending->recordCount();
-        if (n <= 0) {
+        if (pending->recordCount() == 0) {
             tell(QStringLiteral("Tidak ada No Surat yang belum dijawab."));
             return;
         }
@@ -203,18 +201,9 @@ void frmSPM::cmdTambah_Click()
         readAfresh(m_trainees, &frmSPM::trainees);
         readAfresh(m_letters, &frmSPM::letters);
         m_ui->cboNoSurat->clear();
+        m_ui->cboNoSurat->addItems(pending->texts(QStringLiteral("Ns")));
         m_ui->cboUnit->clear();
-        pending->moveFirst();
-        for (int i = 0; i < n; ++i) {
-            m_ui->cboNoSurat->addItem(pending->field(QStringLiteral("Ns")).toString());
-            pending->moveNext();
-        }
-        unitRows->moveFirst();
-        const int m = unitRows->recordCount();
-        for (int i = 0; i < m; ++i) {
-            m_ui->cboUnit->addItem(unitRows->field(QStringLiteral("Unit")).toString());
-            unitRows->moveNext();
-        }
+        m_ui->cboUnit->addItems(unitRows->texts(QStringLiteral("Unit")));
         data::RecordSet* placed = placements();
         beginEntry(Mode::Adding);
         m_ui->cboNoSurat->setFocus(); // the letter is the first thing to pick
@@ -466,15 +455,4 @@ void frmSPM::tell(const QString& message)
 bool frmSPM::mayClose()
 {
     return m_mode == Mode::Browse || askToSave([this] { return simpan(); });
-}
-
-// Closing in entry mode throws the unsaved placement and reply away.
-void frmSPM::beforeUnload()
-{
-    if (m_mode == Mode::Browse)
-        return;
-    if (m_placements)
-        m_placements->recordset()->cancelUpdate();
-    if (m_letters)
-        m_letters->recordset()->cancelUpdate();
 }

@@ -22,7 +22,6 @@ public:
     ~frmSPM() override;
 
 protected:
-    void beforeUnload() override;
     bool mayClose() override;
 
 private:
@@ -54,8 +53,10 @@ private:
 
     void bind();
     using BoundBox = std::pair<QLineEdit*, const char*>; // a box and the column it shows
+    // Opens the control on first use, binding its boxes; `follow` then puts it on the grid's row.
     data::DataControl* openControl(data::DataControl*& control, const char* name,
-                                   const char* source, std::initializer_list<BoundBox> boxes);
+                                   const char* source, std::initializer_list<BoundBox> boxes,
+                                   void (frmSPM::*follow)() = nullptr);
     data::RecordSet* pendingLetters();
     data::RecordSet* units();
     data::RecordSet* trainees();

@@ -10,9 +10,7 @@
 
 using namespace platform;
 
-frmUnit::frmUnit(QWidget* owner)
-    : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_ui(std::make_unique<Ui::frmUnit>())
+frmUnit::frmUnit(QWidget* owner) : Form(owner, CloseBoxOnly), m_ui(std::make_unique<Ui::frmUnit>())
 {
     m_ui->setupUi(this);
     setFixedSize(size());

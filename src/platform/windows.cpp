@@ -1,6 +1,6 @@
 #include "platform/windows.h"
 
-#include "platform/guard.h"
+#include "platform/msgbox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -123,7 +123,6 @@ void Form::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    guarded(this, [this] { beforeUnload(); }); // a data error must not stop the window closing
     Windows::forget(this);
     event->accept();
     emit closed();

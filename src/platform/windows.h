@@ -37,6 +37,10 @@ template <class T> T* window(QWidget* owner = nullptr)
 // Shows a window modeless and brings it to the front.
 void showWindow(QWidget* window);
 
+// The title bar of a fixed-size form: its caption and a close box, no minimise or maximise.
+inline constexpr Qt::WindowFlags CloseBoxOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                Qt::WindowCloseButtonHint;
+
 // A top-level form: owned by its parent window, unloaded (destroyed) when closed.
 class Form : public QWidget {
     Q_OBJECT
@@ -54,13 +58,12 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    // Runs before the form goes away (to drop an unsaved entry, for example).
-    virtual void beforeUnload() {}
     // Asked when the user closes the window; false keeps it open. Not asked when the
     // program ends.
     virtual bool mayClose() { return true; }
     // For an entry not saved yet: asks "Data belum disimpan. Simpan?" with Ya / Tidak /
-    // Batal. Ya closes only when `save` succeeds, Tidak closes, Batal keeps the window.
+    // Batal. Ya closes only when `save` succeeds, Tidak closes (the entry goes with the form,
+    // never stored), Batal keeps the window.
     bool askToSave(const std::function<bool()>& save);
 
 private:

@@ -69,9 +69,11 @@ void frmMenu::resizeEvent(QResizeEvent* event)
 
 template <class T> void frmMenu::openForm()
 {
-    T* form = platform::window<T>(this);
-    connect(form, &platform::Form::closed, this, &frmMenu::formClosed, Qt::UniqueConnection);
-    showWindow(form);
+    guarded(this, [this] { // a form that cannot read its data says so and stays closed
+        T* form = platform::window<T>(this);
+        connect(form, &platform::Form::closed, this, &frmMenu::formClosed, Qt::UniqueConnection);
+        showWindow(form);
+    });
 }
 
 // A form it opened has closed: the main window takes the front, unless the program is ending.
@@ -83,22 +85,10 @@ void frmMenu::formClosed()
     activateWindow();
 }
 
-void frmMenu::mnuDataKursan_Click()
-{
-    guarded(this, [this] { openForm<frmKursan>(); });
-}
-void frmMenu::mnuDataUnit_Click()
-{
-    guarded(this, [this] { openForm<frmUnit>(); });
-}
-void frmMenu::mnuDataSPM_Click()
-{
-    guarded(this, [this] { openForm<frmSPM>(); });
-}
-void frmMenu::mnuPapan_Click()
-{
-    guarded(this, [this] { openForm<frmPapan>(); });
-}
+void frmMenu::mnuDataKursan_Click() { openForm<frmKursan>(); }
+void frmMenu::mnuDataUnit_Click() { openForm<frmUnit>(); }
+void frmMenu::mnuDataSPM_Click() { openForm<frmSPM>(); }
+void frmMenu::mnuPapan_Click() { openForm<frmPapan>(); }
 // The letters, the statement and the certificate print every placed trainee: no filter.
 void frmMenu::mnuSPM_Click() { reports::show(QStringLiteral("drSPM"), this); }
 void frmMenu::mnuCetakSPKP_Click() { reports::show(QStringLiteral("drSPKP"), this); }

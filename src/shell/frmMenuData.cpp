@@ -1,8 +1,8 @@
 // The main window's items that keep the data: export, backup and restore.
 #include "data/backup.h"
 #include "data/clock.h"
-#include "data/error.h"
 #include "platform/filechooser.h"
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "platform/windows.h"
 #include "preview/saveexcel.h"
@@ -20,19 +20,6 @@ namespace {
 const QString databaseFilter = QStringLiteral("DataBase Kursan (*.mdb)");
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
-
-// Runs a data step; a failure is told under the item's own title. False when it failed.
-bool attempt(QWidget* window, const QString& title, const std::function<void()>& step,
-             const QString& lead = {})
-{
-    try {
-        step();
-        return true;
-    } catch (const data::Error& e) {
-        msgBox(lead + e.message(), title, Icon::Critical, Buttons::Ok, window);
-        return false;
-    }
-}
 
 // Closes every form and preview but the main window, so that none keeps or writes back rows
 // of the data being replaced. A form with an entry not yet saved asks as at any close; false
@@ -63,7 +50,10 @@ void frmMenu::mnuCadangkan_Click()
                                         QDir::home().filePath(data::backupName(data::today())),
                                         databaseFilter, QStringLiteral("mdb")},
                                        this);
-    if (target.isEmpty() || !attempt(this, title, [&] { data::backupTo(target); }))
+    if (target.isEmpty())
+        return;
+    if (!guarded(
+            this, [&] { data::backupTo(target); }, title))
         return;
     msgBox(QStringLiteral("Data dicadangkan ke %1.").arg(native(target)), title, Icon::Information,
            Buttons::Ok, this);
@@ -79,8 +69,8 @@ void frmMenu::mnuPulihkan_Click()
         return;
     const QString refused = QStringLiteral("Data tidak dipulihkan; data yang sekarang tetap.\n\n");
     data::BackupContents contents;
-    if (!attempt(
-            this, title, [&] { contents = data::inspectBackup(file); }, refused))
+    if (!guarded(
+            this, [&] { contents = data::inspectBackup(file); }, title, refused))
         return;
     const QString question =
         QStringLiteral("Data sekarang akan diganti dengan isi berkas %1 (%2 kursan, %3 "
@@ -94,8 +84,8 @@ void frmMenu::mnuPulihkan_Click()
     if (!closeOtherWindows(this))
         return;
     QString kept;
-    if (!attempt(
-            this, title, [&] { kept = data::restoreFrom(file, data::today()); }, refused))
+    if (!guarded(
+            this, [&] { kept = data::restoreFrom(file, data::today()); }, title, refused))
         return;
     msgBox(QStringLiteral("Data dipulihkan dari %1.\nData sebelumnya disimpan sebagai %2.")
                .arg(native(file), native(kept)),

@@ -27,8 +27,7 @@ public:
 } // namespace
 
 frmPassword::frmPassword(QWidget* owner)
-    : Form(owner, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_ui(std::make_unique<Ui::frmPassword>())
+    : Form(owner, CloseBoxOnly), m_ui(std::make_unique<Ui::frmPassword>())
 {
     m_ui->setupUi(this);
     setFixedSize(size());
