@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "memory.h"
+#include "rules/calendar.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,10 +11,6 @@
 #include <QStringList>
 
 namespace bench {
-
-namespace {
-const QStringList months{"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
-}
 
 void generateDatabase(const QString& path, int units, int trainees)
 {
@@ -36,8 +33,9 @@ void generateDatabase(const QString& path, int units, int trainees)
         }
         for (int t = 1; t <= trainees; ++t) {
             const int month = (t % 12) + 1;
-            const QString ns =
-                QStringLiteral("B/%1/%2/PKL/2005").arg(t, 3, 10, QChar('0')).arg(months[month - 1]);
+            const QString ns = QStringLiteral("B/%1/%2/PKL/2005")
+                                   .arg(t, 3, 10, QChar('0'))
+                                   .arg(calendar::romanMonth(month));
             const QString np = QStringLiteral("%1").arg(t, 3, 10, QChar('0'));
             const QVariantList values{ns,
                                       np,

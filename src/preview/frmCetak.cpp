@@ -8,8 +8,7 @@
 #include "ui_frmCetak.h"
 
 frmCetak::frmCetak(QWidget* owner)
-    : Form(owner, Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                      Qt::WindowCloseButtonHint),
+    : Form(owner, Qt::MSWindowsFixedSizeDialogHint | platform::CloseBoxOnly),
       m_ui(std::make_unique<Ui::frmCetak>())
 {
     m_ui->setupUi(this);

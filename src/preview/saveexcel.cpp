@@ -1,7 +1,7 @@
 #include "preview/saveexcel.h"
 
-#include "data/error.h"
 #include "platform/filechooser.h"
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "preview/preview.h"
 #include "reports/export.h"
@@ -24,13 +24,9 @@ void saveExcel(const QString& list, QWidget* parent, const Rows* shown)
         parent);
     if (path.isEmpty())
         return;
-    try {
-        writeWorkbook(list, shown ? *shown : readList(list), path);
-    } catch (const data::Error& e) {
-        platform::msgBox(e.message(), title, platform::Icon::Critical, platform::Buttons::Ok,
-                         parent);
+    if (!platform::guarded(
+            parent, [&] { writeWorkbook(list, shown ? *shown : readList(list), path); }, title))
         return;
-    }
     platform::msgBox(QStringLiteral("%1 disimpan ke %2.")
                          .arg(workbookTitle(list), QDir::toNativeSeparators(path)),
                      title, platform::Icon::Information, platform::Buttons::Ok, parent);
