@@ -17,11 +17,13 @@ struct MsgBoxCall {
     QString title;
     Icon icon;
     Buttons buttons;
+    Answer defaultAnswer; // the button Enter presses
 };
 
-// Every message box of the program goes through here, so tests can answer it.
+// Every message box of the program goes through here, so tests can answer it. Enter presses
+// `defaultAnswer` where the box has that button, else its first button.
 Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons buttons = Buttons::Ok,
-              QWidget* parent = nullptr);
+              QWidget* parent = nullptr, Answer defaultAnswer = Answer::Ok);
 
 using MsgBoxHandler = std::function<Answer(const MsgBoxCall&)>;
 // Replaces the real modal box; an empty handler restores it.
