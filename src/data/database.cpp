@@ -78,13 +78,6 @@ void withConnection(const QString& databaseName, const QString& options, Work&& 
     QSqlDatabase::removeDatabase(name);
 }
 
-// SQLITE_BUSY or SQLITE_LOCKED, extended codes included: another connection holds the file.
-bool isBusy(const QSqlError& error)
-{
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    return code == 5 || code == 6;
-}
-
 // Runs the whole schema in one transaction; returns why it failed, empty when it did not.
 QString runSchema(QSqlDatabase& db)
 {
@@ -318,7 +311,7 @@ FileCheck Database::check(const QString& path)
         [&](QSqlDatabase& db) {
             QSqlError error;
             const QString problem = problemOf(db, wanted, error);
-            if (isBusy(error))
+            if (Database::isBusy(error))
                 result = {
                     FileCheck::Outcome::InUse,
                     QStringLiteral("DataBase %1 sedang dipakai oleh program lain.").arg(shown)};
@@ -370,6 +363,20 @@ const QStringList& Database::tables()
 {
     static const QStringList t{"TUnit", "TKursan", "TSurat", "TKegiatan"};
     return t;
+}
+
+// SQLITE_BUSY or SQLITE_LOCKED, extended codes included: another connection holds the file.
+bool Database::isBusy(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == 5 || code == 6;
+}
+
+QString Database::keyOf(const QString& table)
+{
+    static const QHash<QString, QString> keys{
+        {"TUnit", "Kode_Unit"}, {"TKursan", "Np"}, {"TSurat", "Ns"}};
+    return keys.value(table);
 }
 
 const QStringList& Database::views()

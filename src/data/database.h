@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 namespace data {
@@ -42,7 +43,12 @@ public:
     // A name no other open connection has, starting with `prefix`.
     static QString uniqueName(const QString& prefix);
 
+    // Whether the database refused because another connection holds it for the moment.
+    static bool isBusy(const QSqlError& error);
+
     static const QStringList& tables();
+    // The table's key column (Kode_Unit, Np, Ns); empty for the placements, which have none.
+    static QString keyOf(const QString& table);
     static const QStringList& views();
 };
 

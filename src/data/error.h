@@ -19,6 +19,13 @@ private:
     QString m_message;
 };
 
+// The user chose to go back to what they were doing; they have been told all there is, so
+// nothing more is shown.
+class Declined : public Error {
+public:
+    Declined() : Error(QStringLiteral("Dibatalkan.")) {}
+};
+
 // The database file is held by another program for the moment; trying again later may work.
 class InUseError : public Error {
 public:

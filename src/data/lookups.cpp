@@ -1,6 +1,9 @@
 #include "data/lookups.h"
 
+#include "data/error.h"
 #include "data/query.h"
+
+#include <QSqlError>
 
 namespace data {
 
@@ -20,6 +23,11 @@ bool traineeNumberTaken(const QSqlDatabase& db, const QString& np)
     return taken.exec() && taken.next();
 }
 
+bool letterExists(const QSqlDatabase& db, const QString& ns)
+{
+    return lookUp(db, QStringLiteral("SELECT 1 FROM TSurat WHERE Ns = ?"), ns).next();
+}
+
 QString majorOf(const QSqlDatabase& db, const QString& np)
 {
     QSqlQuery q = lookUp(db, QStringLiteral("SELECT Jurusan FROM TKursan WHERE Np = ?"), np);
@@ -33,6 +41,24 @@ bool letterPlaced(const QSqlDatabase& db, const QString& ns)
                                  " WHERE TKursan.Ns = ? LIMIT 1"),
                   ns)
         .next();
+}
+
+int placementsOfUnit(const QSqlDatabase& db, const QString& code)
+{
+    QSqlQuery q = lookUp(db, QStringLiteral("SELECT count(*) FROM TKegiatan WHERE Kode_Unit = ?"),
+                         code);
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+void movePlacements(QSqlDatabase& db, const QString& from, const QString& to)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE TKegiatan SET Kode_Unit = ? WHERE Kode_Unit = ?"));
+    q.addBindValue(to);
+    q.addBindValue(from);
+    if (!q.exec())
+        throw Error(QStringLiteral("Penempatan unit %1 tidak dapat dipindah: %2")
+                        .arg(from, q.lastError().text()));
 }
 
 } // namespace data

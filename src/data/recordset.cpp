@@ -1,7 +1,8 @@
 #include "data/recordset.h"
 
-#include "data/error.h"
+#include "data/database.h"
 #include "data/nativesqlite.h"
+#include "data/transaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -27,9 +28,20 @@ QString refusal(const QSqlError& error, const QStringList& columns, const QVecto
         return QStringLiteral("Data tidak dapat disimpan: %1 \"%2\" sudah ada dalam DataBase.")
             .arg(column, value);
     }
+    if (Database::isBusy(error))
+        return QStringLiteral("Data tidak dapat disimpan: DataBase sedang dipakai oleh program "
+                              "lain. Coba simpan lagi sebentar lagi.");
     return QStringLiteral("Data tidak dapat disimpan: %1").arg(error.text());
 }
 } // namespace
+
+RowConflict::RowConflict(Kind kind, RecordSet* recordset, QVector<QVariant> stored)
+    : Error(kind == Kind::Deleted
+                ? QStringLiteral("Data ini sudah dihapus di tempat lain sejak dibaca.")
+                : QStringLiteral("Data ini sudah diubah di tempat lain sejak dibaca.")),
+      m_kind(kind), m_recordset(recordset), m_stored(std::move(stored))
+{
+}
 
 RecordSet::RecordSet(QObject* parent) : QObject(parent) {}
 
@@ -46,6 +58,7 @@ void RecordSet::open(const QSqlDatabase& db, const QString& source, Reading read
         throw Error(QStringLiteral("Tabel atau query %1 tidak ada dalam DataBase.").arg(source));
     m_isTable = kind.value(0).toString() == QLatin1String("table");
     read();
+    m_key = m_isTable ? columnIndex(Database::keyOf(source)) : -1;
 }
 
 namespace {
@@ -177,7 +190,11 @@ void RecordSet::leaveRow()
         cancelUpdate(); // an untouched new row is dropped, not stored empty
         return;
     }
-    if (m_dirty)
+    if (!m_dirty)
+        return;
+    if (m_storeOnLeave)
+        m_storeOnLeave();
+    else
         update();
 }
 
@@ -261,21 +278,112 @@ qint64 RecordSet::writeCurrent(QSqlDatabase& db)
     if (!m_dirty)
         return row.rowid;
     QStringList sets;
-    QVector<int> changed;
+    QVariantList values;
     for (int i = 0; i < columnCount(); ++i)
         if (m_changed.value(i)) {
             sets << quoted(m_columns[i]) + "=?";
-            changed << i;
+            values << row.values.value(i);
         }
     if (sets.isEmpty())
         return row.rowid;
-    q.prepare("UPDATE " + quoted(m_source) + " SET " + sets.join(',') + " WHERE rowid=?");
-    for (int i : changed)
-        q.addBindValue(row.values.value(i));
-    q.addBindValue(row.rowid);
+    q.prepare("UPDATE " + quoted(m_source) + " SET " + sets.join(',') + identity(row, values));
+    for (const QVariant& v : values)
+        q.addBindValue(v);
     if (!q.exec())
         throw Error(refusal(q.lastError(), m_columns, row.values.values()));
+    if (q.numRowsAffected() != 1)
+        throw conflict(db, row);
     return row.rowid;
+}
+
+PackedRow RecordSet::readValues() const { return m_dirty ? m_original : current().values; }
+
+// Every value as read must still be there: the key finds the row, the rest tells whether it
+// changed meanwhile. NULLs match NULLs.
+QString RecordSet::identity(const Row& row, QVariantList& values) const
+{
+    const PackedRow read = readValues();
+    QStringList terms;
+    if (m_key < 0) {
+        terms << QStringLiteral("rowid=?");
+        values << row.rowid;
+    }
+    for (int i = 0; i < columnCount(); ++i) {
+        terms << quoted(m_columns[i]) + QStringLiteral(" IS ?");
+        values << read.value(i);
+    }
+    return QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
+}
+
+// Nothing was written: the row is looked up by its key alone to say what became of it.
+RowConflict RecordSet::conflict(QSqlDatabase& db, const Row& row)
+{
+    QSqlQuery q(db);
+    if (m_key < 0) {
+        q.prepare("SELECT * FROM " + quoted(m_source) + " WHERE rowid=?");
+        q.addBindValue(row.rowid);
+    } else {
+        q.prepare("SELECT * FROM " + quoted(m_source) + " WHERE " + quoted(m_columns[m_key]) +
+                  " IS ?");
+        q.addBindValue(readValues().value(m_key));
+    }
+    if (!q.exec())
+        throw Error(
+            QStringLiteral("Data %1 tidak dapat dibaca: %2").arg(m_source, q.lastError().text()));
+    if (!q.next())
+        return RowConflict(RowConflict::Kind::Deleted, this, {});
+    QVector<QVariant> stored;
+    for (int i = 0; i < columnCount(); ++i)
+        stored << q.value(i);
+    return RowConflict(RowConflict::Kind::Changed, this, stored);
+}
+
+void RecordSet::saveOver(const RowConflict& conflict)
+{
+    requireCurrent();
+    if (conflict.kind() == RowConflict::Kind::Deleted) {
+        storeAgain();
+        return;
+    }
+    // The clerk's changes go onto the stored row; what they did not change shows as stored.
+    const QVector<QVariant>& stored = conflict.stored();
+    Row& row = current();
+    if (!m_dirty) {
+        m_changed = QVector<bool>(m_columns.size(), false);
+        m_dirty = true;
+    }
+    m_original.assign(stored);
+    for (int i = 0; i < columnCount(); ++i)
+        if (!m_changed.value(i)) {
+            row.values.set(i, stored.value(i));
+            emit fieldChanged(i);
+        }
+}
+
+void RecordSet::takeStored(const RowConflict& conflict)
+{
+    requireCurrent();
+    current().values.assign(conflict.stored());
+    m_dirty = false;
+    for (int i = 0; i < columnCount(); ++i)
+        emit fieldChanged(i);
+}
+
+void RecordSet::storeAgain()
+{
+    requireCurrent();
+    requireTable();
+    Row& row = current();
+    row.rowid = -1;
+    m_dirty = true;
+    m_original = row.values;
+    m_changed = QVector<bool>(m_columns.size(), true);
+}
+
+void RecordSet::forgetCurrent()
+{
+    requireCurrent();
+    acceptDelete();
 }
 
 void RecordSet::acceptWrite(qint64 rowid)
@@ -322,11 +430,16 @@ void RecordSet::writeDelete(QSqlDatabase& db)
 {
     requireCurrent();
     requireTable();
+    const Row& row = current();
     QSqlQuery q(db);
-    q.prepare("DELETE FROM " + quoted(m_source) + " WHERE rowid=?");
-    q.addBindValue(current().rowid);
+    QVariantList values;
+    q.prepare("DELETE FROM " + quoted(m_source) + identity(row, values));
+    for (const QVariant& v : values)
+        q.addBindValue(v);
     if (!q.exec())
         throw Error(QStringLiteral("Data tidak dapat dihapus: %1").arg(q.lastError().text()));
+    if (q.numRowsAffected() != 1)
+        throw conflict(db, row);
 }
 
 void RecordSet::acceptDelete()
@@ -400,6 +513,13 @@ QVariant RecordSet::field(int column) const
 
 QVariant RecordSet::field(const QString& column) const { return field(checkedColumn(column)); }
 
+QVariant RecordSet::fieldAsRead(const QString& column) const
+{
+    const int c = checkedColumn(column);
+    requireCurrent();
+    return readValues().value(c);
+}
+
 void RecordSet::setField(int column, const QVariant& value)
 {
     requireCurrent();
@@ -442,49 +562,27 @@ QStringList RecordSet::texts(const QString& column) const
     return out;
 }
 
-namespace {
-// Runs the writes in one transaction; only when it is committed do the snapshots take them.
-void together(QSqlDatabase db, const std::function<void(QSqlDatabase&)>& write,
-              const std::function<void()>& accept)
-{
-    if (!db.transaction())
-        throw Error(QStringLiteral("Transaksi tidak dapat dimulai: %1").arg(db.lastError().text()));
-    try {
-        write(db);
-    } catch (...) {
-        db.rollback();
-        throw;
-    }
-    if (!db.commit()) {
-        const QString why = db.lastError().text();
-        db.rollback();
-        throw Error(QStringLiteral("Data tidak dapat disimpan: %1").arg(why));
-    }
-    accept();
-}
-} // namespace
-
 void saveTogether(std::initializer_list<RecordSet*> sets)
 {
     if (sets.size() == 0)
         return;
     std::vector<qint64> ids;
-    together((*sets.begin())->database(),
-             [&](QSqlDatabase& db) {
-                 for (RecordSet* rs : sets)
-                     ids.push_back(rs->writeCurrent(db));
-             },
-             [&] {
-                 size_t i = 0;
-                 for (RecordSet* rs : sets)
-                     rs->acceptWrite(ids[i++]);
-             });
+    inTransaction((*sets.begin())->database(),
+                  [&](QSqlDatabase& db) {
+                      for (RecordSet* rs : sets)
+                          ids.push_back(rs->writeCurrent(db));
+                  },
+                  [&] {
+                      size_t i = 0;
+                      for (RecordSet* rs : sets)
+                          rs->acceptWrite(ids[i++]);
+                  });
 }
 
 void deleteTogether(RecordSet* removed, std::initializer_list<RecordSet*> stored)
 {
     std::vector<qint64> ids;
-    together(
+    inTransaction(
         removed->database(),
         [&](QSqlDatabase& db) {
             removed->writeDelete(db);

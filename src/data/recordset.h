@@ -1,25 +1,49 @@
 #pragma once
 
 #include "data/criterion.h"
+#include "data/error.h"
 #include "data/packedrow.h"
 
 #include <QObject>
 #include <QSqlDatabase>
 #include <QStringList>
 #include <QVariant>
+#include <QVariantList>
 #include <QVector>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
 namespace data {
+
+class RecordSet;
+
+// A save or delete that found its row changed or deleted elsewhere since the snapshot read it
+// (another window, another copy of the program). Nothing was written; the typed values stay.
+class RowConflict : public Error {
+public:
+    enum class Kind { Changed, Deleted };
+    RowConflict(Kind kind, RecordSet* recordset, QVector<QVariant> stored);
+    Kind kind() const { return m_kind; }
+    RecordSet* recordset() const { return m_recordset; }
+    // The row as it is stored now (empty when it was deleted), in the set's column order.
+    const QVector<QVariant>& stored() const { return m_stored; }
+
+private:
+    Kind m_kind;
+    RecordSet* m_recordset;
+    QVector<QVariant> m_stored;
+};
 
 // What a record set reads: every row, or none at all for a form that only adds rows to a
 // large table (it then holds just the rows added through it).
 enum class Reading { AllRows, AddingOnly };
 
 // A client-side snapshot of one table or view: every row is read at open/refresh, then the
-// form moves through them, edits the current row and stores it. Tables are read with their
-// rowid so that storing and deleting act on exactly one row; views are read-only.
+// form moves through them, edits the current row and stores it. A row is stored and deleted
+// by its key (the rowid where the table has none) together with every value the snapshot
+// read, so a row changed or deleted elsewhere meanwhile is never written over in silence:
+// RowConflict says so instead. Views are read-only.
 class RecordSet : public QObject {
     Q_OBJECT
 public:
@@ -59,9 +83,21 @@ public:
 
     void addNew();
     void update();
+    // How a changed row is stored when the cursor leaves it (a click on another row, a move,
+    // a refresh): by update() unless the form says otherwise. The function stores the current
+    // row or throws, and the cursor then stays.
+    void setStoreOnLeave(std::function<void()> store) { m_storeOnLeave = std::move(store); }
     // Forgets the current row's changes (a new row is dropped).
     void cancelUpdate();
     void deleteCurrent();
+
+    // After a RowConflict on the current row: save over the stored row (the next update
+    // writes the typed values onto it), take the stored values instead of the typed ones, or,
+    // for a row deleted elsewhere, store it again as a new row or let it go from the snapshot.
+    void saveOver(const RowConflict& conflict);
+    void takeStored(const RowConflict& conflict);
+    void storeAgain();
+    void forgetCurrent();
 
     // From the current row forward, the first match becomes current; none: EOF.
     bool find(const Criterion& criterion);
@@ -73,6 +109,8 @@ public:
 
     QVariant field(int column) const;
     QVariant field(const QString& column) const;
+    // The current row's value as it was read, before the changes not stored yet.
+    QVariant fieldAsRead(const QString& column) const;
     void setField(int column, const QVariant& value);
     void setField(const QString& column, const QVariant& value);
 
@@ -104,6 +142,10 @@ private:
     };
 
     void read();
+    // The row's identity as the snapshot read it: " WHERE …" with its values appended.
+    QString identity(const Row& row, QVariantList& values) const;
+    PackedRow readValues() const; // the current row as it was read
+    RowConflict conflict(QSqlDatabase& db, const Row& row);
     void applyFilter();
     QVector<Test> resolve(const Criterion& c) const;
     static bool matches(const Row& row, const QVector<Test>& tests);
@@ -119,6 +161,7 @@ private:
     QSqlDatabase m_db;
     QString m_source;
     bool m_isTable = false;
+    int m_key = -1; // the key column; -1: the table has none, rows go by rowid
     Reading m_reading = Reading::AllRows;
     QStringList m_columns;
     std::vector<Row> m_rows;
@@ -126,6 +169,7 @@ private:
     int m_pos = 0;
     Criterion m_filter;
     bool m_dirty = false;
+    std::function<void()> m_storeOnLeave;
     PackedRow m_original;    // the current row before its changes
     QVector<bool> m_changed; // which columns the user changed
 };

@@ -28,4 +28,13 @@ QString lastLetterNumber(const QSqlDatabase& db)
                                          "rowid DESC LIMIT 1"));
 }
 
+bool letterSequenceTaken(const QSqlDatabase& db, const QString& ns)
+{
+    QSqlQuery q = readQuery(db,
+                            QStringLiteral("SELECT 1 FROM TSurat WHERE CAST(substr(Ns, 3) AS "
+                                           "INTEGER) = CAST(substr(?, 3) AS INTEGER) LIMIT 1"),
+                            {ns}, QStringLiteral("Data surat tidak dapat dibaca"));
+    return q.next();
+}
+
 } // namespace data

@@ -16,4 +16,7 @@ QString lastTraineeNumber(const QSqlDatabase& db);
 // one with the highest rowid); empty when there is no letter.
 QString lastLetterNumber(const QSqlDatabase& db);
 
+// Whether a letter with the sequence of `ns` (the digits after "B/") is stored already.
+bool letterSequenceTaken(const QSqlDatabase& db, const QString& ns);
+
 } // namespace data

@@ -4,8 +4,10 @@
 #include "data/datacontrol.h"
 #include "data/error.h"
 #include "data/lookups.h"
+#include "data/newtrainee.h"
 #include "data/placements.h"
 #include "data/sequences.h"
+#include "forms/conflict.h"
 #include "forms/frmCari.h"
 #include "platform/binding.h"
 #include "platform/combolock.h"
@@ -24,7 +26,8 @@ namespace {
 const QString MonthHint = QStringLiteral("----Pilih Bulan----");
 const QString NoTrainee = QStringLiteral("Tidak ada data Kursan yang dipilih.");
 const QString NumberTaken = QStringLiteral("Nomor Kursan sudah ada, silahkan ganti.");
-const QString NumberLimit = QStringLiteral("Nomor Kursan sudah mencapai batas 999999.");
+const QString NumberCannotContinue = QStringLiteral(
+    "Nomor Kursan hanya angka, paling besar 999998, agar penomoran dapat berlanjut.");
 
 } // namespace
 
@@ -36,6 +39,12 @@ frmKursan::frmKursan(QWidget* owner)
 
     m_trainees = new data::DataControl(this, QStringLiteral("Adodc1"), QStringLiteral("TKursan"));
     bindGrid(m_ui->DataGrid1, m_trainees->recordset());
+    // A click on another row stores the trainee on screen as "&Simpan" would: a new one with
+    // its numbers and its letter.
+    m_trainees->recordset()->setStoreOnLeave([this] {
+        if (!store())
+            throw data::Declined();
+    });
     const std::pair<QLineEdit*, const char*> bound[] = {
         {m_ui->txtNoKursan, "Np"},
         {m_ui->txtNim, "Nim"},
@@ -183,7 +192,8 @@ void frmKursan::cmdTambah_Click()
         np();
         // The box would cut a longer number down to one that is already taken.
         if (m_traineeNumber.size() > m_ui->txtNoKursan->maxLength()) {
-            msgBox(NumberLimit, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
+            msgBox(data::NumberLimit, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok,
+                   this);
             return;
         }
         data::RecordSet* trainees = m_trainees->recordset();
@@ -195,6 +205,7 @@ void frmKursan::cmdTambah_Click()
             throw;
         }
         setMode(Mode::Adding);
+        m_letterNumber.clear();
         m_ui->txtNim->setFocus();
         m_ui->txtNoKursan->setText(m_traineeNumber);
     });
@@ -212,20 +223,100 @@ void frmKursan::cmdSimpan_Click() { simpan(); }
 
 bool frmKursan::simpan()
 {
+    if (!store())
+        return false;
+    setMode(Mode::Browse);
+    return true;
+}
+
+bool frmKursan::store()
+{
+    data::RecordSet* trainees = m_trainees->recordset();
+    if (!trainees->hasCurrent())
+        return true;
+    if (!typedNumberAcceptable() || !birthDateReady())
+        return false;
+    if (!trainees->isNewRow())
+        return forms::saveWithCare(this, {trainees}, [trainees] { trainees->update(); }) !=
+               forms::Saved::Kept;
+    // A new trainee and its letter are stored together or not at all, their numbers taken
+    // as they are stored.
+    const QString shownLetter = m_ui->txtNoSurat->text();
+    data::ShownNumbers shown{m_ui->txtNoKursan->text(),
+                             m_ui->txtNoKursan->text() != m_traineeNumber,
+                             shownLetter,
+                             !shownLetter.isEmpty() && shownLetter != m_letterNumber,
+                             numbering::romanMonth(m_month),
+                             m_year};
+    data::SavedNumbers saved;
     try {
-        // A new trainee and its letter are stored together or not at all; an edit changes
-        // the trainee row only.
-        if (m_mode == Mode::Adding)
-            data::saveTogether({m_trainees->recordset(), letters()});
-        else
-            m_trainees->recordset()->update();
+        saved = data::saveNewTrainee(*trainees, *letters(), shown);
     } catch (const data::Error& e) {
         if (!explainTakenNumber())
             msgBox(e.message(), QStringLiteral("Kesalahan"), Icon::Critical, Buttons::Ok, this);
         return false;
     }
-    setMode(Mode::Browse);
+    if (saved.traineeMoved)
+        tell(QStringLiteral("Nomor %1 sudah dipakai; data disimpan dengan nomor %2, surat %3.")
+                 .arg(shown.trainee, saved.trainee, saved.letter));
+    else if (saved.letterMoved)
+        tell(QStringLiteral("Nomor surat %1 sudah dipakai; data disimpan dengan surat %2.")
+                 .arg(shown.letter, saved.letter));
     return true;
+}
+
+// A trainee number typed over the issued one (or changed on edit) must be one that numbering
+// can go on from, and free.
+bool frmKursan::typedNumberAcceptable()
+{
+    const data::RecordSet* trainees = m_trainees->recordset();
+    const QString typed = m_ui->txtNoKursan->text();
+    if (typed == (trainees->isNewRow() ? m_traineeNumber
+                                       : trainees->fieldAsRead(QStringLiteral("Np")).toString()))
+        return true;
+    QString refusal;
+    if (!numbering::numberingContinuesFrom(typed))
+        refusal = NumberCannotContinue;
+    else if (data::traineeNumberTaken(m_trainees->recordset()->database(), typed))
+        refusal = NumberTaken;
+    if (refusal.isEmpty())
+        return true;
+    tell(refusal);
+    m_ui->txtNoKursan->setFocus();
+    m_ui->txtNoKursan->selectAll();
+    return false;
+}
+
+// A date of birth typed without Enter is written as Enter would write it; one that is not a
+// date is refused rather than stored.
+bool frmKursan::birthDateReady()
+{
+    const data::RecordSet* trainees = m_trainees->recordset();
+    if (!trainees->isNewRow() &&
+        m_ui->txtTglLahir->text() ==
+            trainees->fieldAsRead(QStringLiteral("Tanggal_Lahir")).toString())
+        return true;
+    return rewriteBirthDate();
+}
+
+bool frmKursan::rewriteBirthDate()
+{
+    const std::optional<QString> date = numbering::rewriteBirthDate(m_ui->txtTglLahir->text(),
+                                                                    data::today());
+    if (!date) {
+        msgBox(QStringLiteral("Cek ulang tanggal lahir."), QStringLiteral("Cek Tanggal"),
+               Icon::Critical, Buttons::Ok, this);
+        m_ui->txtTglLahir->setFocus();
+        m_ui->txtTglLahir->selectAll();
+        return false;
+    }
+    m_ui->txtTglLahir->setText(*date);
+    return true;
+}
+
+void frmKursan::tell(const QString& message)
+{
+    msgBox(message, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
 }
 
 bool frmKursan::mayClose()
@@ -237,8 +328,9 @@ bool frmKursan::mayClose()
 // form's own words and readies the number box for typing over. False for any other refusal.
 bool frmKursan::explainTakenNumber()
 {
+    const data::RecordSet* trainees = m_trainees->recordset();
     const QString typed = m_ui->txtNoKursan->text();
-    if (m_mode == Mode::Editing && typed == m_npBeforeEdit)
+    if (!trainees->isNewRow() && typed == trainees->fieldAsRead(QStringLiteral("Np")).toString())
         return false;
     if (!data::traineeNumberTaken(m_trainees->recordset()->database(), typed))
         return false;
@@ -259,10 +351,8 @@ void frmKursan::cmdHapus_Click()
     if (msgBox(QStringLiteral("Anda sangat yakin akan menghapus.\n") + trainee,
                QStringLiteral("Peringatan"), Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
-    guarded(this, [this] {
-        m_trainees->recordset()->deleteCurrent();
-        m_trainees->recordset()->moveFirst();
-    });
+    if (forms::deleteWithCare(this, trainees, [trainees] { trainees->deleteCurrent(); }))
+        guarded(this, [trainees] { trainees->moveFirst(); });
 }
 
 void frmKursan::cmdKeluar_Click() { unload(); }
@@ -306,8 +396,8 @@ bool frmKursan::txtTempatLahir_KeyPress(int key) { return moveOn(key, m_ui->txtT
 bool frmKursan::txtTglLahir_KeyPress(int key)
 {
     // A browsed trainee is only looked at: rewriting the date would change the stored row.
-    if (key == KeyEnter && m_mode != Mode::Browse)
-        m_ui->txtTglLahir->setText(numbering::rewriteBirthDate(m_ui->txtTglLahir->text()));
+    if (key == KeyEnter && m_mode != Mode::Browse && !rewriteBirthDate())
+        return true;
     return moveOn(key, m_ui->txtAlamat);
 }
 
@@ -328,9 +418,10 @@ bool frmKursan::txtTujuan_KeyPress(int key)
             KonverterBln();
             m_letterNumber = numbering::letterNumber(m_letterSequence, m_romanMonth, m_year);
             m_ui->txtNoSurat->setText(m_letterNumber);
-            m_ui->txtNo->setText(m_letterNumber);
-            m_ui->txtJawaban->setText(QStringLiteral("-"));
-            m_ui->txtJumlah->setText(QStringLiteral("1"));
+            data::RecordSet* letter = letters();
+            letter->setField(QStringLiteral("Ns"), m_letterNumber);
+            letter->setField(QStringLiteral("Jawaban"), QStringLiteral("-"));
+            letter->setField(QStringLiteral("Jumlah_Kursan"), 1);
         });
     }
     m_ui->cmdSimpan->setFocus();

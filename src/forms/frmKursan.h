@@ -68,6 +68,13 @@ private:
     bool txtJumlah_KeyPress(int key);
 
     bool simpan();
+    // Stores the trainee on screen; false when it was refused (the entry stays as typed).
+    bool store();
+    bool typedNumberAcceptable();
+    bool birthDateReady();
+    // Writes the date of birth as dd/mm/yy; a text that is not a date is refused, with a word.
+    bool rewriteBirthDate();
+    void tell(const QString& message); // an information box titled "Pesan"
     QList<QLineEdit*> entryBoxes() const;
     // The one switch of the form's mode: the boxes' lock and which buttons may be pressed.
     void setMode(Mode mode);

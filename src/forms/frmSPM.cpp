@@ -2,6 +2,7 @@
 
 #include "data/clock.h"
 #include "data/lookups.h"
+#include "forms/conflict.h"
 #include "forms/frmCari.h"
 #include "platform/binding.h"
 #include "platform/combolock.h"
@@ -327,34 +328,37 @@ bool frmSPM::simpan()
     }
     if (!periodReady())
         return false;
-    bool placed = false;
+    bool alreadyPlaced = false;
     if (m_mode == Mode::Adding &&
-        !guarded(this, [&] { placed = data::letterPlaced(m_grid->database(), m_noSurat); }))
+        !guarded(this, [&] { alreadyPlaced = data::letterPlaced(m_grid->database(), m_noSurat); }))
         return false;
-    if (placed) {
+    if (alreadyPlaced) {
         tell(QStringLiteral("Data kegiatan untuk No Surat ini sudah ada."));
         return false;
     }
     bool allowed = false;
     if (!guarded(this, [&] { allowed = quotaAllows(); }) || !allowed)
         return false;
-    const bool saved = guarded(this, [this] {
-        m_ui->Text5->setText(m_ui->Text8->text() + QStringLiteral("s/d") + m_ui->Text9->text());
+    data::RecordSet* placed = placements();
+    data::RecordSet* letter = letters();
+    const forms::Saved saved = forms::saveWithCare(this, {placed, letter}, [&] {
+        placed->setField(QStringLiteral("Tanggal_Pelaksanaan"),
+                         m_ui->Text8->text() + QStringLiteral("s/d") + m_ui->Text9->text());
         // The placement and the reply are stored together or not at all.
-        if (letters()->hasCurrent())
-            data::saveTogether({placements(), letters()});
+        if (letter->hasCurrent())
+            data::saveTogether({placed, letter});
         else
-            data::saveTogether({placements()});
+            data::saveTogether({placed});
     });
-    if (!saved)
+    if (saved == forms::Saved::Kept)
         return false; // still in entry mode with everything the user gave
-    const qint64 placement = placements()->rowid();
+    const qint64 placement = placed->hasCurrent() ? placed->rowid() : -1;
     setMode(Mode::Browse);
     guarded(this, [this, placement] {
         m_ui->DataGrid1->viewport()->update();
         m_grid.refresh();
-        if (!m_grid->find(
-                Criterion::equals(QStringLiteral("IdKegiatan"), QString::number(placement))))
+        if (placement < 0 || !m_grid->find(Criterion::equals(QStringLiteral("IdKegiatan"),
+                                                             QString::number(placement))))
             m_grid->moveFirst();
     });
     return true;
@@ -425,22 +429,22 @@ void frmSPM::cmdHapus_Click()
     if (msgBox(QStringLiteral("Anda yakin akan menghapus.\n") + shown.join(QStringLiteral(" - ")),
                QStringLiteral("Pesan"), Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
-    guarded(this, [this] {
-        // The letter goes back among those awaiting a reply, so its trainee can be placed
-        // again; both changes or neither.
-        data::RecordSet* letter = letters();
-        if (letter->hasCurrent()) {
-            try {
-                letter->setField(QStringLiteral("Jawaban"), QStringLiteral("-"));
-                data::deleteTogether(placements(), {letter});
-            } catch (const data::Error&) {
-                letter->cancelUpdate();
-                throw;
-            }
-        } else {
-            placements()->deleteCurrent();
+    // The letter goes back among those awaiting a reply, so its trainee can be placed again;
+    // both changes or neither.
+    data::RecordSet* placed = placements();
+    data::RecordSet* letter = letters();
+    const bool deleted = forms::deleteWithCare(this, placed, [placed, letter] {
+        if (!letter->hasCurrent()) {
+            placed->deleteCurrent();
+            return;
         }
-        placements()->moveFirst();
+        letter->setField(QStringLiteral("Jawaban"), QStringLiteral("-"));
+        data::deleteTogether(placed, {letter});
+    });
+    guarded(this, [&] {
+        if (!deleted && letter->hasCurrent())
+            letter->cancelUpdate();
+        placed->moveFirst();
         m_grid.refresh(); // the deleted placement leaves the grid
     });
 }

@@ -1,6 +1,9 @@
 #include "forms/frmUnit.h"
 
 #include "data/datacontrol.h"
+#include "data/lookups.h"
+#include "data/transaction.h"
+#include "forms/conflict.h"
 #include "forms/frmCari.h"
 #include "platform/binding.h"
 #include "platform/guard.h"
@@ -24,6 +27,11 @@ frmUnit::frmUnit(QWidget* owner) : Form(owner, CloseBoxOnly), m_ui(std::make_uni
     bindText(m_ui->txtNamaUnit, m_units->recordset(), QStringLiteral("Unit"));
     bindGrid(m_ui->DataGrid1, m_units->recordset(),
              {QStringLiteral("Kode_Unit"), QStringLiteral("Unit"), QStringLiteral("No_Telp")});
+    // A click on another row while adding or editing stores the unit as "Simpan" would.
+    m_units->recordset()->setStoreOnLeave([this] {
+        if (!storePending())
+            throw data::Declined();
+    });
     enterPressesButtons(this);
 
     connect(m_ui->cmdTambah, &QPushButton::clicked, this, &frmUnit::cmdTambah_Click);
@@ -102,12 +110,52 @@ void frmUnit::cmd2_Click()
 
 bool frmUnit::simpan()
 {
-    // A refused save keeps the entry as typed so the user can correct it and save again.
-    if (!guarded(this, [this] { m_units->recordset()->update(); }))
+    if (!storePending())
         return false;
     m_ui->DataGrid1->viewport()->update();
     setMode(Mode::Browse);
     return true;
+}
+
+bool frmUnit::storePending()
+{
+    data::RecordSet* units = m_units->recordset();
+    if (!units->hasCurrent())
+        return true;
+    int moving = 0;
+    const QString from = units->fieldAsRead(QStringLiteral("Kode_Unit")).toString();
+    const QString to = units->field(QStringLiteral("Kode_Unit")).toString();
+    if (!units->isNewRow() && to != from) {
+        if (!guarded(this, [&] { moving = data::placementsOfUnit(units->database(), from); }))
+            return false;
+        if (moving > 0 &&
+            msgBox(QStringLiteral("Kode unit %1 diganti menjadi %2. %3 penempatan unit ini ikut "
+                                  "pindah ke kode baru. Lanjutkan?")
+                       .arg(from, to)
+                       .arg(moving),
+                   QStringLiteral("Pesan"), Icon::Question, Buttons::YesNo, this) != Answer::Yes)
+            return false;
+    }
+    // A refused save keeps the entry as typed so the user can correct it and save again.
+    return forms::saveWithCare(this, {units}, [&] { store(from, moving); }) != forms::Saved::Kept;
+}
+
+void frmUnit::store(const QString& from, int movingPlacements)
+{
+    data::RecordSet* units = m_units->recordset();
+    if (movingPlacements == 0) {
+        units->update();
+        return;
+    }
+    const QString to = units->field(QStringLiteral("Kode_Unit")).toString();
+    qint64 rowid = -1;
+    data::inTransaction(
+        units->database(),
+        [&](QSqlDatabase& db) {
+            rowid = units->writeCurrent(db);
+            data::movePlacements(db, from, to);
+        },
+        [&] { units->acceptWrite(rowid); });
 }
 
 bool frmUnit::mayClose()
@@ -120,15 +168,29 @@ void frmUnit::cmdHapus_Click()
     if (!hasUnit(QStringLiteral("Tidak ada data unit yang dapat dihapus.")))
         return;
     data::RecordSet* units = m_units->recordset();
-    const QString unit = units->field(QStringLiteral("Kode_Unit")).toString() +
-                         QStringLiteral(" - ") + units->field(QStringLiteral("Unit")).toString();
-    if (msgBox(QStringLiteral("Anda yakin akan menghapus.\n") + unit, QStringLiteral("Peringatan"),
-               Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
+    const QString code = units->field(QStringLiteral("Kode_Unit")).toString();
+    const QString unit = code + QStringLiteral(" - ") +
+                         units->field(QStringLiteral("Unit")).toString();
+    int placed = 0;
+    if (!guarded(this, [&] { placed = data::placementsOfUnit(units->database(), code); }))
         return;
-    guarded(this, [this] {
-        m_units->recordset()->deleteCurrent();
-        m_units->recordset()->moveFirst();
-    });
+    // Placements of a deleted unit drop off the board, the letters and the certificates.
+    const bool sure = placed > 0
+                          ? msgBox(QStringLiteral(
+                                       "Unit %1 masih dipakai %2 penempatan; penempatan itu tidak "
+                                       "akan tampil lagi di papan, surat dan sertifikat.\nTetap "
+                                       "hapus?")
+                                       .arg(unit)
+                                       .arg(placed),
+                                   QStringLiteral("Peringatan"), Icon::Question, Buttons::YesNo,
+                                   this, Answer::No) == Answer::Yes
+                          : msgBox(QStringLiteral("Anda yakin akan menghapus.\n") + unit,
+                                   QStringLiteral("Peringatan"), Icon::Question, Buttons::OkCancel,
+                                   this) == Answer::Ok;
+    if (!sure)
+        return;
+    if (forms::deleteWithCare(this, units, [units] { units->deleteCurrent(); }))
+        guarded(this, [units] { units->moveFirst(); });
 }
 
 void frmUnit::cmdKeluar_Click() { unload(); }

@@ -41,6 +41,11 @@ private:
     // The one switch of the form's mode: the boxes' lock, the record buttons and cmd2's caption.
     void setMode(Mode mode);
     bool hasUnit(const QString& refusal);
+    // Stores the unit being added or edited, asking first when a new code takes placements
+    // with it; false when it was not stored (the entry stays as typed).
+    bool storePending();
+    // Stores the unit; a new code takes the unit's placements with it, in one transaction.
+    void store(const QString& from, int movingPlacements);
 
     std::unique_ptr<Ui::frmUnit> m_ui;
     data::DataControl* m_units = nullptr; // "Adodc1", TUnit: the boxes and the grid

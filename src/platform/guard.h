@@ -17,6 +17,8 @@ inline bool guarded(QWidget* window, const std::function<void()>& action,
     try {
         action();
         return true;
+    } catch (const data::Declined&) {
+        return false;
     } catch (const data::Error& e) {
         msgBox(lead + e.message(), title, Icon::Critical, Buttons::Ok, window);
         return false;

@@ -1,5 +1,7 @@
 #include "rules/calendar.h"
 
+#include <QRegularExpression>
+
 namespace calendar {
 
 const QStringList& monthNames()
@@ -30,5 +32,18 @@ QString romanMonth(int month)
 }
 
 QString twoDigits(qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+QDate readDate(const QString& text, const QDate& today)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4}|\\d{2})\\s*$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return {};
+    int year = m.captured(3).toInt();
+    if (m.captured(3).size() == 2)
+        year += year > today.year() % 100 ? 1900 : 2000;
+    return QDate(year, m.captured(2).toInt(), m.captured(1).toInt());
+}
 
 } // namespace calendar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -16,5 +17,9 @@ const QStringList& shortMonthNames();
 QString romanMonth(int month);
 // At least two digits: 5 -> "05", 12 -> "12".
 QString twoDigits(qint64 n);
+
+// A date written d/m/yy or dd/mm/yyyy (one or two digits for day and month); a two-digit year
+// above today's two digits is 19yy, else 20yy. Invalid when it does not read as a real date.
+QDate readDate(const QString& text, const QDate& today);
 
 } // namespace calendar

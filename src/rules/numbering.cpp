@@ -63,13 +63,34 @@ QString letterNumber(const QString& nomor, const QString& romawi, const QString&
     return "B/" + nomor + "/" + romawi + "/PKL/" + tahun;
 }
 
-QString rewriteBirthDate(const QString& typed)
+std::optional<QString> rewriteBirthDate(const QString& typed, const QDate& today)
 {
-    const bool slashAfterDay = typed.size() >= 3 && typed[2] == u'/';
-    const QString day = typed.mid(0, 2);
-    const QString month = !slashAfterDay && typed.size() < 8 ? typed.mid(2, 2) : typed.mid(3, 2);
-    const QString year = typed.right(2);
-    return day + "/" + month + "/" + year;
+    if (typed.isEmpty())
+        return typed;
+    QString day, month, year;
+    if ((typed.size() == 8 || typed.size() == 6) && isDigits(typed)) { // ddmmyyyy, ddmmyy
+        day = typed.mid(0, 2);
+        month = typed.mid(2, 2);
+        year = typed.mid(4);
+    } else if (const QStringList parts = typed.split(u'/');
+               parts.size() == 3 && parts[0].size() <= 2 && parts[1].size() <= 2) {
+        day = parts[0].rightJustified(2, u'0');
+        month = parts[1].rightJustified(2, u'0');
+        year = parts[2];
+    } else {
+        return std::nullopt;
+    }
+    const QString full = day + u'/' + month + u'/' + year;
+    if (year.size() != 2 && year.size() != 4)
+        return std::nullopt;
+    if (!calendar::readDate(full, today).isValid())
+        return std::nullopt;
+    return day + u'/' + month + u'/' + year.right(2);
+}
+
+bool numberingContinuesFrom(const QString& np)
+{
+    return isDigits(np) && nextTraineeNumber(np).size() <= 6;
 }
 
 } // namespace numbering

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <optional>
 
 // How the trainee form numbers a new trainee and its application letter, and how it writes a
 // date of birth. Pure text functions, so every rule can be checked without a window.
@@ -29,8 +31,13 @@ QString romanMonth(const QString& bulan);
 // B/<sequence>/<Roman month>/PKL/<year>, for example B/007/IV/PKL/2005.
 QString letterNumber(const QString& nomor, const QString& romawi, const QString& tahun);
 
-// A typed date of birth as dd/mm/yy: "010290" and "01/02/1990" both give "01/02/90". Nothing
-// is validated; odd input is cut up by position all the same ("1/2/90" -> "1//2//90").
-QString rewriteBirthDate(const QString& typed);
+// A typed date of birth as dd/mm/yy: "010290", "01021990", "1/2/90" and "01/02/1990" all give
+// "01/02/90"; an empty box stays empty. No value for any other text, or when it is not a real
+// date (a two-digit year is read against `today` as the reports read it).
+std::optional<QString> rewriteBirthDate(const QString& typed, const QDate& today);
+
+// Whether numbering can go on after a typed trainee number: digits only, and a next number
+// that still fits the six places of the box.
+bool numberingContinuesFrom(const QString& np);
 
 } // namespace numbering

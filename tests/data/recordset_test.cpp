@@ -115,6 +115,32 @@ TEST_F(RecordSetTest, RefusedRowThrowsAndKeepsWhatWasTyped)
     EXPECT_EQ(rows("TUnit").last(), "U9|Duplikat|<null>");
 }
 
+TEST_F(RecordSetTest, ARowChangedOrDeletedElsewhereIsNeverWrittenInSilence)
+{
+    DataControl units(nullptr, "Adodc1", "TUnit");
+    units->setField("Unit", "Keuangan Pusat");
+    sql("UPDATE TUnit SET No_Telp = '999' WHERE Kode_Unit = 'U1'");
+    try {
+        units->update();
+        FAIL() << "a row changed elsewhere was written over";
+    } catch (const data::RowConflict& conflict) {
+        EXPECT_EQ(conflict.kind(), data::RowConflict::Kind::Changed);
+        EXPECT_EQ(conflict.stored().value(2).toString(), "999");
+        units->saveOver(conflict);
+    }
+    EXPECT_EQ(units->field("No_Telp").toString(), "999") << "what was not typed shows as stored";
+    units->update();
+    EXPECT_EQ(rows("TUnit")[0], "U1|Keuangan Pusat|999");
+
+    // A rowid taken by another row after a delete is not the row read.
+    sql("INSERT INTO TKegiatan VALUES ('001', 'x', 'U1')");
+    DataControl placements(nullptr, "Adodc4", "TKegiatan");
+    sql("DELETE FROM TKegiatan");
+    sql("INSERT INTO TKegiatan VALUES ('002', 'y', 'U1')");
+    EXPECT_THROW(placements->deleteCurrent(), data::RowConflict);
+    EXPECT_EQ(rows("TKegiatan"), QStringList({"002|y|U1"}));
+}
+
 TEST_F(RecordSetTest, FindSearchesForwardFromTheCurrentRow)
 {
     DataControl units(nullptr, "Adodc1", "TUnit");

@@ -260,19 +260,95 @@ TEST_F(TraineeFormTest, NumbersTypedOverTheGeneratedOnesAreSavedAsTyped)
     EXPECT_EQ(focused(), "cmdSimpan") << "the hidden count box is passed over";
     enter();
     EXPECT_TRUE(rows("TKursan")[0].startsWith("B/050/III/PKL/2005|777|"));
-    EXPECT_EQ(rows("TSurat"), QStringList({"B/001/III/PKL/2005|-|1"}));
+    EXPECT_EQ(rows("TSurat"), QStringList({"B/050/III/PKL/2005|-|1"})) << "the trainee's letter";
 }
 
-TEST_F(TraineeFormTest, TraineeSavedWithoutEnterInThePurposeBoxHasNoLetterNumber)
+TEST_F(TraineeFormTest, TraineeSavedWithoutEnterInThePurposeBoxGetsItsLetterNumberThen)
 {
     open();
     button("cmdTambah")->click();
     type("N9");
     button("cmdSimpan")->click();
     expectMode(true);
-    EXPECT_EQ(rows("TKursan"), QStringList({"<null>|001|N9|<null>|<null>|<null>|<null>|<null>|"
-                                            "<null>|<null>|<null>"}));
-    EXPECT_EQ(rows("TSurat"), QStringList({"<null>|<null>|<null>"}));
+    EXPECT_EQ(rows("TKursan"),
+              QStringList({"B/001/III/PKL/2005|001|N9|<null>|<null>|<null>|<null>|<null>|"
+                           "<null>|<null>|<null>"}));
+    EXPECT_EQ(rows("TSurat"), QStringList({"B/001/III/PKL/2005|-|1"}));
+}
+
+TEST_F(TraineeFormTest, NumbersTakenElsewhereMeanwhileGiveWayToTheNextFreeOnes)
+{
+    open();
+    button("cmdTambah")->click();
+    typeTrainee("Budi");
+    addTrainees(1); // another desk saved 001 and B/001 since the numbers were shown
+    boxes.expect("Nomor 001 sudah dipakai; data disimpan dengan nomor 002, surat "
+                 "B/002/III/PKL/2005.");
+    button("cmdSimpan")->click();
+    expectMode(true);
+    EXPECT_EQ(sql("SELECT Np || ' ' || Ns FROM TKursan WHERE Nama_Kursan = 'Budi'"),
+              QVariantList({"002 B/002/III/PKL/2005"}));
+    EXPECT_EQ(sql("SELECT count(*) FROM TSurat"), QVariantList({2}));
+
+    // A typed number numbering could not go on from is refused before anything is stored.
+    button("cmdTambah")->click();
+    box("txtNoKursan")->selectAll();
+    box("txtNoKursan")->setFocus();
+    type("999999");
+    boxes.expect("Nomor Kursan hanya angka, paling besar 999998, agar penomoran dapat berlanjut.");
+    button("cmdSimpan")->click();
+    expectMode(false);
+    EXPECT_EQ(sql("SELECT count(*) FROM TKursan"), QVariantList({2}));
+}
+
+TEST_F(TraineeFormTest, ABirthDateThatIsNoDateIsRefusedNotStored)
+{
+    open();
+    button("cmdTambah")->click();
+    box("txtTglLahir")->setFocus();
+    type("31121999");
+    enter();
+    EXPECT_EQ(box("txtTglLahir")->text(), "31/12/99");
+    box("txtTglLahir")->setFocus();
+    box("txtTglLahir")->selectAll();
+    type("30021999");
+    boxes.expect("Cek ulang tanggal lahir.");
+    enter();
+    EXPECT_EQ(focused(), "txtTglLahir");
+    boxes.expect("Cek ulang tanggal lahir.");
+    button("cmdSimpan")->click();
+    EXPECT_EQ(sql("SELECT count(*) FROM TKursan"), QVariantList({0}));
+}
+
+TEST_F(TraineeFormTest, AnEditOfATraineeDeletedAndNumberedAnewElsewhereRenamesNoOne)
+{
+    addTrainees(1);
+    open();
+    button("cmdEdit")->click();
+    box("txtNama")->selectAll();
+    box("txtNama")->setFocus();
+    type("Budi");
+    // Meanwhile another copy deleted 001 and a new trainee took its number and its place.
+    sql("DELETE FROM TKursan");
+    sql("INSERT INTO TKursan (Np, Nama_Kursan) VALUES ('001', 'Wati')");
+    boxes.expect("Data ini sudah diubah di tempat lain sejak dibaca. Yang tersimpan sekarang:\n"
+                 "Ns: \nNama_Kursan: Wati\nInstansi: \nJurusan: \n\nYa: simpan isian Anda di "
+                 "atasnya. Tidak: pakai data yang tersimpan. Batal: kembali ke isian.",
+                 Answer::Cancel);
+    button("cmdSimpan")->click();
+    expectMode(false);
+    EXPECT_EQ(box("txtNama")->text(), "Budi") << "what was typed stays";
+    EXPECT_EQ(sql("SELECT Nama_Kursan FROM TKursan"), QVariantList({"Wati"}));
+
+    boxes.expect("Data belum disimpan. Simpan?", Answer::No);
+    form->close();
+    settle();
+    open();
+    sql("DELETE FROM TKursan");
+    boxes.expect("Anda sangat yakin akan menghapus.\n001 - Wati");
+    boxes.expect("Data ini sudah dihapus di tempat lain sejak dibaca.");
+    button("cmdHapus")->click();
+    EXPECT_EQ(form->findChild<QTableView*>("DataGrid1")->model()->rowCount(), 0);
 }
 
 TEST_F(TraineeFormTest, TakenTraineeNumberRefusedWithNothingLostThenCorrected)
@@ -450,7 +526,8 @@ TEST_F(TraineeFormTest, ALetterNumberGoesOnlyToTheNewTrainee)
     open();
     button("cmdTambah")->click();
     type("N77");
-    // A click on another row stores the new trainee and shows the one clicked.
+    // A click on another row stores the new trainee, numbered and with its letter, and shows
+    // the one clicked.
     auto* grid = form->findChild<QTableView*>("DataGrid1");
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                       grid->visualRect(grid->model()->index(0, 0)).center());
@@ -461,8 +538,9 @@ TEST_F(TraineeFormTest, ALetterNumberGoesOnlyToTheNewTrainee)
     EXPECT_EQ(focused(), "cmdSimpan");
     enter();
     EXPECT_EQ(sql("SELECT Ns FROM TKursan WHERE Np = '001'"), QVariantList({"B/001/III/PKL/2005"}));
-    EXPECT_EQ(sql("SELECT Nim FROM TKursan WHERE Np = '003'"), QVariantList({"N77"}));
-    EXPECT_TRUE(sql("SELECT Ns FROM TSurat WHERE Ns LIKE 'B/003/%'").isEmpty());
+    EXPECT_EQ(sql("SELECT Ns FROM TKursan WHERE Nim = 'N77'"),
+              QVariantList({"B/003/III/PKL/2005"}));
+    EXPECT_EQ(sql("SELECT count(*) FROM TSurat"), QVariantList({3}));
 }
 
 TEST_F(TraineeFormTest, ClosingDuringAnEntryCanSaveIt)

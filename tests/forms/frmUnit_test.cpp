@@ -213,6 +213,29 @@ TEST_F(UnitTest, DeleteAsksAndOnlyOkRemoves)
     expectBrowsing();
 }
 
+TEST_F(UnitTest, PlacementsGoWithANewCodeAndADeletedUnitAsksFirst)
+{
+    sql("INSERT INTO TKegiatan VALUES ('001', 'p', 'U02'), ('002', 'p', 'U02'), ('003', 'p', "
+        "'U03')");
+    clickRow(1);
+    button("cmd1")->click();
+    retype(kode, "U20");
+    boxes.expect("Kode unit U02 diganti menjadi U20. 2 penempatan unit ini ikut pindah ke kode "
+                 "baru. Lanjutkan?",
+                 Answer::Yes);
+    clickRow(2); // leaving the row stores it as "Simpan" would
+    EXPECT_EQ(sql("SELECT Kode_Unit FROM TKegiatan ORDER BY rowid"),
+              QVariantList({"U20", "U20", "U03"}));
+    button("cmd2")->click();
+
+    boxes.expect("Unit U03 - Gudang masih dipakai 1 penempatan; penempatan itu tidak akan tampil "
+                 "lagi di papan, surat dan sertifikat.\nTetap hapus?",
+                 Answer::No);
+    button("cmdHapus")->click();
+    EXPECT_EQ(boxes.shown().back().defaultAnswer, Answer::No);
+    EXPECT_EQ(rows("TUnit").size(), 3);
+}
+
 TEST_F(UnitTest, EmptyTableRefusesEditAndDeleteWithAMessage)
 {
     for (const char* unit : {"U01 - Keuangan", "U02 - Produksi", "U03 - Gudang"}) {

@@ -50,20 +50,30 @@ TEST(Numbering, RomanMonthsAndTheAssembledLetterNumber)
     EXPECT_EQ(s(letterNumber("007", romanMonth("04"), "2005")), "B/007/IV/PKL/2005");
 }
 
-TEST(Numbering, BirthDateRewrittenAsDayMonthTwoDigitYear)
+TEST(Numbering, BirthDateRewrittenAsDayMonthTwoDigitYearOrRefused)
 {
+    const QDate today(2005, 3, 15);
     const std::pair<const char*, const char*> cases[] = {
-        {"010290", "01/02/90"},
-        {"01/02/1990", "01/02/90"},
-        {"01/02/90", "01/02/90"},
-        {"01021990", "01/21/90"},
-        {"1/2/90", "1//2//90"},
-        {"", "//"},
-        {"5", "5//5"},
-        {"0102", "01/02/02"},
+        {"010290", "01/02/90"},   {"01/02/1990", "01/02/90"},
+        {"01/02/90", "01/02/90"}, {"01021990", "01/02/90"},
+        {"31121999", "31/12/99"}, {"01011900", "01/01/00"},
+        {"1/2/90", "01/02/90"},   {"", ""},
+        {"29/02/04", "29/02/04"},
     };
     for (const auto& [typed, stored] : cases)
-        EXPECT_EQ(s(rewriteBirthDate(typed)), stored) << "typed " << typed;
+        EXPECT_EQ(s(rewriteBirthDate(typed, today).value_or("refused")), stored) << typed;
+    // Not a real date: refused, never stored cut up by position.
+    for (const char* typed :
+         {"31/21/99", "5", "0102", "300290", "29022001", "32/01/90", "ab/cd/ef"})
+        EXPECT_FALSE(rewriteBirthDate(typed, today)) << typed;
+}
+
+TEST(Numbering, TypedTraineeNumberMustLeaveRoomForTheNext)
+{
+    EXPECT_TRUE(numberingContinuesFrom("999998"));
+    EXPECT_FALSE(numberingContinuesFrom("999999"));
+    EXPECT_FALSE(numberingContinuesFrom("12a"));
+    EXPECT_FALSE(numberingContinuesFrom(""));
 }
 
 TEST(Quota, ChosenMonthIsCountedInItsNextOccurrence)

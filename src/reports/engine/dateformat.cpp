@@ -2,8 +2,6 @@
 
 #include "rules/calendar.h"
 
-#include <QRegularExpression>
-
 namespace reports {
 
 QString longDate(const QDate& date)
@@ -15,19 +13,6 @@ QString longDate(const QDate& date)
 }
 
 namespace {
-QDate readDate(const QString& value, const QDate& today)
-{
-    static const QRegularExpression form(
-        QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4}|\\d{2})\\s*$"));
-    const QRegularExpressionMatch m = form.match(value);
-    if (!m.hasMatch())
-        return {};
-    int year = m.captured(3).toInt();
-    if (m.captured(3).size() == 2)
-        year += year > today.year() % 100 ? 1900 : 2000;
-    return QDate(year, m.captured(2).toInt(), m.captured(1).toInt());
-}
-
 QString token(QChar letter, int count, const QDate& d)
 {
     switch (letter.unicode()) {
@@ -43,7 +28,7 @@ QString token(QChar letter, int count, const QDate& d)
 
 QString formatDate(const QString& value, const QString& pattern, const QDate& today)
 {
-    const QDate date = readDate(value, today);
+    const QDate date = calendar::readDate(value, today);
     if (!date.isValid())
         return value;
     QString out;

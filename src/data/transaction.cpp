@@ -1,0 +1,42 @@
+#include "data/transaction.h"
+
+#include "data/database.h"
+#include "data/error.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace data {
+
+namespace {
+QString why(const QSqlError& error)
+{
+    return Database::isBusy(error) ? QStringLiteral("DataBase sedang dipakai oleh program lain. "
+                                                    "Coba simpan lagi sebentar lagi.")
+                                   : error.text();
+}
+} // namespace
+
+void inTransaction(QSqlDatabase db, const std::function<void(QSqlDatabase&)>& write,
+                   const std::function<void()>& accept)
+{
+    QSqlQuery begin(db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        throw Error(
+            QStringLiteral("Transaksi tidak dapat dimulai: %1").arg(why(begin.lastError())));
+    try {
+        write(db);
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    if (!db.commit()) {
+        const QSqlError error = db.lastError();
+        db.rollback();
+        throw Error(QStringLiteral("Data tidak dapat disimpan: %1").arg(why(error)));
+    }
+    if (accept)
+        accept();
+}
+
+} // namespace data
