@@ -18,7 +18,7 @@ QHash<QString, QPointer<QWidget>>& registry()
     return r;
 }
 
-bool g_programEnding = false; // windows close without asking
+bool g_closingAsked = false; // windows close without asking: the user was asked already
 } // namespace
 
 QWidget* Windows::find(const QString& name)
@@ -119,7 +119,7 @@ bool Form::askToSave(const std::function<bool()>& save)
 
 void Form::closeEvent(QCloseEvent* event)
 {
-    if (!g_programEnding && !mayClose()) {
+    if (!g_closingAsked && !mayClose()) {
         event->ignore();
         return;
     }
@@ -142,13 +142,43 @@ std::function<void()>& endHandler()
 
 void setEndProgramHandler(std::function<void()> handler) { endHandler() = std::move(handler); }
 
+bool askEveryForm(QWidget* except)
+{
+    QList<QPointer<Form>> forms;
+    for (QWidget* w : Windows::all())
+        if (auto* form = qobject_cast<Form*>(w); form && w != except)
+            forms << form;
+    for (const QPointer<Form>& form : forms)
+        if (form && !form->mayClose())
+            return false;
+    return true;
+}
+
+void closeEveryWindow(QWidget* except)
+{
+    QList<QPointer<QWidget>> open;
+    for (QWidget* w : Windows::all())
+        if (w != except)
+            open << w;
+    const bool wasAsked = g_closingAsked;
+    g_closingAsked = true;
+    for (const QPointer<QWidget>& w : open)
+        if (w)
+            w->close();
+    g_closingAsked = wasAsked;
+    // Their connections go with them now, not at the next turn of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void endProgram()
 {
+    if (!askEveryForm())
+        return;
     if (endHandler()) {
         endHandler()();
         return;
     }
-    g_programEnding = true;
+    g_closingAsked = true;
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
 }

@@ -58,9 +58,10 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    // Asked when the user closes the window; false keeps it open. Not asked when the
-    // program ends.
+    // Asked when the user closes the window, and before the program ends or the data is
+    // replaced; false keeps it open.
     virtual bool mayClose() { return true; }
+    friend bool askEveryForm(QWidget* except);
     // For an entry not saved yet: asks "Data belum disimpan. Simpan?" with Ya / Tidak /
     // Batal. Ya closes only when `save` succeeds, Tidak closes (the entry goes with the form,
     // never stored), Batal keeps the window.
@@ -81,7 +82,14 @@ constexpr int px(int twips) { return (twips + 7) / 15; }
 
 namespace platform {
 
-// Ends the program at once: every window closes without a question and the process exits.
+// Asks every open form that holds an entry not saved yet, as its own close does (save, drop,
+// stay), leaving out `except`; false as soon as the user chooses to stay. Closes nothing.
+bool askEveryForm(QWidget* except = nullptr);
+// Closes every form and preview but `except`, none of them asking again.
+void closeEveryWindow(QWidget* except = nullptr);
+
+// Ends the program: once every form with an unsaved entry has been asked, every window closes
+// and the process exits. Nothing ends when the user chose to stay with an entry.
 void endProgram();
 // Tests record the end instead of leaving; an empty handler restores the real end.
 void setEndProgramHandler(std::function<void()> handler);

@@ -12,6 +12,7 @@
 #include "shell/picture.h"
 #include "ui_frmMenu.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -100,6 +101,16 @@ void frmMenu::mnuLaporan_Click() { openForm<frmCetak>(); }
 void frmMenu::mnuAbout_Click() { openForm<frmAbout>(); }
 
 void frmMenu::mnuKeluar_Click() { endProgram(); }
+
+void frmMenu::closeEvent(QCloseEvent* event)
+{
+    if (!askEveryForm()) {
+        event->ignore();
+        return;
+    }
+    closeEveryWindow(this);
+    QMainWindow::closeEvent(event);
+}
 
 void showMainWindow()
 {

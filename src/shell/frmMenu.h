@@ -16,6 +16,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The close box ends the program as "&Keluar" does, after the same questions.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void mnuDataKursan_Click();

@@ -8,10 +8,7 @@
 #include "preview/saveexcel.h"
 #include "shell/frmMenu.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
-#include <QPointer>
 
 using namespace platform;
 
@@ -20,24 +17,6 @@ namespace {
 const QString databaseFilter = QStringLiteral("DataBase Kursan (*.mdb)");
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
-
-// Closes every form and preview but the main window, so that none keeps or writes back rows
-// of the data being replaced. A form with an entry not yet saved asks as at any close; false
-// when the user kept one open.
-bool closeOtherWindows(QWidget* keep)
-{
-    QList<QPointer<QWidget>> open;
-    for (QWidget* w : Windows::all())
-        if (w != keep)
-            open << w;
-    bool closed = true;
-    for (const QPointer<QWidget>& w : open)
-        if (w && !w->close())
-            closed = false;
-    // Their connections go with them now, not at the next turn of the event loop.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return closed;
-}
 
 } // namespace
 
@@ -81,8 +60,11 @@ void frmMenu::mnuPulihkan_Click()
             .arg(contents.placements);
     if (msgBox(question, title, Icon::Question, Buttons::OkCancel, this) != Answer::Ok)
         return;
-    if (!closeOtherWindows(this))
+    // No window may keep or write back rows of the data being replaced; a form with an entry
+    // asks first, and a "Batal" there leaves every window open.
+    if (!askEveryForm(this))
         return;
+    closeEveryWindow(this);
     QString kept;
     if (!guarded(
             this, [&] { kept = data::restoreFrom(file, data::today()); }, title, refused))

@@ -109,6 +109,14 @@ TEST_F(DataMenuTest, RestoreChecksAsksClosesTheFormsAndKeepsTheOldData)
     EXPECT_NE(platform::loaded<frmSPM>(), nullptr);
     EXPECT_EQ(allRows(), current);
 
+    // "Batal" on the unit form's question keeps every window, the letter form too.
+    boxes.expect(question);
+    boxes.expect("Data belum disimpan. Simpan?", Answer::Cancel);
+    trigger("mnuPulihkan");
+    EXPECT_NE(platform::loaded<frmSPM>(), nullptr);
+    EXPECT_NE(platform::loaded<frmUnit>(), nullptr);
+    EXPECT_EQ(allRows(), current);
+
     const QString kept = m_dir.filePath("kursan/master-sebelum-pulih-2005-03-15.mdb");
     boxes.expect(question);
     boxes.expect("Data belum disimpan. Simpan?", Answer::No);

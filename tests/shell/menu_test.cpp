@@ -1,3 +1,4 @@
+#include "forms/frmUnit.h"
 #include "platform/windows.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMenu.h"
@@ -5,10 +6,12 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSet>
+#include <QTest>
 
 namespace {
 
@@ -94,10 +97,23 @@ TEST_F(MenuTest, AboutBoxIsOneFramelessWindowClosedByOk)
     EXPECT_NE(platform::loaded<frmAbout>(), nullptr); // loaded afresh
 }
 
-TEST_F(MenuTest, KeluarEndsTheProgramAtOnce)
+TEST_F(MenuTest, KeluarAndTheCloseBoxAskForAnUnsavedEntryFirst)
 {
+    item("mnuDataUnit")->trigger();
+    auto* form = platform::loaded<frmUnit>();
+    form->findChild<QPushButton*>("cmdTambah")->click();
+    QTest::keyClicks(form->findChild<QLineEdit*>("txtNamaUnit"), "Gudang");
+    boxes.expect("Data belum disimpan. Simpan?", platform::Answer::Cancel);
+    item("mnuKeluar")->trigger();
+    EXPECT_EQ(m_ended, 0);
+    boxes.expect("Data belum disimpan. Simpan?", platform::Answer::Cancel);
+    EXPECT_FALSE(menu->close());
+    EXPECT_EQ(platform::loaded<frmUnit>(), form) << "the entry stays";
+
+    boxes.expect("Data belum disimpan. Simpan?", platform::Answer::Yes);
     item("mnuKeluar")->trigger();
     EXPECT_EQ(m_ended, 1);
+    EXPECT_EQ(rows("TUnit"), QStringList({"0|Gudang|<null>"}));
 }
 
 } // namespace
