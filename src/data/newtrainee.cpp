@@ -47,7 +47,7 @@ SavedNumbers saveNewTrainee(RecordSet& trainees, RecordSet& letters, const Shown
                 if (!shown.traineeTyped && traineeNumberTaken(db, saved.trainee)) {
                     saved.trainee = numbering::nextTraineeNumber(lastTraineeNumber(db));
                     saved.traineeMoved = true;
-                    if (saved.trainee.size() > 6)
+                    if (saved.trainee.size() > numbering::TraineeNumberPlaces)
                         throw Error(NumberLimit);
                 }
                 if (!shown.letterTyped &&

@@ -191,7 +191,7 @@ void frmKursan::cmdTambah_Click()
     guarded(this, [this] {
         np();
         // The box would cut a longer number down to one that is already taken.
-        if (m_traineeNumber.size() > m_ui->txtNoKursan->maxLength()) {
+        if (m_traineeNumber.size() > numbering::TraineeNumberPlaces) {
             msgBox(data::NumberLimit, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok,
                    this);
             return;

@@ -10,32 +10,76 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
+#include <QToolTip>
 #include <QValidator>
 
 namespace platform {
 
 namespace {
-// A box's length limit counts UTF-16 units and so can cut a character beyond the Basic
-// Multilingual Plane (an emoji) in half. The half left over is dropped: a character that does
-// not fit is refused whole, and no broken text reaches the database.
-class WholeCharacters : public QValidator {
+// What a bound box takes from the keyboard or a paste. The box shows a stored value whole,
+// even one longer than its limit (from a restored copy or another program), so a mended letter
+// leaves the rest as stored; what is typed or pasted beyond the limit is not taken, and the
+// clerk is told the box is full. Control characters and NUL in a paste are dropped, and so is
+// half of a character beyond the Basic Multilingual Plane (an emoji) that a cut would leave.
+class BoxInput : public QValidator {
 public:
-    using QValidator::QValidator;
+    BoxInput(QLineEdit* box, int limit) : QValidator(box), m_box(box), m_limit(limit)
+    {
+        // While a change is checked the box already holds it, so the text before is kept here.
+        connect(box, &QLineEdit::textChanged, this,
+                [this](const QString& text) { m_before = text; });
+        m_before = box->text();
+    }
+
+    // The longest text the box takes: its limit, or the length of the stored value it shows.
+    void setShownLength(qsizetype length) { m_shown = length; }
+
     State validate(QString& text, int& pos) const override
     {
-        for (qsizetype i = 0; i < text.size();) {
-            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-                i += 2;
-            } else if (text[i].isSurrogate()) {
-                text.remove(i, 1);
-                if (pos > i)
-                    --pos;
-            } else {
-                ++i;
-            }
+        const QString& old = m_before;
+        qsizetype prefix = 0;
+        while (prefix < old.size() && prefix < text.size() && old[prefix] == text[prefix])
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < old.size() - prefix && suffix < text.size() - prefix &&
+               old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+            ++suffix;
+        QString added = text.mid(prefix, text.size() - prefix - suffix);
+        added.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+        const qsizetype kept = prefix + suffix;
+        const qsizetype cap = std::max<qsizetype>(m_limit, m_shown);
+        if (kept + added.size() > cap) {
+            added.truncate(std::max<qsizetype>(0, cap - kept));
+            QToolTip::showText(
+                m_box->mapToGlobal(QPoint(0, m_box->height())),
+                QStringLiteral("Kotak ini sudah penuh: paling banyak %1 huruf.").arg(m_limit),
+                m_box);
         }
+        dropHalfCharacters(added);
+        text = text.left(prefix) + added + text.right(suffix);
+        if (text.isEmpty()) // the stored value is gone; a new one keeps to the limit
+            m_shown = 0;
+        pos = int(prefix + added.size());
         return Acceptable;
     }
+
+private:
+    static void dropHalfCharacters(QString& text)
+    {
+        for (qsizetype i = 0; i < text.size();) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                i += 2;
+            else if (text[i].isSurrogate())
+                text.remove(i, 1);
+            else
+                ++i;
+        }
+    }
+
+    QLineEdit* m_box;
+    QString m_before;
+    int m_limit;
+    mutable qsizetype m_shown = 0;
 };
 } // namespace
 
@@ -44,32 +88,39 @@ void bindText(QLineEdit* box, data::RecordSet* rs, const QString& column)
     const int col = rs->columnIndex(column);
     if (col < 0)
         throw data::Error(QStringLiteral("Kolom %1 tidak ada pada %2.").arg(column, rs->source()));
-    if (!box->validator())
-        box->setValidator(new WholeCharacters(box));
+    // The limit is the box's own; the box itself no longer cuts, the input check does.
+    auto* input = new BoxInput(box, box->maxLength());
+    box->setMaxLength(32767);
+    box->setValidator(input);
     auto showing = std::make_shared<bool>(false);
     QPointer<QLineEdit> target(box);
-    auto show = [target, rs, col, showing] {
+    // A value that comes from the record set (a row, or a field set by the form, not typing in
+    // this box) sets how long a text the box takes.
+    auto show = [target, input, rs, col, showing](bool newRow) {
         if (!target)
             return;
         *showing = true;
         const QVariant v = rs->hasCurrent() ? rs->field(col) : QVariant();
         const QString text = v.isNull() ? QString() : v.toString();
+        if (newRow || target->text() != text)
+            input->setShownLength(text.size());
         if (target->text() != text)
             target->setText(text);
         *showing = false;
     };
-    QObject::connect(rs, &data::RecordSet::currentChanged, box, show);
-    QObject::connect(rs, &data::RecordSet::rowsReset, box, show);
+    auto showRow = [show] { show(true); };
+    QObject::connect(rs, &data::RecordSet::currentChanged, box, showRow);
+    QObject::connect(rs, &data::RecordSet::rowsReset, box, showRow);
     QObject::connect(rs, &data::RecordSet::fieldChanged, box, [show, col](int c) {
         if (c == col)
-            show();
+            show(false);
     });
     QObject::connect(box, &QLineEdit::textChanged, box, [rs, col, showing, box](const QString& t) {
         if (*showing || !rs->hasCurrent())
             return;
         guarded(box, [&] { rs->setField(col, t); });
     });
-    show();
+    showRow();
 }
 
 void bindGrid(QTableView* grid, data::RecordSet* rs, const QStringList& columns)

@@ -90,7 +90,7 @@ std::optional<QString> rewriteBirthDate(const QString& typed, const QDate& today
 
 bool numberingContinuesFrom(const QString& np)
 {
-    return isDigits(np) && nextTraineeNumber(np).size() <= 6;
+    return isDigits(np) && nextTraineeNumber(np).size() <= TraineeNumberPlaces;
 }
 
 } // namespace numbering

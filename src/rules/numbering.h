@@ -8,6 +8,9 @@
 // date of birth. Pure text functions, so every rule can be checked without a window.
 namespace numbering {
 
+// The places of a trainee number: the trainee form's box takes six.
+inline constexpr int TraineeNumberPlaces = 6;
+
 // The trainee number after `lastNp` (the highest number so far, empty when there is none):
 // its numeric value plus one, at least three digits (001 … 999, 1000 …).
 QString nextTraineeNumber(const QString& lastNp);

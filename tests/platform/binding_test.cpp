@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -69,6 +70,31 @@ TEST_F(BindingTest, ACharacterThatDoesNotFitTheLimitIsRefusedWhole)
     EXPECT_EQ(units->recordset()->field(0).toString(), "ABCD" + emoji);
     units->recordset()->update();
     EXPECT_EQ(rows("TUnit")[0].toStdString(), ("ABCD" + emoji + "|Keuangan|111").toStdString());
+}
+
+TEST_F(BindingTest, AStoredValueLongerThanTheBoxShowsWholeAndStaysWholeWhenMended)
+{
+    const QString stored = QString(40, 'W') + "Gedung 8"; // 48 characters, from a restored copy
+    sql("UPDATE TUnit SET Unit = ? WHERE Kode_Unit = 'U1'", {stored});
+    units->recordset()->refresh();
+    auto* name = new QLineEdit(window);
+    name->setMaxLength(15);
+    platform::bindText(name, units->recordset(), "Unit");
+    EXPECT_EQ(name->text(), stored);
+
+    name->setFocus();
+    name->end(false);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QTest::keyClicks(name, "9Z"); // the 9 mends the last letter; the Z does not fit
+    EXPECT_EQ(name->text(), QString(40, 'W') + "Gedung 9");
+    EXPECT_TRUE(QToolTip::text().contains("penuh")) << QToolTip::text().toStdString();
+    units->recordset()->update();
+    EXPECT_EQ(rows("TUnit")[0], "U1|" + QString(40, 'W') + "Gedung 9|111");
+
+    // A paste into the emptied box: control characters and NUL dropped, cut at the limit.
+    name->clear();
+    name->insert(QString::fromUtf8("Gu\tdang\x01 Pusat") + QChar(0) + "Timur Laut");
+    EXPECT_EQ(name->text(), "Gudang PusatTim");
 }
 
 TEST_F(BindingTest, GridShowsVisibleRowsAndClickingARowMakesItCurrent)
