@@ -74,14 +74,16 @@ private:
 };
 
 // Copies the whole content of one database file into another in one step: the source stays
-// readable by others, and the destination gets all of it or keeps what it had.
-// Returns an empty text, or what went wrong.
-QString copyDatabase(const QString& from, const QString& to, int toFlags)
+// readable by others, and the destination gets all of it or keeps what it had. A copy is one
+// self-contained file (its own journal, not the database's write-ahead log); the database
+// keeps its write-ahead log. Returns an empty text, or what went wrong.
+enum class Into { Copy, Database };
+QString copyDatabase(const QString& from, const QString& to, Into into)
 {
     Connection source(from, SQLITE_OPEN_READONLY);
     if (!source.failure().isEmpty())
         return source.failure();
-    Connection target(to, toFlags);
+    Connection target(to, SQLITE_OPEN_READWRITE);
     if (!target.failure().isEmpty())
         return target.failure();
     sqlite3_backup* backup = sqlite3_backup_init(target.get(), "main", source.get(), "main");
@@ -91,7 +93,12 @@ QString copyDatabase(const QString& from, const QString& to, int toFlags)
     const int finished = sqlite3_backup_finish(backup);
     if (stepped != SQLITE_DONE)
         return reason(stepped, nullptr);
-    return finished == SQLITE_OK ? QString() : reason(finished, target.get());
+    if (finished != SQLITE_OK)
+        return reason(finished, target.get());
+    const char* mode = into == Into::Copy ? "PRAGMA journal_mode=DELETE"
+                                          : "PRAGMA journal_mode=WAL";
+    const int set = sqlite3_exec(target.get(), mode, nullptr, nullptr, nullptr);
+    return set == SQLITE_OK ? QString() : reason(set, target.get());
 }
 
 // "master-sebelum-pulih-2005-03-15.mdb" beside the database; a later restore on the same day
@@ -119,10 +126,8 @@ void backupTo(const QString& target)
     const QString source = Database::path();
     if (!QFileInfo::exists(source))
         throw Error(QStringLiteral("DataBase %1 tidak ditemukan.").arg(native(source)));
-    writeWhole(
-        target, QStringLiteral("Cadangan"),
-        [&](const QString& part) { return copyDatabase(source, part, SQLITE_OPEN_READWRITE); },
-        Access::OwnerOnly);
+    writeWhole(target, QStringLiteral("Cadangan"),
+               [&](const QString& part) { return copyDatabase(source, part, Into::Copy); });
 }
 
 QString dailyFolder()
@@ -140,14 +145,24 @@ QString keepDailyCopy(const QDate& today, int keep)
         throw Error(
             QStringLiteral("Folder cadangan %1 tidak dapat dibuat.").arg(native(folder.path())));
     backupTo(copy);
-    // Only our own daily copies are ever removed; the names sort by date.
+    // Only our own daily copies are ever removed, the oldest first (the names sort by date).
+    // One dated after today (the clock was wrong once) is left alone and never counted, so
+    // today's copy is never the one removed.
     static const QRegularExpression daily(QStringLiteral("^kursan-\\d{4}-\\d{2}-\\d{2}\\.mdb$"));
+    const QString newest = backupName(today);
     QStringList copies = folder.entryList({QStringLiteral("kursan-*.mdb")}, QDir::Files,
                                           QDir::Name);
-    copies.removeIf([](const QString& name) { return !daily.match(name).hasMatch(); });
+    copies.removeIf(
+        [&](const QString& name) { return !daily.match(name).hasMatch() || name > newest; });
     for (qsizetype i = 0; i + keep < copies.size(); ++i)
         QFile::remove(folder.filePath(copies[i]));
     return copy;
+}
+
+void removeLeftoverCopies()
+{
+    removeLeftovers(QFileInfo(Database::path()).absolutePath());
+    removeLeftovers(dailyFolder());
 }
 
 BackupContents inspectBackup(const QString& file)
@@ -185,7 +200,7 @@ QString restoreFrom(const QString& file, const QDate& today)
     inspectBackup(file);
     const QString kept = keptCopyPath(today);
     backupTo(kept);
-    const QString why = copyDatabase(file, Database::path(), SQLITE_OPEN_READWRITE);
+    const QString why = copyDatabase(file, Database::path(), Into::Database);
     if (!why.isEmpty())
         throw Error(
             QStringLiteral("Isi berkas %1 tidak dapat disalin: %2.").arg(native(file), why));

@@ -21,6 +21,10 @@ QString dailyFolder();
 // Returns the copy made, or an empty text when today's copy was already there.
 QString keepDailyCopy(const QDate& today, int keep = 7);
 
+// Removes what a copy cut short by a killed program left beside the database and among the
+// daily copies (copies being written by another running program stay).
+void removeLeftoverCopies();
+
 // What a file offered for restoring holds.
 struct BackupContents {
     int trainees = 0;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
@@ -115,18 +116,43 @@ QStringList columnsOf(const QSqlDatabase& db, const QString& source, QSqlError& 
     return names;
 }
 
-// The columns every table and view must have, as the schema script makes them.
-const QHash<QString, QStringList>& expectedColumns()
+// What the schema script makes: the columns of every table and view, and the definition of
+// every object (tables, views and the indexes SQLite makes for keys), by name.
+struct Made {
+    QHash<QString, QStringList> columns;
+    QHash<QString, std::pair<QString, QString>> objects; // name -> type, definition
+};
+
+// The objects of a file, leaving out SQLite's own (statistics, sequences); the definitions
+// with their spacing made even, so only what they define is compared.
+QHash<QString, std::pair<QString, QString>> objectsOf(const QSqlDatabase& db, QSqlError& error)
 {
-    static const QHash<QString, QStringList> columns = [] {
-        QHash<QString, QStringList> out;
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    QSqlQuery q(db);
+    QHash<QString, std::pair<QString, QString>> objects;
+    if (q.exec(QStringLiteral("SELECT type, name, sql FROM sqlite_master "
+                              "WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'")))
+        while (q.next())
+            objects.insert(q.value(1).toString(),
+                           {q.value(0).toString(),
+                            q.value(2).toString().replace(space, QStringLiteral(" ")).trimmed()});
+    error = q.lastError();
+    return objects;
+}
+
+const Made& made()
+{
+    static const Made schema = [] {
+        Made out;
         QString why;
         withConnection(QStringLiteral(":memory:"), {}, [&](QSqlDatabase& db) {
             why = runSchema(db);
             QSqlError error;
             for (const QString& source : Database::tables() + Database::views())
                 if (why.isEmpty())
-                    out.insert(source, columnsOf(db, source, error));
+                    out.columns.insert(source, columnsOf(db, source, error));
+            if (why.isEmpty())
+                out.objects = objectsOf(db, error);
             if (why.isEmpty() && error.isValid())
                 why = error.text();
         });
@@ -134,7 +160,35 @@ const QHash<QString, QStringList>& expectedColumns()
             throw Error(QStringLiteral("Skema DataBase dalam program rusak: %1").arg(why));
         return out;
     }();
-    return columns;
+    return schema;
+}
+
+QString kindName(const QString& type)
+{
+    if (type == QLatin1String("table"))
+        return QStringLiteral("tabel");
+    if (type == QLatin1String("view"))
+        return QStringLiteral("query");
+    if (type == QLatin1String("index"))
+        return QStringLiteral("indeks");
+    return type; // "trigger"
+}
+
+// The first object that the program did not make, or made otherwise; empty when none.
+QString foreignObject(const QHash<QString, std::pair<QString, QString>>& found,
+                      const QHash<QString, std::pair<QString, QString>>& wanted)
+{
+    QStringList names = found.keys();
+    names.sort();
+    for (const QString& name : names) {
+        const auto& [type, definition] = found.value(name);
+        if (!wanted.contains(name))
+            return QStringLiteral("%1 %2 bukan buatan Kursan").arg(kindName(type), name);
+        if (wanted.value(name) != found.value(name))
+            return QStringLiteral("%1 %2 tidak sama dengan buatan Kursan")
+                .arg(kindName(type), name);
+    }
+    return {};
 }
 
 // The first way in which the columns found differ from those wanted; empty when they agree.
@@ -156,7 +210,7 @@ QString firstDifference(const QString& source, const QStringList& found, const Q
 
 // Why the file behind `db` is not a sound Kursan database with the `wanted` columns; empty
 // when it is. `error` receives the SQLite error that stopped the reading, if any.
-QString problemOf(QSqlDatabase& db, const QHash<QString, QStringList>& wanted, QSqlError& error)
+QString problemOf(QSqlDatabase& db, const Made& wanted, bool full, QSqlError& error)
 {
     if (!db.open()) {
         error = db.lastError();
@@ -174,7 +228,8 @@ QString problemOf(QSqlDatabase& db, const QHash<QString, QStringList>& wanted, Q
     }
 
     QStringList damage;
-    if (q.exec(QStringLiteral("PRAGMA quick_check")))
+    if (q.exec(full ? QStringLiteral("PRAGMA integrity_check")
+                    : QStringLiteral("PRAGMA quick_check")))
         while (q.next() && damage.size() < 3)
             damage << q.value(0).toString();
     if (q.lastError().isValid()) {
@@ -201,11 +256,37 @@ QString problemOf(QSqlDatabase& db, const QHash<QString, QStringList>& wanted, Q
         const QStringList found = columnsOf(db, source, error);
         if (error.isValid())
             return QStringLiteral("%1 tidak dapat dibaca: %2").arg(source, error.text());
-        const QString difference = firstDifference(source, found, wanted.value(source));
+        const QString difference = firstDifference(source, found, wanted.columns.value(source));
         if (!difference.isEmpty())
             return difference;
     }
-    return {};
+    const auto objects = objectsOf(db, error);
+    if (error.isValid())
+        return error.text();
+    return foreignObject(objects, wanted.objects);
+}
+
+// Write-ahead logging: a report reads a consistent snapshot while forms save, and every
+// copy of the program on the file keeps it so (a restored file could bring another mode).
+void useOneJournalMode(const QString& path)
+{
+    QString why;
+    bool busy = false;
+    withConnection(uriOf(path), QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=500"),
+                   [&](QSqlDatabase& db) {
+                       QSqlQuery q(db);
+                       if (db.open() && q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) &&
+                           q.next() && q.value(0).toString() == QLatin1String("wal"))
+                           return;
+                       busy = Database::isBusy(q.lastError());
+                       why = q.lastError().isValid() ? q.lastError().text() : db.lastError().text();
+                   });
+    const QString shown = QDir::toNativeSeparators(path);
+    if (busy)
+        throw InUseError(
+            QStringLiteral("DataBase %1 sedang dipakai oleh program lain.").arg(shown));
+    if (!why.isEmpty())
+        throw Error(QStringLiteral("DataBase %1 tidak dapat dipakai: %2").arg(shown, why));
 }
 
 bool sameFile(const QString& a, const QString& b)
@@ -246,20 +327,16 @@ bool create(const QString& path)
         throw failure(QStringLiteral("folder %1 tidak dapat dibuat")
                           .arg(QDir::toNativeSeparators(target.absolutePath())));
     // Readable by its owner only; SQLite gives its journal the same mode.
-    QTemporaryFile made(target.absolutePath() + QLatin1Char('/') + target.fileName() +
-                        QStringLiteral(".XXXXXX"));
-    if (!made.open())
+    PartFile made(path);
+    if (!made.ok())
         throw failure(made.errorString());
-    made.close();
     QString why;
     withConnection(uriOf(made.fileName()), QStringLiteral("QSQLITE_OPEN_URI"),
                    [&](QSqlDatabase& db) { why = runSchema(db); });
     if (!why.isEmpty())
         throw failure(why);
-    if (QFile::rename(made.fileName(), path)) {
-        made.setAutoRemove(false);
+    if (made.moveTo(path, why, false))
         return true;
-    }
     if (takenPath(path))
         return false;
     throw failure(QStringLiteral("berkas baru tidak dapat dipindah ke tempatnya"));
@@ -287,10 +364,11 @@ void Database::prepare(const QString& path)
         if (!found.accepted())
             throw Error(found.message);
     }
+    useOneJournalMode(path);
     setPath(path);
 }
 
-FileCheck Database::check(const QString& path)
+FileCheck Database::check(const QString& path, Depth depth, int waitMs)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo file(path);
@@ -303,14 +381,13 @@ FileCheck Database::check(const QString& path)
                                 : QStringLiteral("DataBase %1 tidak ditemukan.").arg(shown);
         return {FileCheck::Outcome::Refused, why};
     }
-    const auto& wanted = expectedColumns(); // made before the connection, which it would outlive
+    const Made& wanted = made(); // made before the connection, which it would outlive
     FileCheck result;
-    // A short wait: a lock held longer than this is put to the user.
     withConnection(
-        uriOf(path), QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=500"),
+        uriOf(path), QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(waitMs),
         [&](QSqlDatabase& db) {
             QSqlError error;
-            const QString problem = problemOf(db, wanted, error);
+            const QString problem = problemOf(db, wanted, depth == Depth::Full, error);
             if (Database::isBusy(error))
                 result = {
                     FileCheck::Outcome::InUse,
@@ -327,7 +404,17 @@ FileCheck Database::check(const QString& path)
 bool Database::isDatabaseFile(const QString& path)
 {
     const QString database = Database::path();
-    return sameFile(path, database) || sameFile(path, database + QStringLiteral("-journal"));
+    for (const QString& suffix :
+         {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")})
+        if (sameFile(path, database + suffix))
+            return true;
+    // Files SQLite makes beside the database take its name and a suffix, even when not there
+    // yet: writing one would be taken for the database's own.
+    const QFileInfo target(path), db(database);
+    return target.absolutePath() == db.absolutePath() &&
+           (target.fileName() == db.fileName() + QStringLiteral("-wal") ||
+            target.fileName() == db.fileName() + QStringLiteral("-shm") ||
+            target.fileName() == db.fileName() + QStringLiteral("-journal"));
 }
 
 QSqlDatabase Database::connect(const QString& name, bool readOnly)

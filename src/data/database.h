@@ -30,12 +30,16 @@ public:
 
     // The start check, for any file that should be a Kursan database. Opens it read-write, so
     // that a save cut short by a crash is rolled back, and accepts it only when SQLite finds it
-    // sound and it holds every table and view of this program with their columns in order.
-    // Changes nothing else and never creates a file.
-    static FileCheck check(const QString& path);
+    // sound (its quick check, or the full one) and it holds exactly the objects this program
+    // makes: every table and view with their columns in order, defined as the program defines
+    // them, and nothing else (no trigger, index or table of another's). Changes nothing else
+    // and never creates a file. A lock held longer than `waitMs` makes the file in use.
+    enum class Depth { Quick, Full };
+    static FileCheck check(const QString& path, Depth depth = Depth::Quick, int waitMs = 500);
 
-    // Whether `path` is the program's database file or its journal, however it is named
-    // (through "..", a link or a hard link): nothing may be written over those.
+    // Whether `path` is the program's database file or one of SQLite's files beside it
+    // (-journal, -wal, -shm), however it is named (through "..", a link or a hard link):
+    // nothing may be written over those.
     static bool isDatabaseFile(const QString& path);
 
     // A new connection of its own to the file; `name` must be unique while it is open.

@@ -141,10 +141,14 @@ protected:
         m_read << index;
     }
 
-    Error readFailure(const QString& why) const
+    // A lock held past the wait is the database in use, which trying later may mend.
+    [[noreturn]] void failRead(const QString& why, bool busy) const
     {
-        return Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
-                         .arg(m_command, m_path, why));
+        if (busy)
+            throw InUseError(QStringLiteral("DataBase %1 sedang dipakai oleh program lain.")
+                                 .arg(QDir::toNativeSeparators(m_path)));
+        throw Error(QStringLiteral("Perintah %1 gagal membaca DataBase %2: %3")
+                        .arg(m_command, m_path, why));
     }
 
     QString m_command;
@@ -168,7 +172,7 @@ public:
         if (m_query.next())
             return true;
         if (m_query.lastError().isValid())
-            throw readFailure(m_query.lastError().text());
+            failRead(m_query.lastError().text(), Database::isBusy(m_query.lastError()));
         m_query.finish(); // the read ends here, not when the cursor goes
         return false;
     }
@@ -199,7 +203,7 @@ public:
         const QString why = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement.get())));
         m_statement.reset(); // the read ends here, not when the cursor goes
         if (rc != SQLITE_DONE)
-            throw readFailure(why);
+            failRead(why, (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED);
         return false;
     }
 

@@ -25,6 +25,8 @@ using data::SelectionError;
 
 namespace {
 
+constexpr int BusyWaitMs = 5000; // as every connection of the program waits
+
 struct Option {
     const char* name;
     Selection::Kind kind;
@@ -47,7 +49,9 @@ void printUsage(QTextStream& to)
        << "                      B/007/IV/PKL/2005); bukan untuk drUnit\n"
        << "  --bulan MM/YYYY     hanya penempatan yang mulai pada bulan itu; bukan untuk\n"
        << "                      drKursan dan drUnit\n"
-       << "  --help              tampilkan petunjuk ini\n";
+       << "  --help              tampilkan petunjuk ini\n"
+       << "Kode keluar: 0 tertulis, 1 DataBase atau berkas keluaran tidak dapat dipakai,\n"
+       << "  2 argumen atau pilihan salah, 3 DataBase sedang dipakai program lain (coba lagi).\n";
 }
 
 // The command line read: three arguments and at most one selection. `problem` says what is
@@ -113,12 +117,17 @@ Arguments readArguments(const QStringList& arguments)
     return a;
 }
 
-// A failed read: a selection that names no trainee is a wrong argument, anything else a
-// database that could not be read.
+// The exit codes, as --help and README give them.
+enum Exit { Written = 0, Unusable = 1, WrongArguments = 2, Busy = 3 };
+
+// A failed read: a selection that names no trainee is a wrong argument, a database held past
+// the wait is busy, anything else a database that could not be read.
 int failed(const data::Error& e, QTextStream& err)
 {
     err << e.message() << "\n";
-    return dynamic_cast<const SelectionError*>(&e) ? 2 : 1;
+    if (dynamic_cast<const SelectionError*>(&e))
+        return WrongArguments;
+    return dynamic_cast<const data::InUseError*>(&e) ? Busy : Unusable;
 }
 
 // The PDF writer takes two 16 MiB buffers for every page and frees them again. Handed back to the
@@ -151,7 +160,7 @@ int cetakWorkbook(const QString& name, const QString& output, const Selection& s
     if (!hasWorkbook(name)) {
         err << "Laporan \"" << name << "\" tidak dapat ditulis sebagai .xlsx; hanya drKursan dan "
             << "drUnit.\n";
-        return 2;
+        return WrongArguments;
     }
     try {
         const Rows rows = readList(name, selection);
@@ -161,7 +170,7 @@ int cetakWorkbook(const QString& name, const QString& output, const Selection& s
     } catch (const data::Error& e) {
         return failed(e, err);
     }
-    return 0;
+    return Written;
 }
 
 } // namespace
@@ -171,15 +180,15 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const Arguments args = readArguments(arguments);
     if (args.help && args.problem.isEmpty()) {
         printUsage(out);
-        return 0;
+        return Written;
     }
     if (!args.problem.isEmpty()) {
         err << args.problem << "\nPetunjuk: kursan-cetak --help\n";
-        return 2;
+        return WrongArguments;
     }
     if (args.positional.size() != 3) {
         printUsage(err);
-        return 2;
+        return WrongArguments;
     }
     const QString& database = args.positional[0];
     const QString& name = args.positional[1];
@@ -190,19 +199,21 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
         err << "Laporan \"" << name
             << "\" tidak dikenal. Laporan yang ada: " << reportNames().join(QStringLiteral(", "))
             << "\n";
-        return 2;
+        return WrongArguments;
     }
     if (!args.selection.appliesTo(layout->command)) {
         err << "Pilihan " << args.option << " tidak berlaku untuk laporan " << name << ".\n";
-        return 2;
+        return WrongArguments;
     }
     const QString path = QDir::current().absoluteFilePath(database);
     // The start check also rolls back a save that a crash cut short, which the read-only
-    // report connection could not do.
-    const data::FileCheck found = data::Database::check(path);
+    // report connection could not do. A batch run has the time for the full check, and waits
+    // for a save as long as the program does.
+    const data::FileCheck found = data::Database::check(path, data::Database::Depth::Full,
+                                                        BusyWaitMs);
     if (!found.accepted()) {
         err << found.message << "\n";
-        return 1;
+        return found.outcome == data::FileCheck::Outcome::InUse ? Busy : Unusable;
     }
     data::Database::setPath(path);
     if (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
@@ -223,11 +234,11 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
             *pager, output, [](int pages, int) { handBackFreedMemory(pages); }, &why)) {
         err << "Berkas PDF " << QDir::toNativeSeparators(output) << " tidak dapat ditulis: " << why
             << "\n";
-        return 1;
+        return Unusable;
     }
     out << name << ": " << pager->rowsDone() << " baris, " << pager->pagesDone() << " halaman -> "
         << QDir::toNativeSeparators(output) << "\n";
-    return 0;
+    return Written;
 }
 
 } // namespace reports

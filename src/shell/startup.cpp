@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "data/backup.h"
 #include "data/database.h"
 #include "data/error.h"
 #include "platform/msgbox.h"
@@ -12,6 +13,7 @@ bool openDatabase(const QString& path)
     for (;;) {
         try {
             data::Database::prepare(path);
+            data::removeLeftoverCopies();
             return true;
         } catch (const data::InUseError& e) {
             const QString question = e.message() +

@@ -1,6 +1,7 @@
 #include "data/backup.h"
 #include "data/database.h"
 #include "data/error.h"
+#include "data/wholefile.h"
 #include "support/fixture.h"
 
 #include <QDir>
@@ -63,6 +64,32 @@ TEST_F(BackupTest, DailyCopyIsTakenOncePerDayAndOnlyTheLastSevenKept)
     EXPECT_EQ(QFileInfo(folder.filePath("kursan-2005-03-10.mdb")).permissions() &
                   (QFile::ReadGroup | QFile::ReadOther),
               QFile::Permissions());
+}
+
+TEST_F(BackupTest, ACopyDatedAfterTodayNeverCostsTodaysCopy)
+{
+    const QDir folder(data::dailyFolder());
+    ASSERT_TRUE(folder.mkpath("."));
+    write(folder.filePath("kursan-2030-01-01.mdb"), "dari jam yang salah");
+    data::keepDailyCopy(QDate(2005, 3, 1), 1);
+    data::keepDailyCopy(QDate(2005, 3, 2), 1);
+    EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name),
+              QStringList({"kursan-2005-03-02.mdb", "kursan-2030-01-01.mdb"}));
+}
+
+TEST_F(BackupTest, WhatAKilledCopyLeftIsRemovedAtTheNextStartButNotAPartBeingWritten)
+{
+    const QDir folder = QFileInfo(data::Database::path()).absoluteDir();
+    const QString left = folder.filePath("kursan-2005-03-15.mdb.belum-selesai-Ab12Cd");
+    write(left, "separuh salinan");
+    write(left + "-journal", "jurnalnya");
+    data::PartFile writing(folder.filePath("salinan.mdb"));
+    ASSERT_TRUE(writing.ok());
+    EXPECT_TRUE(QFileInfo(writing.fileName()).fileName().startsWith("salinan.mdb.belum-selesai-"));
+    data::removeLeftoverCopies();
+    EXPECT_FALSE(QFile::exists(left));
+    EXPECT_FALSE(QFile::exists(left + "-journal"));
+    EXPECT_TRUE(QFile::exists(writing.fileName()));
 }
 
 TEST_F(BackupTest, DamagedForeignOrOpenFileIsRefusedAndChangesNothing)

@@ -1,6 +1,9 @@
+#include "data/database.h"
 #include "data/datacontrol.h"
 #include "data/error.h"
 #include "support/fixture.h"
+
+#include <QSqlQuery>
 
 using data::Criterion;
 using data::DataControl;
@@ -139,6 +142,26 @@ TEST_F(RecordSetTest, ARowChangedOrDeletedElsewhereIsNeverWrittenInSilence)
     sql("INSERT INTO TKegiatan VALUES ('002', 'y', 'U1')");
     EXPECT_THROW(placements->deleteCurrent(), data::RowConflict);
     EXPECT_EQ(rows("TKegiatan"), QStringList({"002|y|U1"}));
+}
+
+TEST_F(RecordSetTest, APrintReadingMeanwhileNeitherHoldsASaveOffNorSeesItHalfWay)
+{
+    QSqlDatabase print = data::Database::connect("print", true);
+    QSqlQuery reading(print);
+    ASSERT_TRUE(reading.exec("BEGIN"));
+    ASSERT_TRUE(reading.exec("SELECT Unit FROM TUnit") && reading.next());
+    DataControl units(nullptr, "Adodc1", "TUnit");
+    units->setField("Unit", "Keuangan Pusat");
+    EXPECT_NO_THROW(units->update());
+    EXPECT_EQ(rows("TUnit")[0], "U1|Keuangan Pusat|111");
+    QSqlQuery again(print);
+    ASSERT_TRUE(again.exec("SELECT Unit FROM TUnit") && again.next());
+    EXPECT_EQ(again.value(0).toString(), "Keuangan") << "the print reads one snapshot";
+    reading.finish();
+    again.finish();
+    print.close();
+    print = QSqlDatabase();
+    QSqlDatabase::removeDatabase("print");
 }
 
 TEST_F(RecordSetTest, FindSearchesForwardFromTheCurrentRow)

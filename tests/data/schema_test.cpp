@@ -182,6 +182,23 @@ TEST_F(DatabaseFileTest, UnusableFilesAreRefusedWithTheReasonAndLeftUntouched)
          "kolom ke-1 QKursan adalah Ns, seharusnya Np"},
         {kursanFile("view.mdb", {"DROP VIEW QNS", "CREATE TABLE QNS (Ns, Jawaban, Jumlah_Kursan)"}),
          "QNS bukan query"},
+        // Right names and columns, but not what the program makes.
+        {kursanFile("trigger.mdb", {"CREATE TRIGGER sapu AFTER UPDATE ON TKursan BEGIN "
+                                    "DELETE FROM TUnit; END"}),
+         "trigger sapu bukan buatan Kursan"},
+        {kursanFile("qspm.mdb", {"DROP VIEW QSPM",
+                                 "CREATE VIEW QSPM AS SELECT TKursan.Ns, Nama_Kursan, Instansi, "
+                                 "Jawaban, Unit, Tanggal_Pelaksanaan, TKegiatan.Np, "
+                                 "TKegiatan.Kode_Unit, TKegiatan.rowid AS IdKegiatan FROM "
+                                 "TKegiatan, TKursan, TSurat, TUnit WHERE 0"}),
+         "query QSPM tidak sama dengan buatan Kursan"},
+        {kursanFile("np.mdb", {"DROP TABLE TKursan",
+                               "CREATE TABLE TKursan (Ns TEXT, Np INTEGER PRIMARY KEY, Nim TEXT, "
+                               "Nama_Kursan TEXT, Tempat_Lahir TEXT, Tanggal_Lahir TEXT, Alamat "
+                               "TEXT, Telepon TEXT, Instansi TEXT, Jurusan TEXT, Tujuan TEXT)"}),
+         "tabel TKursan tidak sama dengan buatan Kursan"},
+        {kursanFile("index.mdb", {"CREATE INDEX cari ON TKursan (Nama_Kursan)"}),
+         "indeks cari bukan buatan Kursan"},
     };
     for (const auto& [path, reason] : cases) {
         SCOPED_TRACE(path.toStdString());

@@ -1,3 +1,4 @@
+#include "data/database.h"
 #include "reports/engine/painter.h"
 #include "reports/registry.h"
 #include "reports/report.h"
@@ -6,9 +7,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QSqlQuery>
 
 namespace {
 
@@ -79,6 +82,10 @@ TEST_F(KursanCetak, WritesTheListsToPdf)
     const QString kursan = m_dir.filePath("kursan.pdf");
     const Outcome r = cetak({m_path, "drKursan", kursan});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err, "") << "a batch log holds the program's own lines only";
+    EXPECT_EQ(QFileInfo(kursan).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+              QFile::Permissions())
+        << "a list of trainees is for its owner only";
     const QString text = pdfText(kursan);
     EXPECT_TRUE(text.contains("LAPORAN DATA KERJA PRAKTEK / PENELITIAN PT.TEMBARA(Persero)"));
     EXPECT_TRUE(text.contains("SENDANGWIRU"));
@@ -129,8 +136,8 @@ TEST_F(KursanCetak, NeverWritesOverTheDatabaseNorCallsAFailedWriteDone)
     const QByteArray database = contents(m_path);
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("sub"));
     ASSERT_TRUE(QFile::link(m_path, m_dir.filePath("link.mdb")));
-    for (const QString& output :
-         {m_path, m_dir.filePath("sub/../kursan/master.mdb"), m_dir.filePath("link.mdb")}) {
+    for (const QString& output : {m_path, m_dir.filePath("sub/../kursan/master.mdb"),
+                                  m_dir.filePath("link.mdb"), m_path + "-wal", m_path + "-shm"}) {
         const Outcome r = cetak({m_path, "drKursan", output});
         EXPECT_EQ(r.code, 1) << output.toStdString();
         EXPECT_TRUE(r.err.contains("tidak dapat ditulis: berkas itu adalah DataBase Kursan"))
@@ -150,6 +157,10 @@ TEST_F(KursanCetak, NeverWritesOverTheDatabaseNorCallsAFailedWriteDone)
         ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
         earlier.write("earlier");
     }
+    // The database's shared-memory file is at its full size while another program has the
+    // database open, so the file size limit bites on the PDF alone.
+    QSqlDatabase reader = data::Database::connect("reader");
+    ASSERT_TRUE(QSqlQuery(reader).exec("SELECT count(*) FROM TUnit"));
     const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
     runTool("bash",
             {"-c", "trap '' XFSZ; ulimit -f 8; exec \"$@\"", "sh", KURSAN_CETAK, m_path, "drKursan",
@@ -160,6 +171,46 @@ TEST_F(KursanCetak, NeverWritesOverTheDatabaseNorCallsAFailedWriteDone)
         << r.err.toStdString();
     EXPECT_EQ(contents(pdf), "earlier");
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), files);
+    reader.close();
+    reader = QSqlDatabase();
+    QSqlDatabase::removeDatabase("reader");
+}
+
+TEST_F(KursanCetak, ABusyDatabaseEndsWithThreeAndADamagedIndexWithOne)
+{
+    addSample();
+    const QString pdf = m_dir.filePath("unit.pdf");
+    {
+        QSqlDatabase other = data::Database::connect("other");
+        QSqlQuery(other).exec("PRAGMA locking_mode=EXCLUSIVE");
+        ASSERT_TRUE(QSqlQuery(other).exec("BEGIN EXCLUSIVE"));
+        const Outcome r = cetak({m_path, "drUnit", pdf});
+        EXPECT_EQ(r.code, 3);
+        EXPECT_TRUE(r.err.contains("sedang dipakai oleh program lain")) << r.err.toStdString();
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("other");
+
+    // An index whose entry no longer matches its row passes the quick check, not the full one.
+    const qint64 page = sql("SELECT rootpage FROM sqlite_master WHERE name = "
+                            "'sqlite_autoindex_TUnit_1'")
+                            .value(0)
+                            .toLongLong();
+    const qint64 size = sql("PRAGMA page_size").value(0).toLongLong();
+    {
+        QFile f(m_path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek((page - 1) * size);
+        QByteArray bytes = f.read(size);
+        const qsizetype at = bytes.lastIndexOf("U02");
+        ASSERT_GE(at, 0);
+        bytes[at + 2] = '3'; // still after U01: the order stays sound
+        f.seek((page - 1) * size);
+        f.write(bytes);
+    }
+    const Outcome r = cetak({m_path, "drUnit", pdf});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("berkas rusak")) << r.err.toStdString();
 }
 
 TEST_F(KursanCetak, OptionsNarrowTheRowsAndWrongOnesEndWithTwo)

@@ -145,6 +145,11 @@ bool write(Pager& pager, const QString& path, const Progress& progress, QString&
         why = file.errorString();
         return false;
     }
+    // A new document holds personal data: readable by its owner only, as the copies are. One
+    // that is replaced keeps its mode.
+    if (!target.exists())
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                            QFile::WriteUser);
     if (!paintInto(pager, file, progress, why, written) || !onDisk(file, written, why)) {
         file.cancelWriting();
         file.commit(); // removes the temporary file
