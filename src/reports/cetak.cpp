@@ -11,10 +11,6 @@
 #include <QDir>
 #include <QTextStream>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 namespace reports {
 
 using data::deLaporan;
@@ -130,29 +126,6 @@ int failed(const data::Error& e, QTextStream& err)
     return dynamic_cast<const data::InUseError*>(&e) ? Busy : Unusable;
 }
 
-// The PDF writer takes two 16 MiB buffers for every page and frees them again. Handed back to the
-// system each time, they are faulted in anew on every page (some 6% of the printing); kept
-// by the allocator, what the pages touch of them adds up. So they are kept, and every so many
-// pages the allocator hands back what is free: the memory stays flat however long the report.
-void keepFreedBuffers()
-{
-#if defined(__GLIBC__)
-    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
-#endif
-}
-
-void handBackFreedMemory(int pagesDone)
-{
-#if defined(__GLIBC__)
-    constexpr int every = 64; // pages
-    if (pagesDone % every == 0)
-        malloc_trim(0);
-#else
-    Q_UNUSED(pagesDone);
-#endif
-}
-
 // A list report as an Excel workbook instead of a PDF.
 int cetakWorkbook(const QString& name, const QString& output, const Selection& selection,
                   QTextStream& out, QTextStream& err)
@@ -175,7 +148,8 @@ int cetakWorkbook(const QString& name, const QString& output, const Selection& s
 
 } // namespace
 
-int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err,
+              const std::function<void(int pages)>& pageDone)
 {
     const Arguments args = readArguments(arguments);
     if (args.help && args.problem.isEmpty()) {
@@ -229,9 +203,11 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
         return failed(e, err);
     }
     QString why;
-    keepFreedBuffers();
-    if (!writePdf(
-            *pager, output, [](int pages, int) { handBackFreedMemory(pages); }, &why)) {
+    auto progress = [&pageDone](int pages, int) {
+        if (pageDone)
+            pageDone(pages);
+    };
+    if (!writePdf(*pager, output, progress, &why)) {
         err << "Berkas PDF " << QDir::toNativeSeparators(output) << " tidak dapat ditulis: " << why
             << "\n";
         return Unusable;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
 class QTextStream;
 
@@ -12,6 +13,8 @@ namespace reports {
 // or --bulan; --help explains them. Returns the exit code: 0 written (or help shown), 1 the
 // database or the file could not be used, 2 wrong arguments, options or an unknown report,
 // 3 the database was held by another program for longer than the program waits.
-int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// `pageDone` hears of every page of a PDF written.
+int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err,
+              const std::function<void(int pages)>& pageDone = {});
 
 } // namespace reports
