@@ -17,7 +17,7 @@
 #include "preview/show.h"
 #include "rules/calendar.h"
 #include "rules/numbering.h"
-#include "rules/quota.h"
+#include "rules/occupancy.h"
 #include "ui_frmKursan.h"
 
 using namespace platform;
@@ -448,14 +448,14 @@ void frmKursan::Command1_Click()
         const QString month = m_ui->Combo1->currentText();
         data::RecordSet* units = readAfresh(m_units, "Adoke2", QStringLiteral("TUnit"));
         // The placements are read on the same connection, afresh, one month at a time.
-        const QStringList placed = data::placedUnits(units->database(), month,
-                                                     quota::placementYear(month, m_month, m_year));
+        const QStringList placed = data::placedUnits(
+            units->database(), month, occupancy::startingYear(month, m_month, m_year));
 
         const QStringList names = units->texts(QStringLiteral("Unit"));
         m_ui->List1->clear();
         m_ui->List1->addItems(names);
         m_ui->List2->clear();
         if (!placed.isEmpty())
-            m_ui->List2->addItems(quota::countsPerUnit(names, placed));
+            m_ui->List2->addItems(occupancy::startsPerUnit(names, placed));
     });
 }

@@ -9,6 +9,29 @@
 
 namespace occupancy {
 
+QString startingYear(const QString& month, const QString& bulan, const QString& tahun)
+{
+    const int chosen = calendar::monthNames().indexOf(month) + 1;
+    const int current = bulan.toInt();
+    if (chosen == 0 || chosen >= current)
+        return tahun;
+    return QString::number(tahun.toInt() + 1);
+}
+
+QStringList startsPerUnit(const QStringList& units, const QStringList& placedUnits)
+{
+    QHash<QString, int> placements;
+    for (const QString& unit : placedUnits)
+        ++placements[unit];
+    QStringList counts;
+    counts.reserve(units.size());
+    for (const QString& unit : units) {
+        const int n = placements.value(unit);
+        counts << (n ? QString::number(n) : QString());
+    }
+    return counts;
+}
+
 namespace {
 int digit(QChar c) { return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : -1; }
 

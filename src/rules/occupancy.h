@@ -5,7 +5,10 @@
 #include <optional>
 #include <vector>
 
-// How full each unit is, month by month: the placement board and the quota question at save.
+// How full each unit is: the one home of the office's counting. Two counts live here and
+// differ on purpose: the trainee form's detector counts the placements that START in a month
+// (startsPerUnit: the office's monthly intake), while the board and the quota question count
+// every month a period TOUCHES (Board, firstFullMonth: who is in the unit that month).
 namespace occupancy {
 
 // A placement whose letter was answered "Dapat", with what a list of trainees shows.
@@ -29,6 +32,17 @@ struct BoardData {
     std::vector<UnitName> units;
     std::vector<GrantedPlacement> placements;
 };
+
+// The year of the next occurrence of the month named `month`, seen from month `bulan`
+// ("01" … "12") of year `tahun`: this year when that month is the current one or later,
+// otherwise next year. A text that names no month gives this year.
+QString startingYear(const QString& month, const QString& bulan, const QString& tahun);
+
+// The detector's count, by start month: one entry per unit name, how many of `placedUnits`
+// (the units of the placements starting in the chosen month) equal it, exactly, case
+// included, or an empty entry when none do. A name listed twice is counted at both places.
+// Unlike the board it ignores the months a period runs on into.
+QStringList startsPerUnit(const QStringList& units, const QStringList& placedUnits);
 
 // The office's rule: five trainees per unit at a time.
 constexpr int Quota = 5;
@@ -54,9 +68,9 @@ enum class Level { Room, Full, Over };
 // Under the quota, at it, or above it.
 Level levelOf(int count);
 
-// The first month of `period` in which the unit's other granted placements (their stored
-// `others` periods) already hold the quota or more, with that number; none when there is
-// room in every month or the period cannot be read.
+// By every month touched, as the board counts: the first month of `period` in which the
+// unit's other granted placements (their stored `others` periods) already hold the quota or more,
+// with that number; none when there is room in every month or the period cannot be read.
 struct MonthCount {
     int key = 0;
     int count = 0;
@@ -79,6 +93,8 @@ public:
     Board& operator=(const Board&) = delete;
 
     const std::vector<Row>& rows() const { return m_rows; }
+    // The placements in the unit during the month: every one whose period touches it, not
+    // only those starting then (that is the detector's startsPerUnit).
     int count(int row, int key) const;
     // The first month from `fromKey` on in which the unit is under the quota.
     int firstWithRoom(int row, int fromKey) const;

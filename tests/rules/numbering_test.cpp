@@ -1,5 +1,5 @@
 #include "rules/numbering.h"
-#include "rules/quota.h"
+#include "rules/occupancy.h"
 
 #include <gtest/gtest.h>
 
@@ -78,18 +78,18 @@ TEST(Numbering, TypedTraineeNumberMustLeaveRoomForTheNext)
 
 TEST(Quota, ChosenMonthIsCountedInItsNextOccurrence)
 {
-    EXPECT_EQ(s(quota::placementYear("Maret", "03", "2005")), "2005");
-    EXPECT_EQ(s(quota::placementYear("Desember", "03", "2005")), "2005");
-    EXPECT_EQ(s(quota::placementYear("Februari", "03", "2005")), "2006");
-    EXPECT_EQ(s(quota::placementYear("Januari", "12", "2005")), "2006");
-    EXPECT_EQ(s(quota::placementYear("----Pilih Bulan----", "03", "2005")), "2005");
+    EXPECT_EQ(s(occupancy::startingYear("Maret", "03", "2005")), "2005");
+    EXPECT_EQ(s(occupancy::startingYear("Desember", "03", "2005")), "2005");
+    EXPECT_EQ(s(occupancy::startingYear("Februari", "03", "2005")), "2006");
+    EXPECT_EQ(s(occupancy::startingYear("Januari", "12", "2005")), "2006");
+    EXPECT_EQ(s(occupancy::startingYear("----Pilih Bulan----", "03", "2005")), "2005");
 }
 
 TEST(Quota, CountsPerListedUnitExactlyAndAtEveryPlaceItIsListed)
 {
     const QStringList units{"Gudang", "Bengkel", "Gudang", "Kantor"};
     const QStringList placed{"Gudang", "Bengkel", "Gudang", "gudang", "Dapur", "Gudang"};
-    EXPECT_EQ(quota::countsPerUnit(units, placed), QStringList({"3", "1", "3", ""}));
-    EXPECT_EQ(quota::countsPerUnit(units, {}), QStringList({"", "", "", ""}));
-    EXPECT_TRUE(quota::countsPerUnit({}, placed).isEmpty());
+    EXPECT_EQ(occupancy::startsPerUnit(units, placed), QStringList({"3", "1", "3", ""}));
+    EXPECT_EQ(occupancy::startsPerUnit(units, {}), QStringList({"", "", "", ""}));
+    EXPECT_TRUE(occupancy::startsPerUnit({}, placed).isEmpty());
 }
