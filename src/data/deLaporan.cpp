@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/error.h"
 #include "data/nativesqlite.h"
+#include "data/reportcommands.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,54 +19,6 @@
 namespace data {
 
 namespace {
-
-const QString placedFrom = QStringLiteral(
-    "FROM TUnit INNER JOIN ((TSurat INNER JOIN TKursan ON TSurat.Ns = TKursan.Ns) INNER JOIN "
-    "TKegiatan ON TKursan.Np = TKegiatan.Np) ON TUnit.Kode_Unit = TKegiatan.Kode_Unit;");
-
-// A select list, a line break, the from clause and a closing line break.
-QString sqlText(const QString& select, const QString& from)
-{
-    return select + QStringLiteral("\r\n") + from + QStringLiteral("\r\n");
-}
-
-const QHash<QString, QString>& texts()
-{
-    static const QHash<QString, QString> t{
-        {"cmdKursan",
-         sqlText("SELECT TKursan.Ns, TKursan.Np, TKursan.Nama_Kursan, TKursan.Tempat_Lahir, "
-                 "TKursan.Tanggal_Lahir, TKursan.Alamat, TKursan.Telepon, TKursan.Instansi, "
-                 "TKursan.Jurusan, TKursan.Tujuan",
-                 "FROM TKursan;")},
-        // A table command: the whole table, its columns in table order.
-        {"cmdUnit", "SELECT * FROM TUnit"},
-        {"cmdSPM",
-         sqlText("SELECT TKursan.Ns, TKursan.Nama_Kursan, TKursan.Instansi, TKursan.Jurusan, "
-                 "TKursan.Tujuan, TSurat.Jawaban, TUnit.Unit, TKegiatan.Tanggal_Pelaksanaan, "
-                 "TSurat.Jumlah_Kursan",
-                 placedFrom)},
-        {"cmdSPKP",
-         sqlText("SELECT TUnit.Kode_Unit, TKursan.Nama_Kursan, TUnit.Unit, TKursan.Tempat_Lahir, "
-                 "TKursan.Tanggal_Lahir, TKursan.Alamat, TKursan.Instansi, TUnit.Unit, "
-                 "TKegiatan.Tanggal_Pelaksanaan, TKursan.Ns",
-                 placedFrom)},
-        {"cmdSPP",
-         sqlText("SELECT TKursan.Ns, TKursan.Nama_Kursan, TKursan.Jurusan, TKursan.Instansi, "
-                 "TUnit.Unit, TKegiatan.Tanggal_Pelaksanaan, TKursan.Alamat",
-                 placedFrom)},
-        {"cmdSK",
-         sqlText("SELECT TKursan.Nim, TKursan.Nama_Kursan, TKursan.Tempat_Lahir, "
-                 "TKursan.Tanggal_Lahir, TKursan.Alamat, TKursan.Instansi, TKursan.Jurusan, "
-                 "TUnit.Unit, TKegiatan.Tanggal_Pelaksanaan",
-                 placedFrom)},
-        {"cmdSertifikat",
-         sqlText("SELECT TKursan.Nim, TKursan.Nama_Kursan, TKursan.Tempat_Lahir, "
-                 "TKursan.Tanggal_Lahir, TKursan.Instansi, TKegiatan.Tanggal_Pelaksanaan, "
-                 "TUnit.Unit, TKursan.Jurusan",
-                 placedFrom)},
-    };
-    return t;
-}
 
 // SQLite may name a column "TKursan.Ns", or "Ns:1" when a nested join holds two columns Ns.
 QString bareName(const QString& name)
@@ -93,7 +46,11 @@ deLaporan::deLaporan(QObject* parent) : QObject(parent)
 
 deLaporan::~deLaporan() { close(); }
 
-QString deLaporan::commandText(const QString& command) { return texts().value(command); }
+QString deLaporan::commandText(const QString& command)
+{
+    const ReportCommand* c = reportCommand(command);
+    return c ? c->text() : QString();
+}
 
 void deLaporan::close()
 {
@@ -251,8 +208,8 @@ void bindValue(sqlite3_stmt* statement, int index, const QVariant& value)
 std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFilter& filter,
                                              const Selection& selection)
 {
-    QString text = commandText(command);
-    if (text.isEmpty())
+    const ReportCommand* known = reportCommand(command);
+    if (!known)
         throw Error(QStringLiteral("Perintah laporan %1 tidak dikenal.").arg(command));
     if (!selection.appliesTo(command))
         throw SelectionError(QStringLiteral("Pilihan \"%1\" tidak berlaku untuk perintah %2.")
@@ -270,11 +227,7 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
         conditions << selected.sql;
         values << selected.values;
     }
-    if (!conditions.isEmpty()) {
-        static const QRegularExpression end(QStringLiteral("[;\\s]*$"));
-        text.remove(end);
-        text += QStringLiteral("\r\nWHERE %1;").arg(conditions.join(QStringLiteral(" AND ")));
-    }
+    const QString text = known->statement(conditions.join(QStringLiteral(" AND ")));
     auto refused = [&](const QString& why) {
         return Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
                          .arg(command, m_openedPath, why));

@@ -1,7 +1,7 @@
 #include "data/selection.h"
 
-#include "data/deLaporan.h"
 #include "data/query.h"
+#include "data/reportcommands.h"
 #include "rules/calendar.h"
 #include "rules/numbering.h"
 
@@ -134,12 +134,12 @@ QString Selection::text() const
 
 bool Selection::appliesTo(Kind kind, const QString& command)
 {
-    const QString text = deLaporan::commandText(command);
+    const ReportCommand* c = reportCommand(command);
     switch (kind) {
     case Kind::All: return true;
     case Kind::Trainee:
-    case Kind::Letters: return text.contains(QLatin1String("TKursan"));
-    case Kind::Month: return text.contains(QLatin1String("TKegiatan"));
+    case Kind::Letters: return c && c->reads(QStringLiteral("TKursan"));
+    case Kind::Month: return c && c->reads(QStringLiteral("TKegiatan"));
     }
     return false;
 }
