@@ -4,14 +4,13 @@
 #include "data/error.h"
 #include "platform/language.h"
 #include "platform/msgbox.h"
+#include "shell/application.h"
 #include "shell/frmPassword.h"
 #include "shell/startup.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    KursanApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kursan"));
     // Desktops take the window's icon and name from the installed menu entry.
     QApplication::setDesktopFileName(QStringLiteral("id.co.tembara.Kursan"));

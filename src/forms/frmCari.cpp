@@ -2,6 +2,7 @@
 
 #include "data/recordset.h"
 #include "platform/guard.h"
+#include "platform/handlers.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "rules/numbering.h"
@@ -37,8 +38,8 @@ frmCari::frmCari(QWidget* owner)
     m_ui->Combo1->setEditText(Hint);
     enterPressesButtons(this);
 
-    connect(m_ui->Command1, &QPushButton::clicked, this, &frmCari::Command1_Click);
-    connect(m_ui->Command2, &QPushButton::clicked, this, &frmCari::Command2_Click);
+    handle(m_ui->Command1, &QPushButton::clicked, this, &frmCari::Command1_Click);
+    handle(m_ui->Command2, &QPushButton::clicked, this, &frmCari::Command2_Click);
     onKeyPress(m_ui->Text1, [this](int key) { return Text1_KeyPress(key); });
     centre();
 }

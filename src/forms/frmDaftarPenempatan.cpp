@@ -1,5 +1,6 @@
 #include "forms/frmDaftarPenempatan.h"
 
+#include "platform/handlers.h"
 #include "rules/occupancy.h"
 #include "ui_frmDaftarPenempatan.h"
 
@@ -11,7 +12,7 @@ frmDaftarPenempatan::frmDaftarPenempatan(QWidget* owner)
     m_ui->setupUi(this);
     m_ui->grdDaftar->verticalHeader()->hide();
     m_ui->grdDaftar->horizontalHeader()->setStretchLastSection(true);
-    connect(m_ui->cmdTutup, &QPushButton::clicked, this, &Form::unload);
+    platform::handle(m_ui->cmdTutup, &QPushButton::clicked, this, &Form::unload);
 }
 
 frmDaftarPenempatan::~frmDaftarPenempatan() = default;

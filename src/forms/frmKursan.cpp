@@ -12,6 +12,7 @@
 #include "platform/binding.h"
 #include "platform/combolock.h"
 #include "platform/guard.h"
+#include "platform/handlers.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "preview/show.h"
@@ -62,14 +63,14 @@ frmKursan::frmKursan(QWidget* owner)
         bindText(box, m_trainees->recordset(), QString::fromLatin1(column));
 
     enterPressesButtons(this);
-    connect(m_ui->cmdTambah, &QPushButton::clicked, this, &frmKursan::cmdTambah_Click);
-    connect(m_ui->cmdSimpan, &QPushButton::clicked, this, &frmKursan::cmdSimpan_Click);
-    connect(m_ui->cmdEdit, &QPushButton::clicked, this, &frmKursan::cmdEdit_Click);
-    connect(m_ui->cmdHapus, &QPushButton::clicked, this, &frmKursan::cmdHapus_Click);
-    connect(m_ui->cmdKeluar, &QPushButton::clicked, this, &frmKursan::cmdKeluar_Click);
-    connect(m_ui->cmdCari, &QPushButton::clicked, this, &frmKursan::cmdCari_Click);
-    connect(m_ui->Command2, &QPushButton::clicked, this, &frmKursan::Command2_Click);
-    connect(m_ui->Command1, &QPushButton::clicked, this, &frmKursan::Command1_Click);
+    handle(m_ui->cmdTambah, &QPushButton::clicked, this, &frmKursan::cmdTambah_Click);
+    handle(m_ui->cmdSimpan, &QPushButton::clicked, this, &frmKursan::cmdSimpan_Click);
+    handle(m_ui->cmdEdit, &QPushButton::clicked, this, &frmKursan::cmdEdit_Click);
+    handle(m_ui->cmdHapus, &QPushButton::clicked, this, &frmKursan::cmdHapus_Click);
+    handle(m_ui->cmdKeluar, &QPushButton::clicked, this, &frmKursan::cmdKeluar_Click);
+    handle(m_ui->cmdCari, &QPushButton::clicked, this, &frmKursan::cmdCari_Click);
+    handle(m_ui->Command2, &QPushButton::clicked, this, &frmKursan::Command2_Click);
+    handle(m_ui->Command1, &QPushButton::clicked, this, &frmKursan::Command1_Click);
 
     onKeyPress(m_ui->txtNim, [this](int key) { return txtNim_KeyPress(key); });
     onKeyPress(m_ui->txtNama, [this](int key) { return txtNama_KeyPress(key); });
@@ -188,27 +189,24 @@ void frmKursan::KonverterBln() { m_romanMonth = numbering::romanMonth(m_month); 
 
 void frmKursan::cmdTambah_Click()
 {
-    guarded(this, [this] {
-        np();
-        // The box would cut a longer number down to one that is already taken.
-        if (m_traineeNumber.size() > numbering::TraineeNumberPlaces) {
-            msgBox(data::NumberLimit, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok,
-                   this);
-            return;
-        }
-        data::RecordSet* trainees = m_trainees->recordset();
-        trainees->addNew();
-        try {
-            letters()->addNew();
-        } catch (const data::Error&) {
-            trainees->cancelUpdate();
-            throw;
-        }
-        setMode(Mode::Adding);
-        m_letterNumber.clear();
-        m_ui->txtNim->setFocus();
-        m_ui->txtNoKursan->setText(m_traineeNumber);
-    });
+    np();
+    // The box would cut a longer number down to one that is already taken.
+    if (m_traineeNumber.size() > numbering::TraineeNumberPlaces) {
+        msgBox(data::NumberLimit, QStringLiteral("Pesan"), Icon::Information, Buttons::Ok, this);
+        return;
+    }
+    data::RecordSet* trainees = m_trainees->recordset();
+    trainees->addNew();
+    try {
+        letters()->addNew();
+    } catch (const data::Error&) {
+        trainees->cancelUpdate();
+        throw;
+    }
+    setMode(Mode::Adding);
+    m_letterNumber.clear();
+    m_ui->txtNim->setFocus();
+    m_ui->txtNoKursan->setText(m_traineeNumber);
 }
 
 void frmKursan::cmdEdit_Click()
@@ -444,18 +442,16 @@ void frmKursan::isicombo1()
 
 void frmKursan::Command1_Click()
 {
-    guarded(this, [this] {
-        const QString month = m_ui->Combo1->currentText();
-        data::RecordSet* units = readAfresh(m_units, "Adoke2", QStringLiteral("TUnit"));
-        // The placements are read on the same connection, afresh, one month at a time.
-        const QStringList placed = data::placedUnits(
-            units->database(), month, occupancy::startingYear(month, m_month, m_year));
+    const QString month = m_ui->Combo1->currentText();
+    data::RecordSet* units = readAfresh(m_units, "Adoke2", QStringLiteral("TUnit"));
+    // The placements are read on the same connection, afresh, one month at a time.
+    const QStringList placed = data::placedUnits(units->database(), month,
+                                                 occupancy::startingYear(month, m_month, m_year));
 
-        const QStringList names = units->texts(QStringLiteral("Unit"));
-        m_ui->List1->clear();
-        m_ui->List1->addItems(names);
-        m_ui->List2->clear();
-        if (!placed.isEmpty())
-            m_ui->List2->addItems(occupancy::startsPerUnit(names, placed));
-    });
+    const QStringList names = units->texts(QStringLiteral("Unit"));
+    m_ui->List1->clear();
+    m_ui->List1->addItems(names);
+    m_ui->List2->clear();
+    if (!placed.isEmpty())
+        m_ui->List2->addItems(occupancy::startsPerUnit(names, placed));
 }

@@ -4,6 +4,7 @@
 #include "data/placements.h"
 #include "forms/frmDaftarPenempatan.h"
 #include "platform/guard.h"
+#include "platform/handlers.h"
 #include "platform/keys.h"
 #include "rules/calendar.h"
 #include "rules/occupancy.h"
@@ -54,18 +55,18 @@ frmPapan::frmPapan(QWidget* owner) : Form(owner), m_ui(std::make_unique<Ui::frmP
     m_ui->grdPapan->horizontalHeader()->setMinimumSectionSize(44); // months of one width
     m_ui->txtTahun->setValue(data::today().year());
 
-    connect(m_ui->txtTahun, &QSpinBox::valueChanged, this, &frmPapan::txtTahun_Change);
+    handle(m_ui->txtTahun, &QSpinBox::valueChanged, this, &frmPapan::txtTahun_Change);
     // A double-click, not whatever the style takes for activating a cell.
-    connect(m_ui->grdPapan, &QTableWidget::doubleClicked, this, &frmPapan::grdPapan_Activate);
+    handle(m_ui->grdPapan, &QTableWidget::doubleClicked, this, &frmPapan::grdPapan_Activate);
     onKeyPress(m_ui->grdPapan, [this](int key) {
         if (key != KeyEnter)
             return false;
         grdPapan_Activate(m_ui->grdPapan->currentIndex());
         return true;
     });
-    connect(m_ui->cmdTakTerbaca, &QPushButton::clicked, this, &frmPapan::cmdTakTerbaca_Click);
-    connect(m_ui->cmdPerbarui, &QPushButton::clicked, this, &frmPapan::cmdPerbarui_Click);
-    connect(m_ui->cmdKeluar, &QPushButton::clicked, this, &frmPapan::cmdKeluar_Click);
+    handle(m_ui->cmdTakTerbaca, &QPushButton::clicked, this, &frmPapan::cmdTakTerbaca_Click);
+    handle(m_ui->cmdPerbarui, &QPushButton::clicked, this, &frmPapan::cmdPerbarui_Click);
+    handle(m_ui->cmdKeluar, &QPushButton::clicked, this, &frmPapan::cmdKeluar_Click);
     enterPressesButtons(this);
 
     load();

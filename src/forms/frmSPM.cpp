@@ -7,6 +7,7 @@
 #include "platform/binding.h"
 #include "platform/combolock.h"
 #include "platform/guard.h"
+#include "platform/handlers.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "rules/period.h"
@@ -35,14 +36,14 @@ frmSPM::frmSPM(QWidget* owner)
     bind();
     enterPressesButtons(this);
 
-    connect(m_ui->cmdTambah, &QPushButton::clicked, this, &frmSPM::cmdTambah_Click);
-    connect(m_ui->cmdEdit, &QPushButton::clicked, this, &frmSPM::cmdEdit_Click);
-    connect(m_ui->cmd, &QPushButton::clicked, this, &frmSPM::cmd_Click);
-    connect(m_ui->cmdHapus, &QPushButton::clicked, this, &frmSPM::cmdHapus_Click);
-    connect(m_ui->cmdkeluar, &QPushButton::clicked, this, &frmSPM::cmdkeluar_Click);
-    connect(m_ui->cboNoSurat, &QComboBox::activated, this, &frmSPM::cboNoSurat_Click);
-    connect(m_ui->cboUnit, &QComboBox::activated, this, &frmSPM::cboUnit_Click);
-    connect(m_ui->cboJawaban, &QComboBox::activated, this, &frmSPM::cboJawaban_Click);
+    handle(m_ui->cmdTambah, &QPushButton::clicked, this, &frmSPM::cmdTambah_Click);
+    handle(m_ui->cmdEdit, &QPushButton::clicked, this, &frmSPM::cmdEdit_Click);
+    handle(m_ui->cmd, &QPushButton::clicked, this, &frmSPM::cmd_Click);
+    handle(m_ui->cmdHapus, &QPushButton::clicked, this, &frmSPM::cmdHapus_Click);
+    handle(m_ui->cmdkeluar, &QPushButton::clicked, this, &frmSPM::cmdkeluar_Click);
+    handle(m_ui->cboNoSurat, &QComboBox::activated, this, &frmSPM::cboNoSurat_Click);
+    handle(m_ui->cboUnit, &QComboBox::activated, this, &frmSPM::cboUnit_Click);
+    handle(m_ui->cboJawaban, &QComboBox::activated, this, &frmSPM::cboJawaban_Click);
     onKeyPress(m_ui->Text8, [this](int key) { return Text8_KeyPress(key); });
     onKeyPress(m_ui->Text9, [this](int key) { return Text9_KeyPress(key); });
     connect(m_ui->Text8, &QLineEdit::textEdited, this, [this] { m_startChecked = false; });
@@ -188,42 +189,38 @@ void frmSPM::followLetter()
 
 void frmSPM::cmdTambah_Click()
 {
-    guarded(this, [this] {
-        // Read afresh: letters answered since the last entry drop out, new ones appear.
-        data::RecordSet* pending = readAfresh(m_pendingLetters, &frmSPM::pendingLetters);
-        pending->setFilter(Criterion::equals(QStringLiteral("Jawaban"), QStringLiteral("-")));
-        if (pending->recordCount() == 0) {
-            tell(QStringLiteral("Tidak ada No Surat yang belum dijawab."));
-            return;
-        }
-        if (m_units)
-            m_units->recordset()->clearFilter();
-        data::RecordSet* unitRows = readAfresh(m_units, &frmSPM::units);
-        readAfresh(m_trainees, &frmSPM::trainees);
-        readAfresh(m_letters, &frmSPM::letters);
-        m_ui->cboNoSurat->clear();
-        m_ui->cboNoSurat->addItems(pending->texts(QStringLiteral("Ns")));
-        m_ui->cboUnit->clear();
-        m_ui->cboUnit->addItems(unitRows->texts(QStringLiteral("Unit")));
-        data::RecordSet* placed = placements();
-        beginEntry(Mode::Adding);
-        m_ui->cboNoSurat->setFocus(); // the letter is the first thing to pick
-        // The one placement row of this entry; the picks fill it, "Simpan" stores it.
-        placed->addNew();
-    });
+    // Read afresh: letters answered since the last entry drop out, new ones appear.
+    data::RecordSet* pending = readAfresh(m_pendingLetters, &frmSPM::pendingLetters);
+    pending->setFilter(Criterion::equals(QStringLiteral("Jawaban"), QStringLiteral("-")));
+    if (pending->recordCount() == 0) {
+        tell(QStringLiteral("Tidak ada No Surat yang belum dijawab."));
+        return;
+    }
+    if (m_units)
+        m_units->recordset()->clearFilter();
+    data::RecordSet* unitRows = readAfresh(m_units, &frmSPM::units);
+    readAfresh(m_trainees, &frmSPM::trainees);
+    readAfresh(m_letters, &frmSPM::letters);
+    m_ui->cboNoSurat->clear();
+    m_ui->cboNoSurat->addItems(pending->texts(QStringLiteral("Ns")));
+    m_ui->cboUnit->clear();
+    m_ui->cboUnit->addItems(unitRows->texts(QStringLiteral("Unit")));
+    data::RecordSet* placed = placements();
+    beginEntry(Mode::Adding);
+    m_ui->cboNoSurat->setFocus(); // the letter is the first thing to pick
+    // The one placement row of this entry; the picks fill it, "Simpan" stores it.
+    placed->addNew();
 }
 
 void frmSPM::cmdEdit_Click()
 {
-    guarded(this, [this] {
-        if (!placements()->hasCurrent()) {
-            tell(QStringLiteral("Tidak ada data yang dipilih."));
-            return;
-        }
-        letters(); // the reply is recorded in the grid's letter
-        beginEntry(Mode::Editing);
-        showPlacement();
-    });
+    if (!placements()->hasCurrent()) {
+        tell(QStringLiteral("Tidak ada data yang dipilih."));
+        return;
+    }
+    letters(); // the reply is recorded in the grid's letter
+    beginEntry(Mode::Editing);
+    showPlacement();
 }
 
 // Shows the grid's placement; its stored period goes back into the date boxes, so an edit

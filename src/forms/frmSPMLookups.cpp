@@ -12,42 +12,40 @@ using data::Criterion;
 void frmSPM::cboNoSurat_Click()
 {
     const QString picked = m_ui->cboNoSurat->currentText();
-    guarded(this, [this, &picked] {
-        trainees()->moveFirst();
-        trainees()->setFilter(Criterion::equals(QStringLiteral("Ns"), picked));
-        if (!trainees()->hasCurrent()) {
-            forgetLetter();
-            tell(QStringLiteral("Data Kursan dengan No Surat ini tidak ada."));
-            return;
-        }
-        m_ui->txtNP->setText(trainees()->field(QStringLiteral("Np")).toString());
-        m_ui->txtNama->setText(trainees()->field(QStringLiteral("Nama_Kursan")).toString());
-        m_ui->txtInstansi->setText(trainees()->field(QStringLiteral("Instansi")).toString());
-        m_ui->txtJurusan->setText(trainees()->field(QStringLiteral("Jurusan")).toString());
+    trainees()->moveFirst();
+    trainees()->setFilter(Criterion::equals(QStringLiteral("Ns"), picked));
+    if (!trainees()->hasCurrent()) {
+        forgetLetter();
+        tell(QStringLiteral("Data Kursan dengan No Surat ini tidak ada."));
+        return;
+    }
+    m_ui->txtNP->setText(trainees()->field(QStringLiteral("Np")).toString());
+    m_ui->txtNama->setText(trainees()->field(QStringLiteral("Nama_Kursan")).toString());
+    m_ui->txtInstansi->setText(trainees()->field(QStringLiteral("Instansi")).toString());
+    m_ui->txtJurusan->setText(trainees()->field(QStringLiteral("Jurusan")).toString());
 
-        // The entry's one placement row: begun by "&Tambah" (or the edited row), so a second
-        // letter number fills the same row instead of storing a half one.
-        if (!placements()->hasCurrent())
-            placements()->addNew();
-        placements()->setField(QStringLiteral("Np"), m_ui->txtNP->text());
-        placements()->setField(QStringLiteral("Tanggal_Pelaksanaan"), m_ui->Text5->text());
-        placements()->setField(QStringLiteral("Kode_Unit"), m_ui->Text6->text());
+    // The entry's one placement row: begun by "&Tambah" (or the edited row), so a second
+    // letter number fills the same row instead of storing a half one.
+    if (!placements()->hasCurrent())
+        placements()->addNew();
+    placements()->setField(QStringLiteral("Np"), m_ui->txtNP->text());
+    placements()->setField(QStringLiteral("Tanggal_Pelaksanaan"), m_ui->Text5->text());
+    placements()->setField(QStringLiteral("Kode_Unit"), m_ui->Text6->text());
 
-        // A reply already given in this entry belongs to the letter now picked.
-        letters()->cancelUpdate();
-        letters()->moveFirst();
-        letters()->setFilter(Criterion::equals(QStringLiteral("Ns"), picked));
-        if (!letters()->hasCurrent()) {
-            forgetLetter();
-            tell(QStringLiteral("No Surat tidak ada dalam DataBase."));
-            return;
-        }
-        m_noSurat = picked;
-        if (!m_jawaban.isEmpty()) {
-            m_ui->Text3->clear();
-            m_ui->Text3->setText(m_jawaban);
-        }
-    });
+    // A reply already given in this entry belongs to the letter now picked.
+    letters()->cancelUpdate();
+    letters()->moveFirst();
+    letters()->setFilter(Criterion::equals(QStringLiteral("Ns"), picked));
+    if (!letters()->hasCurrent()) {
+        forgetLetter();
+        tell(QStringLiteral("No Surat tidak ada dalam DataBase."));
+        return;
+    }
+    m_noSurat = picked;
+    if (!m_jawaban.isEmpty()) {
+        m_ui->Text3->clear();
+        m_ui->Text3->setText(m_jawaban);
+    }
 }
 
 void frmSPM::forgetLetter()
@@ -61,16 +59,14 @@ void frmSPM::forgetLetter()
 void frmSPM::cboUnit_Click()
 {
     const QString picked = m_ui->cboUnit->currentText();
-    guarded(this, [this, &picked] {
-        units()->setFilter(Criterion::equals(QStringLiteral("Unit"), picked));
-        if (!units()->hasCurrent()) {
-            showHint(m_ui->cboUnit, PilihUnit);
-            tell(QStringLiteral("Unit tidak ada dalam DataBase."));
-            return;
-        }
-        m_ui->Text6->setText(units()->field(QStringLiteral("Kode_Unit")).toString());
-        m_unitName = picked;
-    });
+    units()->setFilter(Criterion::equals(QStringLiteral("Unit"), picked));
+    if (!units()->hasCurrent()) {
+        showHint(m_ui->cboUnit, PilihUnit);
+        tell(QStringLiteral("Unit tidak ada dalam DataBase."));
+        return;
+    }
+    m_ui->Text6->setText(units()->field(QStringLiteral("Kode_Unit")).toString());
+    m_unitName = picked;
 }
 
 // The reply goes into the letter of this entry, never into whatever letter happens to be
@@ -90,12 +86,10 @@ void frmSPM::cboJawaban_Click()
         showHint(m_ui->cboJawaban, PilihJawaban);
         return;
     }
-    guarded(this, [this, &picked] {
-        m_ui->Text3->clear();
-        m_ui->Text3->setText(picked);
-        letters()->setField(QStringLiteral("Jawaban"), m_ui->Text3->text());
-        m_jawaban = picked;
-        // "Tidak" keeps whatever unit was picked; with none, the placement names no unit
-        // rather than one the user never chose.
-    });
+    m_ui->Text3->clear();
+    m_ui->Text3->setText(picked);
+    letters()->setField(QStringLiteral("Jawaban"), m_ui->Text3->text());
+    m_jawaban = picked;
+    // "Tidak" keeps whatever unit was picked; with none, the placement names no unit
+    // rather than one the user never chose.
 }

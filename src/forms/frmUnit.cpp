@@ -7,6 +7,7 @@
 #include "forms/frmCari.h"
 #include "platform/binding.h"
 #include "platform/guard.h"
+#include "platform/handlers.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "ui_frmUnit.h"
@@ -34,11 +35,11 @@ frmUnit::frmUnit(QWidget* owner) : Form(owner, CloseBoxOnly), m_ui(std::make_uni
     });
     enterPressesButtons(this);
 
-    connect(m_ui->cmdTambah, &QPushButton::clicked, this, &frmUnit::cmdTambah_Click);
-    connect(m_ui->cmd1, &QPushButton::clicked, this, &frmUnit::cmd1_Click);
-    connect(m_ui->cmd2, &QPushButton::clicked, this, &frmUnit::cmd2_Click);
-    connect(m_ui->cmdHapus, &QPushButton::clicked, this, &frmUnit::cmdHapus_Click);
-    connect(m_ui->cmdKeluar, &QPushButton::clicked, this, &frmUnit::cmdKeluar_Click);
+    handle(m_ui->cmdTambah, &QPushButton::clicked, this, &frmUnit::cmdTambah_Click);
+    handle(m_ui->cmd1, &QPushButton::clicked, this, &frmUnit::cmd1_Click);
+    handle(m_ui->cmd2, &QPushButton::clicked, this, &frmUnit::cmd2_Click);
+    handle(m_ui->cmdHapus, &QPushButton::clicked, this, &frmUnit::cmdHapus_Click);
+    handle(m_ui->cmdKeluar, &QPushButton::clicked, this, &frmUnit::cmdKeluar_Click);
     onKeyPress(m_ui->txtKodeUnit, [this](int key) { return txtKodeUnit_KeyPress(key); });
     onKeyPress(m_ui->txtNamaUnit, [this](int key) { return txtNamaUnit_KeyPress(key); });
 

@@ -1,5 +1,7 @@
 #include "platform/keys.h"
 
+#include "platform/guard.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -34,7 +36,11 @@ protected:
             code = KeyEnter;
         else if (!ke->text().isEmpty())
             code = ke->text().at(0).unicode();
-        return m_handler(code);
+        // A key handler is a user action like a click: a data error is shown and the key
+        // used up, the window staying as it was.
+        bool consumed = true;
+        guarded(static_cast<QWidget*>(watched)->window(), [&] { consumed = m_handler(code); });
+        return consumed;
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "platform/windows.h"
 
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 
 #include <QApplication>
@@ -119,7 +120,10 @@ bool Form::askToSave(const std::function<bool()>& save)
 
 void Form::closeEvent(QCloseEvent* event)
 {
-    if (!g_closingAsked && !mayClose()) {
+    bool mayGo = true;
+    if (!g_closingAsked && !guarded(this, [&] { mayGo = mayClose(); }))
+        mayGo = false; // a save that failed keeps the window and its entry
+    if (!mayGo) {
         event->ignore();
         return;
     }

@@ -1,6 +1,7 @@
 #include "preview/frmCetak.h"
 
 #include "platform/combolock.h"
+#include "platform/handlers.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "preview/saveexcel.h"
@@ -14,9 +15,9 @@ frmCetak::frmCetak(QWidget* owner)
     m_ui->setupUi(this);
     setFixedSize(size());
     platform::enterPressesButtons(this);
-    connect(m_ui->Command1, &QPushButton::clicked, this, &frmCetak::Command1_Click);
-    connect(m_ui->Command2, &QPushButton::clicked, this, &frmCetak::Command2_Click);
-    connect(m_ui->Command3, &QPushButton::clicked, this, &frmCetak::Command3_Click);
+    platform::handle(m_ui->Command1, &QPushButton::clicked, this, &frmCetak::Command1_Click);
+    platform::handle(m_ui->Command2, &QPushButton::clicked, this, &frmCetak::Command2_Click);
+    platform::handle(m_ui->Command3, &QPushButton::clicked, this, &frmCetak::Command3_Click);
     Form_Load();
     m_ui->Combo1->setFocus();
     centre();

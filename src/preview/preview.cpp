@@ -2,6 +2,7 @@
 
 #include "data/clock.h"
 #include "platform/filechooser.h"
+#include "platform/handlers.h"
 #include "platform/msgbox.h"
 #include "reports/engine/pdffile.h"
 
@@ -46,7 +47,7 @@ ReportPreview::ReportPreview(Document doc, QWidget* owner)
         toolbar->addSeparator();
         toolbar->addAction(m_savePdf);
     }
-    connect(m_savePdf, &QAction::triggered, this, &ReportPreview::savePdf);
+    platform::handle(m_savePdf, &QAction::triggered, this, &ReportPreview::savePdf);
     connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paintPages);
 }
 

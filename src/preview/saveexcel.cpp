@@ -2,6 +2,7 @@
 
 #include "platform/filechooser.h"
 #include "platform/guard.h"
+#include "platform/handlers.h"
 #include "platform/msgbox.h"
 #include "preview/preview.h"
 #include "reports/export.h"
@@ -42,7 +43,7 @@ void addExcelExport(ReportPreview* preview)
     if (auto* toolbar = preview->findChild<QToolBar*>())
         toolbar->addAction(action);
     // The rows the preview shows, as its bar narrowed them.
-    QObject::connect(action, &QAction::triggered, preview,
+    platform::handle(action, &QAction::triggered, preview,
                      [preview, list] { saveExcel(list, preview, preview->document().rows.get()); });
 }
 

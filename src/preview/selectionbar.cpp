@@ -1,6 +1,7 @@
 #include "preview/selectionbar.h"
 
 #include "platform/guard.h"
+#include "platform/handlers.h"
 #include "ui_selectionbar.h"
 
 #include <algorithm>
@@ -41,9 +42,9 @@ SelectionBar::SelectionBar(const QString& command, QWidget* parent)
     for (const Choice& c : choices)
         if (Selection::appliesTo(c.kind, command))
             m_ui->cboPilihan->addItem(QString::fromUtf8(c.item), int(c.kind));
-    connect(m_ui->cboPilihan, &QComboBox::activated, this, &SelectionBar::kindPicked);
-    connect(m_ui->txtPilihan, &QLineEdit::returnPressed, this, &SelectionBar::confirm);
-    connect(m_ui->cmdTampilkan, &QPushButton::clicked, this, &SelectionBar::confirm);
+    platform::handle(m_ui->cboPilihan, &QComboBox::activated, this, &SelectionBar::kindPicked);
+    platform::handle(m_ui->txtPilihan, &QLineEdit::returnPressed, this, &SelectionBar::confirm);
+    platform::handle(m_ui->cmdTampilkan, &QPushButton::clicked, this, &SelectionBar::confirm);
     setSelection(Selection());
 }
 

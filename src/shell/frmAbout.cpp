@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 
+#include "platform/handlers.h"
 #include "platform/keys.h"
 #include "shell/picture.h"
 #include "ui_frmAbout.h"
@@ -15,7 +16,7 @@ frmAbout::frmAbout(QWidget* owner)
     m_ui->Image1->setPixmap(shell::picture(73, 193));
     m_ui->Command1->setFocus();
     platform::enterPressesButtons(this);
-    connect(m_ui->Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+    platform::handle(m_ui->Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
     centre();
 }
 

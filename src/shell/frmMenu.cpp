@@ -5,6 +5,7 @@
 #include "forms/frmSPM.h"
 #include "forms/frmUnit.h"
 #include "platform/guard.h"
+#include "platform/handlers.h"
 #include "platform/windows.h"
 #include "preview/frmCetak.h"
 #include "preview/show.h"
@@ -35,22 +36,21 @@ frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), m_ui(std::make_unique<Ui:
         l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     }
 
-    connect(m_ui->mnuDataKursan, &QAction::triggered, this, &frmMenu::mnuDataKursan_Click);
-    connect(m_ui->mnuDataUnit, &QAction::triggered, this, &frmMenu::mnuDataUnit_Click);
-    connect(m_ui->mnuDataSPM, &QAction::triggered, this, &frmMenu::mnuDataSPM_Click);
-    connect(m_ui->mnuPapan, &QAction::triggered, this, &frmMenu::mnuPapan_Click);
-    connect(m_ui->mnuEksporSPM, &QAction::triggered, this, &frmMenu::mnuEksporSPM_Click);
-    connect(m_ui->mnuCadangkan, &QAction::triggered, this, &frmMenu::mnuCadangkan_Click);
-    connect(m_ui->mnuPulihkan, &QAction::triggered, this, &frmMenu::mnuPulihkan_Click);
-    connect(m_ui->mnuSPM, &QAction::triggered, this, &frmMenu::mnuSPM_Click);
-    connect(m_ui->mnuCetakSPKP, &QAction::triggered, this, &frmMenu::mnuCetakSPKP_Click);
-    connect(m_ui->mnuSPP, &QAction::triggered, this, &frmMenu::mnuSPP_Click);
-    connect(m_ui->mnuCetakSK, &QAction::triggered, this, &frmMenu::mnuCetakSK_Click);
-    connect(m_ui->mnuCetakSertifikat, &QAction::triggered, this,
-            &frmMenu::mnuCetakSertifikat_Click);
-    connect(m_ui->mnuLaporan, &QAction::triggered, this, &frmMenu::mnuLaporan_Click);
-    connect(m_ui->mnuAbout, &QAction::triggered, this, &frmMenu::mnuAbout_Click);
-    connect(m_ui->mnuKeluar, &QAction::triggered, this, &frmMenu::mnuKeluar_Click);
+    handle(m_ui->mnuDataKursan, &QAction::triggered, this, &frmMenu::mnuDataKursan_Click);
+    handle(m_ui->mnuDataUnit, &QAction::triggered, this, &frmMenu::mnuDataUnit_Click);
+    handle(m_ui->mnuDataSPM, &QAction::triggered, this, &frmMenu::mnuDataSPM_Click);
+    handle(m_ui->mnuPapan, &QAction::triggered, this, &frmMenu::mnuPapan_Click);
+    handle(m_ui->mnuEksporSPM, &QAction::triggered, this, &frmMenu::mnuEksporSPM_Click);
+    handle(m_ui->mnuCadangkan, &QAction::triggered, this, &frmMenu::mnuCadangkan_Click);
+    handle(m_ui->mnuPulihkan, &QAction::triggered, this, &frmMenu::mnuPulihkan_Click);
+    handle(m_ui->mnuSPM, &QAction::triggered, this, &frmMenu::mnuSPM_Click);
+    handle(m_ui->mnuCetakSPKP, &QAction::triggered, this, &frmMenu::mnuCetakSPKP_Click);
+    handle(m_ui->mnuSPP, &QAction::triggered, this, &frmMenu::mnuSPP_Click);
+    handle(m_ui->mnuCetakSK, &QAction::triggered, this, &frmMenu::mnuCetakSK_Click);
+    handle(m_ui->mnuCetakSertifikat, &QAction::triggered, this, &frmMenu::mnuCetakSertifikat_Click);
+    handle(m_ui->mnuLaporan, &QAction::triggered, this, &frmMenu::mnuLaporan_Click);
+    handle(m_ui->mnuAbout, &QAction::triggered, this, &frmMenu::mnuAbout_Click);
+    handle(m_ui->mnuKeluar, &QAction::triggered, this, &frmMenu::mnuKeluar_Click);
 }
 
 frmMenu::~frmMenu() = default;

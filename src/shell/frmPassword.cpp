@@ -1,5 +1,6 @@
 #include "shell/frmPassword.h"
 
+#include "platform/handlers.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "shell/credential.h"
@@ -38,8 +39,8 @@ frmPassword::frmPassword(QWidget* owner)
     m_ui->Text2->setAttribute(Qt::WA_InputMethodEnabled, false);
     enterPressesButtons(this);
 
-    connect(m_ui->Command1, &QPushButton::clicked, this, &frmPassword::Command1_Click);
-    connect(m_ui->Command2, &QPushButton::clicked, this, &frmPassword::Command2_Click);
+    handle(m_ui->Command1, &QPushButton::clicked, this, &frmPassword::Command1_Click);
+    handle(m_ui->Command2, &QPushButton::clicked, this, &frmPassword::Command2_Click);
     onKeyPress(m_ui->Text1, [this](int key) {
         if (key == KeyEnter)
             m_ui->Text2->setFocus();
