@@ -20,6 +20,12 @@ class QLineEdit;
 // The trainee form: lists, adds, edits, deletes and finds trainees, numbers each new trainee
 // and its application letter, walks the entry boxes with Enter, and on its left counts the
 // placements per unit for a chosen month.
+//
+// The entry boxes are bound to TKursan (Adodc1): txtNoKursan Np, txtNim Nim, txtNama
+// Nama_Kursan, txtTempatLahir Tempat_Lahir, txtTglLahir Tanggal_Lahir, txtAlamat Alamat,
+// txtNoTelepon Telepon, txtNamaInstansi Instansi, txtJurusan Jurusan, txtTujuan Tujuan,
+// txtNoSurat Ns. The new letter's row (TSurat, Adodc2) is written on its record set; its
+// hidden boxes txtNo, txtJawaban and txtJumlah only show Ns, Jawaban and Jumlah_Kursan.
 class frmKursan : public platform::Form {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include "data/clock.h"
 #include "data/lookups.h"
+#include "data/placements.h"
 #include "forms/conflict.h"
 #include "forms/frmCari.h"
 #include "platform/binding.h"
@@ -10,6 +11,7 @@
 #include "platform/handlers.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
+#include "rules/occupancy.h"
 #include "rules/period.h"
 #include "ui_frmSPM.h"
 
@@ -372,13 +374,13 @@ bool frmSPM::replyAsShown()
 }
 
 // The unit shown is the one stored, and a granted letter names one.
-bool frmSPM::unitAsShown() const
+bool frmSPM::unitAsShown()
 {
     const QString shown = m_ui->cboUnit->currentText();
     if (shown != m_unitName && !(m_unitName.isEmpty() && shown == PilihUnit))
         return false;
     return m_ui->cboJawaban->currentText() != QLatin1String("Dapat") ||
-           !m_ui->Text6->text().isEmpty();
+           !placements()->field(QStringLiteral("Kode_Unit")).toString().isEmpty();
 }
 
 // A period is stored as dd/mm/yyyy s/d dd/mm/yyyy, or not at all: a start typed since its
@@ -401,6 +403,27 @@ bool frmSPM::periodReady()
     }
     m_ui->Text9->setText(normal);
     return true;
+}
+
+// The office decides: a unit already at the quota in a month of the period is named, and
+// only "Tidak" keeps the entry open. The placement being edited is not counted against itself.
+bool frmSPM::quotaAllows()
+{
+    data::RecordSet* letter = letters();
+    if (!letter->hasCurrent() ||
+        letter->field(QStringLiteral("Jawaban")).toString() != QLatin1String("Dapat"))
+        return true;
+    const QString code = placements()->field(QStringLiteral("Kode_Unit")).toString();
+    const QString period = m_ui->Text8->text() + QStringLiteral("s/d") + m_ui->Text9->text();
+    const std::optional<occupancy::MonthCount> full = occupancy::firstFullMonth(
+        period, data::grantedPeriods(placements()->database(), code, placements()->rowid()));
+    if (!full)
+        return true;
+    const QString unit = m_unitName.isEmpty() ? code : m_unitName;
+    return msgBox(QStringLiteral("Unit %1 sudah %2 orang pada %3. Tetap simpan?")
+                      .arg(unit, QString::number(full->count), occupancy::monthText(full->key)),
+                  QStringLiteral("Kuota Unit"), Icon::Question, Buttons::YesNo,
+                  this) == Answer::Yes;
 }
 
 void frmSPM::cari() { openSearch(this, m_grid.recordset(), forms::placementSearch()); }

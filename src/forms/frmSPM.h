@@ -14,7 +14,14 @@ class frmSPM;
 }
 
 // The letter form: the reply to a trainee's letter, the trainee's placement (unit and
-// period) and a grid of every placement.
+// period) and a grid of every placement. frmSPM.cpp holds the form, its modes, saving and the
+// quota question; frmSPMLookups.cpp the three pick lists; frmSPMPeriod.cpp the period dates.
+//
+// What the clerk sees above the grid is filled from the grid's row (QSPM) and from the picks;
+// the picks and the dates are stored on the record sets directly. The hidden boxes only show a
+// column of their control's current row: Text1 QNS.Ns; Text2 TUnit.Kode_Unit; txtNP
+// TKursan.Np; Text4, Text5, Text6 TKegiatan.Np, Tanggal_Pelaksanaan, Kode_Unit; txtNSSurat,
+// Text3, Text7 TSurat.Ns, Jawaban, Jumlah_Kursan.
 class frmSPM : public platform::Form {
     Q_OBJECT
 public:
@@ -83,7 +90,7 @@ private:
     bool acceptStartDate(bool fillEnd);
     // What "Simpan" checks before it stores anything; each refusal says why.
     bool replyAsShown();
-    bool unitAsShown() const;
+    bool unitAsShown();
     bool periodReady();
     // Asks before a granted placement overfills its unit; false when the user keeps the entry.
     bool quotaAllows();

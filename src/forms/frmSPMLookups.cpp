@@ -19,7 +19,6 @@ void frmSPM::cboNoSurat_Click()
         tell(QStringLiteral("Data Kursan dengan No Surat ini tidak ada."));
         return;
     }
-    m_ui->txtNP->setText(trainees()->field(QStringLiteral("Np")).toString());
     m_ui->txtNama->setText(trainees()->field(QStringLiteral("Nama_Kursan")).toString());
     m_ui->txtInstansi->setText(trainees()->field(QStringLiteral("Instansi")).toString());
     m_ui->txtJurusan->setText(trainees()->field(QStringLiteral("Jurusan")).toString());
@@ -28,9 +27,12 @@ void frmSPM::cboNoSurat_Click()
     // letter number fills the same row instead of storing a half one.
     if (!placements()->hasCurrent())
         placements()->addNew();
-    placements()->setField(QStringLiteral("Np"), m_ui->txtNP->text());
-    placements()->setField(QStringLiteral("Tanggal_Pelaksanaan"), m_ui->Text5->text());
-    placements()->setField(QStringLiteral("Kode_Unit"), m_ui->Text6->text());
+    placements()->setField(QStringLiteral("Np"),
+                           trainees()->field(QStringLiteral("Np")).toString());
+    // A period and a unit not given yet are stored as empty texts, not as nothing at all.
+    for (const QString& column :
+         {QStringLiteral("Tanggal_Pelaksanaan"), QStringLiteral("Kode_Unit")})
+        placements()->setField(column, placements()->field(column).toString());
 
     // A reply already given in this entry belongs to the letter now picked.
     letters()->cancelUpdate();
@@ -42,10 +44,8 @@ void frmSPM::cboNoSurat_Click()
         return;
     }
     m_noSurat = picked;
-    if (!m_jawaban.isEmpty()) {
-        m_ui->Text3->clear();
-        m_ui->Text3->setText(m_jawaban);
-    }
+    if (!m_jawaban.isEmpty())
+        letters()->setField(QStringLiteral("Jawaban"), m_jawaban);
 }
 
 void frmSPM::forgetLetter()
@@ -65,7 +65,9 @@ void frmSPM::cboUnit_Click()
         tell(QStringLiteral("Unit tidak ada dalam DataBase."));
         return;
     }
-    m_ui->Text6->setText(units()->field(QStringLiteral("Kode_Unit")).toString());
+    if (placements()->hasCurrent())
+        placements()->setField(QStringLiteral("Kode_Unit"),
+                               units()->field(QStringLiteral("Kode_Unit")).toString());
     m_unitName = picked;
 }
 
@@ -86,9 +88,7 @@ void frmSPM::cboJawaban_Click()
         showHint(m_ui->cboJawaban, PilihJawaban);
         return;
     }
-    m_ui->Text3->clear();
-    m_ui->Text3->setText(picked);
-    letters()->setField(QStringLiteral("Jawaban"), m_ui->Text3->text());
+    letters()->setField(QStringLiteral("Jawaban"), picked);
     m_jawaban = picked;
     // "Tidak" keeps whatever unit was picked; with none, the placement names no unit
     // rather than one the user never chose.

@@ -14,6 +14,7 @@ class DataControl;
 
 // The list of the organisation's units: browse in the grid, add, edit, delete, search.
 // cmd2 searches while browsing and saves while adding or editing ("Cari" / "Simpan").
+// txtKodeUnit and txtNamaUnit are bound to TUnit's Kode_Unit and Unit (Adodc1).
 class frmUnit : public platform::Form {
     Q_OBJECT
 public:
