@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/error.h"
 #include "data/nativesqlite.h"
+#include "data/servercopy.h"
 #include "data/wholefile.h"
 
 #include <QDir>
@@ -101,11 +102,21 @@ QString copyDatabase(const QString& from, const QString& to, Into into)
     return set == SQLITE_OK ? QString() : reason(set, target.get());
 }
 
-// "master-sebelum-pulih-2005-03-15.mdb" beside the database; a later restore on the same day
-// gets "-2", "-3", … so no kept copy is ever overwritten.
+// The folder of the program's own files: the database's, or for a server ~/kursan.
+QDir homeFolder()
+{
+    const Location& at = Database::location();
+    return QFileInfo(at.isServer() ? Location::defaultPath() : at.path).absoluteDir();
+}
+
+// "master-sebelum-pulih-2005-03-15.mdb" beside the database (for a server, the database's
+// name in ~/kursan); a later restore on the same day gets "-2", "-3", … so no kept copy is
+// ever overwritten.
 QString keptCopyPath(const QDate& today)
 {
-    const QFileInfo db(Database::path());
+    const Location& at = Database::location();
+    const QFileInfo db(at.isServer() ? homeFolder().filePath(at.database + QStringLiteral(".mdb"))
+                                     : at.path);
     const QString stem = db.completeBaseName() + QStringLiteral("-sebelum-pulih-") +
                          today.toString(QStringLiteral("yyyy-MM-dd"));
     QString path = db.dir().filePath(stem + QStringLiteral(".mdb"));
@@ -123,6 +134,10 @@ QString backupName(const QDate& day)
 
 void backupTo(const QString& target)
 {
+    if (Database::location().isServer()) {
+        writeWhole(target, QStringLiteral("Cadangan"), copyServerToFile);
+        return;
+    }
     const QString source = Database::path();
     if (!QFileInfo::exists(source))
         throw Error(QStringLiteral("DataBase %1 tidak ditemukan.").arg(native(source)));
@@ -130,10 +145,7 @@ void backupTo(const QString& target)
                [&](const QString& part) { return copyDatabase(source, part, Into::Copy); });
 }
 
-QString dailyFolder()
-{
-    return QFileInfo(Database::path()).absoluteDir().filePath(QStringLiteral("cadangan"));
-}
+QString dailyFolder() { return homeFolder().filePath(QStringLiteral("cadangan")); }
 
 QString keepDailyCopy(const QDate& today, int keep)
 {
@@ -161,7 +173,7 @@ QString keepDailyCopy(const QDate& today, int keep)
 
 void removeLeftoverCopies()
 {
-    removeLeftovers(QFileInfo(Database::path()).absolutePath());
+    removeLeftovers(homeFolder().path());
     removeLeftovers(dailyFolder());
 }
 
@@ -200,10 +212,16 @@ QString restoreFrom(const QString& file, const QDate& today)
     inspectBackup(file);
     const QString kept = keptCopyPath(today);
     backupTo(kept);
+    if (Database::location().isServer()) {
+        copyFileToServer(file);
+        return kept;
+    }
     const QString why = copyDatabase(file, Database::path(), Into::Database);
     if (!why.isEmpty())
         throw Error(
             QStringLiteral("Isi berkas %1 tidak dapat disalin: %2.").arg(native(file), why));
+    // A copy of an older program's file is brought up to this program's schema.
+    Database::engine().prepare();
     return kept;
 }
 

@@ -1,292 +1,30 @@
 #include "data/database.h"
 
-#include "data/error.h"
-#include "data/wholefile.h"
+#include "data/schema.h"
+#include "data/serverengine.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QRegularExpression>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QTemporaryFile>
-#include <QUrl>
-#include <algorithm>
+#include <memory>
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
 #endif
 
-// The schema lives in the static library's resources, which must be registered by hand.
-static void registerResources() { Q_INIT_RESOURCE(kursan); }
-
 namespace data {
 
 namespace {
-QString& currentPath()
+std::unique_ptr<Engine>& current()
 {
-    static QString p = Database::defaultPath();
-    return p;
+    static std::unique_ptr<Engine> engine = std::make_unique<FileEngine>(Location::defaultPath());
+    return engine;
 }
 
-// Splits the schema script into statements; none of them holds a ';' inside a literal.
-QStringList statements(const QString& script)
+std::unique_ptr<Engine> engineFor(const Location& location)
 {
-    QStringList out;
-    QString clean;
-    for (const QString& line : script.split('\n')) {
-        QString t = line.trimmed();
-        if (!t.startsWith(QLatin1String("--")))
-            clean += line + '\n';
-    }
-    for (const QString& s : clean.split(';')) {
-        if (!s.trimmed().isEmpty())
-            out << s.trimmed();
-    }
-    return out;
-}
-
-QString schemaScript()
-{
-    registerResources();
-    QFile f(QStringLiteral(":/schema.sql"));
-    if (!f.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Skema DataBase tidak ditemukan dalam program."));
-    return QString::fromUtf8(f.readAll());
-}
-
-// A file as an SQLite URI. Mode "rw" opens an existing file only, so a check never leaves an
-// empty file behind (for instance through a link whose drive is not mounted).
-QString uriOf(const QString& path)
-{
-    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-           QStringLiteral("?mode=rw");
-}
-
-// Runs `work` on a connection of its own and lets the connection go afterwards.
-template <typename Work>
-void withConnection(const QString& databaseName, const QString& options, Work&& work)
-{
-    const QString name = Database::uniqueName(QStringLiteral("check"));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(databaseName);
-        db.setConnectOptions(options);
-        work(db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
-
-// Runs the whole schema in one transaction; returns why it failed, empty when it did not.
-QString runSchema(QSqlDatabase& db)
-{
-    if (!db.open() || !db.transaction())
-        return db.lastError().text();
-    QString why;
-    {
-        QSqlQuery q(db);
-        for (const QString& sql : statements(schemaScript())) {
-            if (!q.exec(sql)) {
-                why = q.lastError().text();
-                break;
-            }
-        }
-    }
-    if (why.isEmpty() && db.commit())
-        return {};
-    if (why.isEmpty())
-        why = db.lastError().text();
-    db.rollback();
-    return why;
-}
-
-// The columns of a table or view in order; `error` is set when they cannot be read.
-QStringList columnsOf(const QSqlDatabase& db, const QString& source, QSqlError& error)
-{
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"));
-    q.addBindValue(source);
-    QStringList names;
-    if (q.exec())
-        while (q.next())
-            names << q.value(0).toString();
-    error = q.lastError();
-    return names;
-}
-
-// What the schema script makes: the columns of every table and view, and the definition of
-// every object (tables, views and the indexes SQLite makes for keys), by name.
-struct Made {
-    QHash<QString, QStringList> columns;
-    QHash<QString, std::pair<QString, QString>> objects; // name -> type, definition
-};
-
-// The objects of a file, leaving out SQLite's own (statistics, sequences); the definitions
-// with their spacing made even, so only what they define is compared.
-QHash<QString, std::pair<QString, QString>> objectsOf(const QSqlDatabase& db, QSqlError& error)
-{
-    static const QRegularExpression space(QStringLiteral("\\s+"));
-    QSqlQuery q(db);
-    QHash<QString, std::pair<QString, QString>> objects;
-    if (q.exec(QStringLiteral("SELECT type, name, sql FROM sqlite_master "
-                              "WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'")))
-        while (q.next())
-            objects.insert(q.value(1).toString(),
-                           {q.value(0).toString(),
-                            q.value(2).toString().replace(space, QStringLiteral(" ")).trimmed()});
-    error = q.lastError();
-    return objects;
-}
-
-const Made& made()
-{
-    static const Made schema = [] {
-        Made out;
-        QString why;
-        withConnection(QStringLiteral(":memory:"), {}, [&](QSqlDatabase& db) {
-            why = runSchema(db);
-            QSqlError error;
-            for (const QString& source : Database::tables() + Database::views())
-                if (why.isEmpty())
-                    out.columns.insert(source, columnsOf(db, source, error));
-            if (why.isEmpty())
-                out.objects = objectsOf(db, error);
-            if (why.isEmpty() && error.isValid())
-                why = error.text();
-        });
-        if (!why.isEmpty())
-            throw Error(QStringLiteral("Skema DataBase dalam program rusak: %1").arg(why));
-        return out;
-    }();
-    return schema;
-}
-
-QString kindName(const QString& type)
-{
-    if (type == QLatin1String("table"))
-        return QStringLiteral("tabel");
-    if (type == QLatin1String("view"))
-        return QStringLiteral("query");
-    if (type == QLatin1String("index"))
-        return QStringLiteral("indeks");
-    return type; // "trigger"
-}
-
-// The first object that the program did not make, or made otherwise; empty when none.
-QString foreignObject(const QHash<QString, std::pair<QString, QString>>& found,
-                      const QHash<QString, std::pair<QString, QString>>& wanted)
-{
-    QStringList names = found.keys();
-    names.sort();
-    for (const QString& name : names) {
-        const auto& [type, definition] = found.value(name);
-        if (!wanted.contains(name))
-            return QStringLiteral("%1 %2 bukan buatan Kursan").arg(kindName(type), name);
-        if (wanted.value(name) != found.value(name))
-            return QStringLiteral("%1 %2 tidak sama dengan buatan Kursan")
-                .arg(kindName(type), name);
-    }
-    return {};
-}
-
-// The first way in which the columns found differ from those wanted; empty when they agree.
-QString firstDifference(const QString& source, const QStringList& found, const QStringList& wanted)
-{
-    for (qsizetype i = 0; i < std::max(found.size(), wanted.size()); ++i) {
-        if (i < found.size() && i < wanted.size() && found[i] == wanted[i])
-            continue;
-        if (i < wanted.size() && !found.contains(wanted[i]))
-            return QStringLiteral("%1 tidak punya kolom %2").arg(source, wanted[i]);
-        if (i < found.size() && !wanted.contains(found[i]))
-            return QStringLiteral("%1 punya kolom %2 yang tidak dikenal").arg(source, found[i]);
-        return QStringLiteral("kolom ke-%1 %2 adalah %3, seharusnya %4")
-            .arg(i + 1)
-            .arg(source, found[i], wanted[i]);
-    }
-    return {};
-}
-
-// Why the file behind `db` is not a sound Kursan database with the `wanted` columns; empty
-// when it is. `error` receives the SQLite error that stopped the reading, if any.
-QString problemOf(QSqlDatabase& db, const Made& wanted, bool full, QSqlError& error)
-{
-    if (!db.open()) {
-        error = db.lastError();
-        return error.text();
-    }
-    QSqlQuery q(db);
-    // The first read takes a lock, and with it rolls back a save that a crash cut short.
-    QHash<QString, QString> kinds;
-    if (q.exec(QStringLiteral("SELECT name, type FROM sqlite_master")))
-        while (q.next())
-            kinds.insert(q.value(0).toString(), q.value(1).toString());
-    if (q.lastError().isValid()) {
-        error = q.lastError();
-        return error.text();
-    }
-
-    QStringList damage;
-    if (q.exec(full ? QStringLiteral("PRAGMA integrity_check")
-                    : QStringLiteral("PRAGMA quick_check")))
-        while (q.next() && damage.size() < 3)
-            damage << q.value(0).toString();
-    if (q.lastError().isValid()) {
-        error = q.lastError();
-        return QStringLiteral("berkas rusak: %1").arg(error.text());
-    }
-    if (damage != QStringList{QStringLiteral("ok")})
-        return QStringLiteral("berkas rusak: %1").arg(damage.join(QLatin1String("; ")));
-
-    QStringList missing;
-    for (const QString& source : Database::tables() + Database::views())
-        if (!kinds.contains(source))
-            missing << source;
-    if (!missing.isEmpty())
-        return QStringLiteral("tidak ada %1").arg(missing.join(QLatin1String(", ")));
-    for (const QString& table : Database::tables())
-        if (kinds.value(table) != QLatin1String("table"))
-            return QStringLiteral("%1 bukan tabel").arg(table);
-    for (const QString& view : Database::views())
-        if (kinds.value(view) != QLatin1String("view"))
-            return QStringLiteral("%1 bukan query").arg(view);
-
-    for (const QString& source : Database::tables() + Database::views()) {
-        const QStringList found = columnsOf(db, source, error);
-        if (error.isValid())
-            return QStringLiteral("%1 tidak dapat dibaca: %2").arg(source, error.text());
-        const QString difference = firstDifference(source, found, wanted.columns.value(source));
-        if (!difference.isEmpty())
-            return difference;
-    }
-    const auto objects = objectsOf(db, error);
-    if (error.isValid())
-        return error.text();
-    return foreignObject(objects, wanted.objects);
-}
-
-// Write-ahead logging: a report reads a consistent snapshot while forms save, and every
-// copy of the program on the file keeps it so (a restored file could bring another mode).
-void useOneJournalMode(const QString& path)
-{
-    QString why;
-    bool busy = false;
-    withConnection(uriOf(path), QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=500"),
-                   [&](QSqlDatabase& db) {
-                       QSqlQuery q(db);
-                       if (db.open() && q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) &&
-                           q.next() && q.value(0).toString() == QLatin1String("wal"))
-                           return;
-                       busy = Database::isBusy(q.lastError());
-                       why = q.lastError().isValid() ? q.lastError().text() : db.lastError().text();
-                   });
-    const QString shown = QDir::toNativeSeparators(path);
-    if (busy)
-        throw InUseError(
-            QStringLiteral("DataBase %1 sedang dipakai oleh program lain.").arg(shown));
-    if (!why.isEmpty())
-        throw Error(QStringLiteral("DataBase %1 tidak dapat dipakai: %2").arg(shown, why));
+    if (location.isServer())
+        return std::make_unique<ServerEngine>(location);
+    return std::make_unique<FileEngine>(location.path);
 }
 
 bool sameFile(const QString& a, const QString& b)
@@ -305,105 +43,26 @@ bool sameFile(const QString& a, const QString& b)
            sa.st_ino == sb.st_ino;
 #endif
 }
-
-bool takenPath(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink(); // a dangling link takes the place too
-}
-
-// Makes the database under a temporary name in the target folder and moves it into place
-// only when it is complete and the path is still free, so a failed or concurrent first start
-// never leaves a half-made file and never removes anything it did not make. Returns false
-// when something else took the path first.
-bool create(const QString& path)
-{
-    const QFileInfo target(path);
-    auto failure = [&](const QString& why) {
-        return Error(QStringLiteral("DataBase %1 tidak dapat dibuat: %2")
-                         .arg(QDir::toNativeSeparators(path), why));
-    };
-    if (!makeOwnerFolder(target.absolutePath()))
-        throw failure(QStringLiteral("folder %1 tidak dapat dibuat")
-                          .arg(QDir::toNativeSeparators(target.absolutePath())));
-    // Readable by its owner only; SQLite gives its journal the same mode.
-    PartFile made(path);
-    if (!made.ok())
-        throw failure(made.errorString());
-    QString why;
-    withConnection(uriOf(made.fileName()), QStringLiteral("QSQLITE_OPEN_URI"),
-                   [&](QSqlDatabase& db) { why = runSchema(db); });
-    if (!why.isEmpty())
-        throw failure(why);
-    if (made.moveTo(path, why, false))
-        return true;
-    if (takenPath(path))
-        return false;
-    throw failure(QStringLiteral("berkas baru tidak dapat dipindah ke tempatnya"));
-}
 } // namespace
 
-QString Database::defaultPath()
+void Database::prepare(const Location& location)
 {
-#ifdef Q_OS_WIN
-    return QStringLiteral("C:\\kursan\\master.mdb");
-#else
-    return QDir::homePath() + QStringLiteral("/kursan/master.mdb");
-#endif
+    std::unique_ptr<Engine> engine = engineFor(location);
+    engine->prepare();
+    current() = std::move(engine);
 }
 
-QString Database::path() { return currentPath(); }
-void Database::setPath(const QString& path) { currentPath() = path; }
+void Database::use(const Location& location) { current() = engineFor(location); }
 
-void Database::prepare(const QString& path)
-{
-    if (takenPath(path) || !create(path)) {
-        const FileCheck found = check(path);
-        if (found.outcome == FileCheck::Outcome::InUse)
-            throw InUseError(found.message);
-        if (!found.accepted())
-            throw Error(found.message);
-    }
-    useOneJournalMode(path);
-    setPath(path);
-}
-
-FileCheck Database::check(const QString& path, Depth depth, int waitMs)
-{
-    const QString shown = QDir::toNativeSeparators(path);
-    const QFileInfo file(path);
-    if (!file.exists()) {
-        const QString why = file.isSymLink()
-                                ? QStringLiteral(
-                                      "Berkas %1 menunjuk ke %2, yang tidak ada. Berkas itu "
-                                      "tidak diubah.")
-                                      .arg(shown, QDir::toNativeSeparators(file.symLinkTarget()))
-                                : QStringLiteral("DataBase %1 tidak ditemukan.").arg(shown);
-        return {FileCheck::Outcome::Refused, why};
-    }
-    const Made& wanted = made(); // made before the connection, which it would outlive
-    FileCheck result;
-    withConnection(
-        uriOf(path), QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(waitMs),
-        [&](QSqlDatabase& db) {
-            QSqlError error;
-            const QString problem = problemOf(db, wanted, depth == Depth::Full, error);
-            if (Database::isBusy(error))
-                result = {
-                    FileCheck::Outcome::InUse,
-                    QStringLiteral("DataBase %1 sedang dipakai oleh program lain.").arg(shown)};
-            else if (!problem.isEmpty())
-                result = {FileCheck::Outcome::Refused,
-                          QStringLiteral("Berkas %1 bukan DataBase Kursan (%2). Berkas itu "
-                                         "tidak diubah.")
-                              .arg(shown, problem)};
-        });
-    return result;
-}
+const Location& Database::location() { return current()->location(); }
+Engine& Database::engine() { return *current(); }
+QString Database::path() { return location().isServer() ? QString() : location().path; }
 
 bool Database::isDatabaseFile(const QString& path)
 {
     const QString database = Database::path();
+    if (database.isEmpty())
+        return false;
     for (const QString& suffix :
          {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")})
         if (sameFile(path, database + suffix))
@@ -419,21 +78,7 @@ bool Database::isDatabaseFile(const QString& path)
 
 QSqlDatabase Database::connect(const QString& name, bool readOnly)
 {
-    QString why;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path());
-        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
-        if (readOnly)
-            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-        db.setConnectOptions(options);
-        // Opening a missing file would create an empty one.
-        if (QFileInfo::exists(path()) && db.open())
-            return db;
-        why = db.lastError().text();
-    }
-    QSqlDatabase::removeDatabase(name); // a failed connection leaves no name behind
-    throw Error(QStringLiteral("DataBase %1 tidak dapat dibuka: %2").arg(path(), why));
+    return engine().connect(name, readOnly);
 }
 
 QString Database::uniqueName(const QString& prefix)
@@ -446,30 +91,8 @@ QString Database::uniqueName(const QString& prefix)
     return name;
 }
 
-const QStringList& Database::tables()
-{
-    static const QStringList t{"TUnit", "TKursan", "TSurat", "TKegiatan"};
-    return t;
-}
-
-// SQLITE_BUSY or SQLITE_LOCKED, extended codes included: another connection holds the file.
-bool Database::isBusy(const QSqlError& error)
-{
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    return code == 5 || code == 6;
-}
-
-QString Database::keyOf(const QString& table)
-{
-    static const QHash<QString, QString> keys{
-        {"TUnit", "Kode_Unit"}, {"TKursan", "Np"}, {"TSurat", "Ns"}};
-    return keys.value(table);
-}
-
-const QStringList& Database::views()
-{
-    static const QStringList v{"QNS", "QLapKursan", "QKursan", "QAktiv", "QSPM"};
-    return v;
-}
+const QStringList& Database::tables() { return schema::tables(); }
+const QStringList& Database::views() { return schema::views(); }
+QString Database::keyOf(const QString& table) { return schema::keyOf(table); }
 
 } // namespace data

@@ -4,6 +4,7 @@
 #include "data/error.h"
 #include "data/nativesqlite.h"
 #include "data/reportcommands.h"
+#include "data/schema.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,7 +27,7 @@ QString bareName(const QString& name)
     static const QRegularExpression suffix(QStringLiteral(":\\d+$"));
     QString bare = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1);
     bare.remove(suffix);
-    return bare;
+    return schema::canonical(bare); // the server answers in lower case
 }
 
 } // namespace
@@ -66,16 +67,18 @@ void deLaporan::close()
 QSqlDatabase& deLaporan::connection()
 {
     // The program's database never moves; only a test or the batch printer points elsewhere.
-    if (!m_name.isEmpty() && m_openedPath != Database::path())
+    if (!m_name.isEmpty() && m_openedPath != Database::location().shown())
         close();
     if (m_name.isEmpty()) {
-        if (!QFileInfo::exists(Database::path()))
-            throw Error(QStringLiteral("DataBase %1 tidak ditemukan.")
-                            .arg(QDir::toNativeSeparators(Database::path())));
+        const Location& at = Database::location();
+        if (!at.isServer() && !QFileInfo::exists(at.path))
+            throw Error(QStringLiteral("DataBase %1 tidak ditemukan.").arg(at.shown()));
         const QString name = Database::uniqueName(QStringLiteral("Connection1"));
         m_db = Database::connect(name, true);
         m_name = name;
-        m_openedPath = Database::path();
+        m_openedPath = at.shown();
+    } else {
+        Database::engine().recover(m_db); // a server that went away and came back
     }
     return m_db;
 }
@@ -227,7 +230,8 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
         conditions << selected.sql;
         values << selected.values;
     }
-    const QString text = known->statement(conditions.join(QStringLiteral(" AND ")));
+    const QString text = known->statement(conditions.join(QStringLiteral(" AND ")),
+                                          Database::engine().commandOrder(known->tables));
     auto refused = [&](const QString& why) {
         return Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
                          .arg(command, m_openedPath, why));

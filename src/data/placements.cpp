@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/error.h"
 #include "data/query.h"
+#include "data/schema.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,6 +20,9 @@ const QString grantedPlacements = QStringLiteral(" FROM TKegiatan"
                                                  " JOIN TKursan ON TKursan.Np = TKegiatan.Np"
                                                  " JOIN TSurat ON TSurat.Ns = TKursan.Ns"
                                                  " WHERE TSurat.Jawaban = ?");
+
+// A placement's rowid, as the letter form's grid names it.
+QString placement() { return Database::engine().rowid(QStringLiteral("TKegiatan")); }
 
 QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
 {
@@ -37,7 +41,10 @@ template <typename Read> auto onOwnConnection(const QString& prefix, Read&& read
 
 std::vector<occupancy::UnitName> readUnits(const QSqlDatabase& db)
 {
-    QSqlQuery q = run(db, QStringLiteral("SELECT Kode_Unit, Unit FROM TUnit ORDER BY rowid"), {});
+    QSqlQuery q = run(db,
+                      QStringLiteral("SELECT Kode_Unit, Unit FROM TUnit ORDER BY %1")
+                          .arg(Database::engine().tableOrder(QStringLiteral("TUnit"))),
+                      {});
     std::vector<occupancy::UnitName> units;
     while (q.next())
         units.push_back({q.value(0).toString(), q.value(1).toString()});
@@ -47,10 +54,10 @@ std::vector<occupancy::UnitName> readUnits(const QSqlDatabase& db)
 std::vector<occupancy::GrantedPlacement> readPlacements(const QSqlDatabase& db)
 {
     QSqlQuery q = run(db,
-                      QStringLiteral("SELECT TKegiatan.rowid, TKegiatan.Kode_Unit,"
-                                     " TKegiatan.Tanggal_Pelaksanaan, TKursan.Nama_Kursan,"
-                                     " TKursan.Instansi, TKursan.Ns") +
-                          grantedPlacements + QStringLiteral(" ORDER BY TKegiatan.rowid"),
+                      QStringLiteral("SELECT %1, TKegiatan.Kode_Unit,").arg(placement()) +
+                          QStringLiteral(" TKegiatan.Tanggal_Pelaksanaan, TKursan.Nama_Kursan,"
+                                         " TKursan.Instansi, TKursan.Ns") +
+                          grantedPlacements + QStringLiteral(" ORDER BY ") + placement(),
                       {Granted});
     std::vector<occupancy::GrantedPlacement> placements;
     while (q.next())
@@ -69,10 +76,11 @@ occupancy::BoardData readBoardData()
 
 QStringList grantedPeriods(const QSqlDatabase& db, const QString& unitCode, qint64 except)
 {
-    QSqlQuery q = run(db,
-                      QStringLiteral("SELECT TKegiatan.Tanggal_Pelaksanaan") + grantedPlacements +
-                          QStringLiteral(" AND TKegiatan.Kode_Unit = ? AND TKegiatan.rowid <> ?"),
-                      {Granted, unitCode, except});
+    QSqlQuery q = run(
+        db,
+        QStringLiteral("SELECT TKegiatan.Tanggal_Pelaksanaan") + grantedPlacements +
+            QStringLiteral(" AND TKegiatan.Kode_Unit = ? AND %1 <> ?").arg(placement()),
+        {Granted, unitCode, except});
     QStringList periods;
     while (q.next())
         periods << q.value(0).toString();
@@ -100,7 +108,7 @@ Rows readPlacementList()
         Rows rows;
         const QSqlRecord record = q.record();
         for (int i = 0; i < record.count(); ++i)
-            rows.columns << record.fieldName(i);
+            rows.columns << schema::canonical(record.fieldName(i));
         while (q.next()) {
             QStringList values;
             for (int i = 0; i < rows.columns.size(); ++i)

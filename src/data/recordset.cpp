@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/nativesqlite.h"
+#include "data/schema.h"
 #include "data/transaction.h"
 
 #include <QSqlError>
@@ -13,16 +14,26 @@
 namespace data {
 
 namespace {
-QString quoted(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
+// Names go into SQL as they are: they are the schema's own (checked at start), spelled the
+// same on the file and the server, where quoting would make them case-sensitive.
+const QString& quoted(const QString& name) { return name; }
 
-// Turns a refusal of the database into a sentence the user can act on.
-QString refusal(const QSqlError& error, const QStringList& columns, const QVector<QVariant>& values)
+Engine& engine() { return Database::engine(); }
+
+// Turns a refusal of the database into a sentence the user can act on. A key taken already
+// is named with its value (the file says which column; the server's key is the table's).
+QString refusal(const QSqlError& error, const QStringList& columns, const QVector<QVariant>& values,
+                int key)
 {
-    const QString db = error.databaseText();
+    const QString text = error.databaseText();
     const QString prefix = QStringLiteral("UNIQUE constraint failed: ");
-    const qsizetype at = db.indexOf(prefix);
-    if (at >= 0) {
-        QString column = db.mid(at + prefix.size()).section(',', 0, 0).section('.', 1).trimmed();
+    const qsizetype at = text.indexOf(prefix);
+    QString column;
+    if (at >= 0)
+        column = text.mid(at + prefix.size()).section(',', 0, 0).section('.', 1).trimmed();
+    else if (error.nativeErrorCode() == QLatin1String("23505") && key >= 0)
+        column = columns[key];
+    if (!column.isEmpty()) {
         const qsizetype c = columns.indexOf(column);
         QString value = c >= 0 ? values[c].toString() : QString();
         return QStringLiteral("Data tidak dapat disimpan: %1 \"%2\" sudah ada dalam DataBase.")
@@ -31,7 +42,7 @@ QString refusal(const QSqlError& error, const QStringList& columns, const QVecto
     if (Database::isBusy(error))
         return QStringLiteral("Data tidak dapat disimpan: DataBase sedang dipakai oleh program "
                               "lain. Coba simpan lagi sebentar lagi.");
-    return QStringLiteral("Data tidak dapat disimpan: %1").arg(error.text());
+    return QStringLiteral("Data tidak dapat disimpan: %1").arg(engine().reason(error));
 }
 } // namespace
 
@@ -51,12 +62,9 @@ void RecordSet::open(const QSqlDatabase& db, const QString& source, Reading read
     m_source = source;
     m_reading = reading;
     m_filter = Criterion();
-    QSqlQuery kind(m_db);
-    kind.prepare(QStringLiteral("SELECT type FROM sqlite_master WHERE name = ?"));
-    kind.addBindValue(source);
-    if (!kind.exec() || !kind.next())
+    m_isTable = schema::tables().contains(source);
+    if (!m_isTable && !schema::views().contains(source))
         throw Error(QStringLiteral("Tabel atau query %1 tidak ada dalam DataBase.").arg(source));
-    m_isTable = kind.value(0).toString() == QLatin1String("table");
     read();
     m_key = m_isTable ? columnIndex(Database::keyOf(source)) : -1;
 }
@@ -102,8 +110,11 @@ bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringLi
 void RecordSet::read()
 {
     const QString limit = m_reading == Reading::AddingOnly ? QStringLiteral(" LIMIT 0") : QString();
-    const QString sql = (m_isTable ? "SELECT rowid, * FROM " : "SELECT * FROM ") +
-                        quoted(m_source) + limit;
+    const QString sql = m_isTable
+                            ? QStringLiteral("SELECT %1, * FROM %2 ORDER BY %3%4")
+                                  .arg(engine().rowid(m_source), quoted(m_source),
+                                       engine().tableOrder(m_source), limit)
+                            : QStringLiteral("SELECT * FROM %1%2").arg(quoted(m_source), limit);
     const int first = m_isTable ? 1 : 0;
     QStringList columns;
     // The rows go straight into their final list; the old ones stay until the read succeeded.
@@ -119,7 +130,7 @@ void RecordSet::read()
                             .arg(m_source, q.lastError().text()));
         const QSqlRecord rec = q.record();
         for (int i = first; i < rec.count(); ++i)
-            columns << rec.fieldName(i);
+            columns << schema::canonical(rec.fieldName(i));
         PackedRow::Builder row;
         while (q.next()) {
             for (int i = first; i < rec.count(); ++i)
@@ -268,12 +279,12 @@ qint64 RecordSet::writeCurrent(QSqlDatabase& db)
             marks << "?";
         }
         q.prepare("INSERT INTO " + quoted(m_source) + " (" + cols.join(',') + ") VALUES (" +
-                  marks.join(',') + ")");
+                  marks.join(',') + ")" + engine().returningRowid());
         for (const QVariant& v : row.values.values())
             q.addBindValue(v);
         if (!q.exec())
-            throw Error(refusal(q.lastError(), m_columns, row.values.values()));
-        return q.lastInsertId().toLongLong();
+            throw Error(refusal(q.lastError(), m_columns, row.values.values(), m_key));
+        return q.next() ? q.value(0).toLongLong() : q.lastInsertId().toLongLong();
     }
     if (!m_dirty)
         return row.rowid;
@@ -286,14 +297,16 @@ qint64 RecordSet::writeCurrent(QSqlDatabase& db)
         }
     if (sets.isEmpty())
         return row.rowid;
-    q.prepare("UPDATE " + quoted(m_source) + " SET " + sets.join(',') + identity(row, values));
+    q.prepare("UPDATE " + quoted(m_source) + " SET " + sets.join(',') + identity(row, values) +
+              engine().returningRowid());
     for (const QVariant& v : values)
         q.addBindValue(v);
     if (!q.exec())
-        throw Error(refusal(q.lastError(), m_columns, row.values.values()));
+        throw Error(refusal(q.lastError(), m_columns, row.values.values(), m_key));
     if (q.numRowsAffected() != 1)
         throw conflict(db, row);
-    return row.rowid;
+    // On the server a changed row moves; on the file it keeps its rowid.
+    return q.next() ? q.value(0).toLongLong() : row.rowid;
 }
 
 PackedRow RecordSet::readValues() const { return m_dirty ? m_original : current().values; }
@@ -305,36 +318,50 @@ QString RecordSet::identity(const Row& row, QVariantList& values) const
     const PackedRow read = readValues();
     QStringList terms;
     if (m_key < 0) {
-        terms << QStringLiteral("rowid=?");
-        values << row.rowid;
+        terms << engine().rowidIs();
+        values << engine().rowidValue(row.rowid);
     }
     for (int i = 0; i < columnCount(); ++i) {
-        terms << quoted(m_columns[i]) + QStringLiteral(" IS ?");
+        terms << quoted(m_columns[i]) + QLatin1Char(' ') + engine().isSame() + QStringLiteral(" ?");
         values << read.value(i);
     }
     return QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
 }
 
-// Nothing was written: the row is looked up by its key alone to say what became of it.
+// Nothing was written: the row is looked up by its key alone to say what became of it. A
+// placement has no key: its rowid, or on the server (where a changed row moves) its trainee.
 RowConflict RecordSet::conflict(QSqlDatabase& db, const Row& row)
 {
-    QSqlQuery q(db);
-    if (m_key < 0) {
-        q.prepare("SELECT * FROM " + quoted(m_source) + " WHERE rowid=?");
-        q.addBindValue(row.rowid);
-    } else {
-        q.prepare("SELECT * FROM " + quoted(m_source) + " WHERE " + quoted(m_columns[m_key]) +
-                  " IS ?");
-        q.addBindValue(readValues().value(m_key));
-    }
-    if (!q.exec())
-        throw Error(
-            QStringLiteral("Data %1 tidak dapat dibaca: %2").arg(m_source, q.lastError().text()));
-    if (!q.next())
-        return RowConflict(RowConflict::Kind::Deleted, this, {});
+    auto lookUp = [&](const QString& condition, const QVariant& value) {
+        QSqlQuery q(db);
+        q.prepare("SELECT * FROM " + quoted(m_source) + " WHERE " + condition);
+        q.addBindValue(value);
+        if (!q.exec())
+            throw Error(QStringLiteral("Data %1 tidak dapat dibaca: %2")
+                            .arg(m_source, engine().reason(q.lastError())));
+        QVector<QVariant> stored;
+        if (q.next())
+            for (int i = 0; i < columnCount(); ++i)
+                stored << q.value(i);
+        if (q.next())
+            stored.clear(); // more than one: none of them is the row read
+        return stored;
+    };
+    const PackedRow read = readValues();
     QVector<QVariant> stored;
-    for (int i = 0; i < columnCount(); ++i)
-        stored << q.value(i);
+    if (m_key >= 0) {
+        stored = lookUp(quoted(m_columns[m_key]) + QLatin1Char(' ') + engine().isSame() +
+                            QStringLiteral(" ?"),
+                        read.value(m_key));
+    } else {
+        stored = lookUp(engine().rowidIs(), engine().rowidValue(row.rowid));
+        const QString owner = schema::ownerOf(m_source);
+        if (stored.isEmpty() && !owner.isEmpty())
+            stored = lookUp(owner + QLatin1Char(' ') + engine().isSame() + QStringLiteral(" ?"),
+                            read.value(columnIndex(owner)));
+    }
+    if (stored.isEmpty())
+        return RowConflict(RowConflict::Kind::Deleted, this, {});
     return RowConflict(RowConflict::Kind::Changed, this, stored);
 }
 

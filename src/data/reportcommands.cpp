@@ -68,13 +68,14 @@ QString ReportCommand::text() const
     return select + QStringLiteral("\r\n") + from + ordered + QStringLiteral(";\r\n");
 }
 
-QString ReportCommand::statement(const QString& where) const
+QString ReportCommand::statement(const QString& where, const QString& fallbackOrder) const
 {
-    if (where.isEmpty())
+    const QString ordering = order.isEmpty() ? fallbackOrder : order;
+    if (where.isEmpty() && ordering.isEmpty())
         return text();
-    const QString ordered = order.isEmpty() ? QString() : QStringLiteral("\r\n") + order;
-    return select + QStringLiteral("\r\n") + from + QStringLiteral("\r\nWHERE ") + where + ordered +
-           QLatin1Char(';');
+    const QString condition = where.isEmpty() ? QString() : QStringLiteral("\r\nWHERE ") + where;
+    const QString ordered = ordering.isEmpty() ? QString() : QStringLiteral("\r\n") + ordering;
+    return select + QStringLiteral("\r\n") + from + condition + ordered + QLatin1Char(';');
 }
 
 const ReportCommand* reportCommand(const QString& name)

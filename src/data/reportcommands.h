@@ -20,8 +20,9 @@ struct ReportCommand {
     // The command's text as the data environment holds it.
     QString text() const;
     // The statement that runs: the command narrowed by `where` (its values bound by the
-    // caller), or its own text when there is no condition.
-    QString statement(const QString& where) const;
+    // caller), in `fallbackOrder` when it gives none of its own; its own text when there is
+    // neither.
+    QString statement(const QString& where, const QString& fallbackOrder = {}) const;
 };
 
 // The command of that name; nullptr for an unknown one.

@@ -1,5 +1,6 @@
 #include "data/selection.h"
 
+#include "data/database.h"
 #include "data/query.h"
 #include "data/reportcommands.h"
 #include "rules/calendar.h"
@@ -45,9 +46,14 @@ SelectionError unreadableLetters(const QString& range)
             .arg(range.trimmed()));
 }
 
+const Engine& engine() { return Database::engine(); }
+
 // A name, whole but in any case, or a number that is not only digits, as stored.
-const QString byName = QStringLiteral(
-    "(trim(Nama_Kursan) = ? COLLATE NOCASE OR Np = ?) AND Np IS NOT NULL");
+QString byName()
+{
+    return QStringLiteral("(%1 OR Np = ?) AND Np IS NOT NULL")
+        .arg(engine().equalIgnoringCase(QStringLiteral("trim(Nama_Kursan)"), QStringLiteral("?")));
+}
 
 QSqlQuery lookUp(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
 {
@@ -153,8 +159,9 @@ Selection::Condition Selection::condition(const QSqlDatabase& db) const
     case Kind::Trainee: break;
     case Kind::Letters:
         // The sequence as the letters are ordered everywhere: the number after "B/".
-        return {QStringLiteral("substr(TKursan.Ns, 3, 1) GLOB '[0-9]' AND "
-                               "CAST(substr(TKursan.Ns, 3) AS INTEGER) BETWEEN ? AND ?"),
+        return {QStringLiteral("%1 AND %2 BETWEEN ? AND ?")
+                    .arg(engine().startsWithDigit(QStringLiteral("substr(TKursan.Ns, 3)")),
+                         engine().integerOf(QStringLiteral("substr(TKursan.Ns, 3)"))),
                 {m_from, m_to}};
     case Kind::Month:
         // The period starts with its first date, dd/mm/yyyy.
@@ -171,8 +178,8 @@ Selection::Condition Selection::condition(const QSqlDatabase& db) const
         const QString wanted = numbering::significantDigits(m_trainee);
         if (wanted.size() <= maxDigits) {
             QSqlQuery q = lookUp(db,
-                                 QStringLiteral("SELECT Np FROM TKursan "
-                                                "WHERE CAST(Np AS INTEGER) = ?"),
+                                 QStringLiteral("SELECT Np FROM TKursan WHERE %1 = ?")
+                                     .arg(engine().integerOf(QStringLiteral("Np"))),
                                  {wanted.toLongLong()});
             while (q.next()) {
                 const QString np = q.value(0).toString().trimmed();
@@ -181,7 +188,7 @@ Selection::Condition Selection::condition(const QSqlDatabase& db) const
             }
         }
     } else {
-        QSqlQuery q = lookUp(db, QStringLiteral("SELECT Np FROM TKursan WHERE %1").arg(byName),
+        QSqlQuery q = lookUp(db, QStringLiteral("SELECT Np FROM TKursan WHERE %1").arg(byName()),
                              {m_trainee, m_trainee});
         while (q.next())
             numbers << q.value(0);
@@ -190,7 +197,7 @@ Selection::Condition Selection::condition(const QSqlDatabase& db) const
         throw SelectionError(
             QStringLiteral("Kursan \"%1\" tidak ada dalam DataBase.").arg(m_trainee));
     if (!byNumber && numbers.size() > maxListedTrainees)
-        return {QStringLiteral("TKursan.Np IN (SELECT Np FROM TKursan WHERE %1)").arg(byName),
+        return {QStringLiteral("TKursan.Np IN (SELECT Np FROM TKursan WHERE %1)").arg(byName()),
                 {m_trainee, m_trainee}};
     QStringList marks;
     for (qsizetype i = 0; i < numbers.size(); ++i)

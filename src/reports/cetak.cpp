@@ -38,6 +38,7 @@ void printUsage(QTextStream& to)
 {
     to << "Pemakaian: kursan-cetak DATABASE LAPORAN KELUARAN.pdf [PILIHAN]\n"
        << "           kursan-cetak DATABASE drKursan|drUnit KELUARAN.xlsx [PILIHAN]\n"
+       << "DATABASE: berkas DataBase, atau server postgresql://PENGGUNA@HOST[:PORT]/NAMA\n"
        << "Laporan: " << reportNames().join(QStringLiteral(", ")) << "\n"
        << "Pilihan (satu saja, sebelum atau sesudah argumen lain; tanpa pilihan: semua baris):\n"
        << "  --np NP             hanya Kursan bernomor NP (1 dan 001 sama) atau bernama NP\n"
@@ -126,6 +127,31 @@ int failed(const data::Error& e, QTextStream& err)
     return dynamic_cast<const data::InUseError*>(&e) ? Busy : Unusable;
 }
 
+// The data of DATABASE, a file or a server's URI, made the program's; an exit code other than
+// Written when it cannot be used. The file's check also rolls back a save that a crash cut
+// short, which the read-only report connection could not do; a batch run has the time for the
+// full check, and waits for a save as long as the program does.
+int openDatabase(const QString& database, QTextStream& err)
+{
+    try {
+        const data::Location at = data::Location::parse(database);
+        if (at.isServer()) {
+            data::Database::prepare(at);
+            return Written;
+        }
+        const data::FileCheck found = data::Database::check(at.path, data::Database::Depth::Full,
+                                                            BusyWaitMs);
+        if (!found.accepted()) {
+            err << found.message << "\n";
+            return found.outcome == data::FileCheck::Outcome::InUse ? Busy : Unusable;
+        }
+        data::Database::use(at);
+        return Written;
+    } catch (const data::Error& e) {
+        return failed(e, err);
+    }
+}
+
 // A list report as an Excel workbook instead of a PDF.
 int cetakWorkbook(const QString& name, const QString& output, const Selection& selection,
                   QTextStream& out, QTextStream& err)
@@ -179,17 +205,8 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err,
         err << "Pilihan " << args.option << " tidak berlaku untuk laporan " << name << ".\n";
         return WrongArguments;
     }
-    const QString path = QDir::current().absoluteFilePath(database);
-    // The start check also rolls back a save that a crash cut short, which the read-only
-    // report connection could not do. A batch run has the time for the full check, and waits
-    // for a save as long as the program does.
-    const data::FileCheck found = data::Database::check(path, data::Database::Depth::Full,
-                                                        BusyWaitMs);
-    if (!found.accepted()) {
-        err << found.message << "\n";
-        return found.outcome == data::FileCheck::Outcome::InUse ? Busy : Unusable;
-    }
-    data::Database::setPath(path);
+    if (const int code = openDatabase(database, err); code != Written)
+        return code;
     if (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
         return cetakWorkbook(name, output, args.selection, out, err);
     // The rows are laid out and drawn as they are read, a page at a time: the memory a report

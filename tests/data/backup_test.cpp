@@ -79,7 +79,8 @@ TEST_F(BackupTest, ACopyDatedAfterTodayNeverCostsTodaysCopy)
 
 TEST_F(BackupTest, WhatAKilledCopyLeftIsRemovedAtTheNextStartButNotAPartBeingWritten)
 {
-    const QDir folder = QFileInfo(data::Database::path()).absoluteDir();
+    const QDir folder(data::dailyFolder());
+    ASSERT_TRUE(folder.mkpath("."));
     const QString left = folder.filePath("kursan-2005-03-15.mdb.belum-selesai-Ab12Cd");
     write(left, "separuh salinan");
     write(left + "-journal", "jurnalnya");

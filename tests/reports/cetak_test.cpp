@@ -64,7 +64,7 @@ TEST_F(KursanCetak, PrintsTheListPageForPageAsTheWholeDocumentIsLaidOut)
     sql("UPDATE TKursan SET Telepon = '081234567890123', Instansi = 'Universitas Sumatera Utara'"
         " WHERE CAST(Np AS INTEGER) % 3 = 0");
     const QString streamed = m_dir.filePath("streamed.pdf");
-    ASSERT_EQ(cetak({m_path, "drKursan", streamed}).code, 0);
+    ASSERT_EQ(cetak({database(), "drKursan", streamed}).code, 0);
 
     const reports::Document doc = reports::prepareReport(*reports::findLayout("drKursan"));
     ASSERT_EQ(doc.pages.size(), 3u);
@@ -80,7 +80,7 @@ TEST_F(KursanCetak, WritesTheListsToPdf)
 {
     addSample();
     const QString kursan = m_dir.filePath("kursan.pdf");
-    const Outcome r = cetak({m_path, "drKursan", kursan});
+    const Outcome r = cetak({database(), "drKursan", kursan});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.err, "") << "a batch log holds the program's own lines only";
     EXPECT_EQ(QFileInfo(kursan).permissions() & (QFile::ReadGroup | QFile::ReadOther),
@@ -98,7 +98,7 @@ TEST_F(KursanCetak, WritesTheListsToPdf)
         runTool("pdffonts", {kursan}).contains(QRegularExpression("LiberationSans\\s.*yes")));
 
     const QString unit = m_dir.filePath("unit.pdf");
-    ASSERT_EQ(cetak({m_path, "drUnit", unit}).code, 0);
+    ASSERT_EQ(cetak({database(), "drUnit", unit}).code, 0);
     const QString units = pdfText(unit).simplified();
     EXPECT_TRUE(units.contains("Kode Unit Nama Unit U01 Keuangan U02 Gudang"))
         << units.toStdString();
@@ -107,7 +107,7 @@ TEST_F(KursanCetak, WritesTheListsToPdf)
 TEST_F(KursanCetak, RefusesWhatItCannotPrint)
 {
     const QString out = m_dir.filePath("out.pdf");
-    Outcome r = cetak({m_path, "drLain", out});
+    Outcome r = cetak({database(), "drLain", out});
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.err.contains("Laporan \"drLain\" tidak dikenal. Laporan yang ada: drSPM, drSPKP, "
                                "drSPP, drSK, drSertifikat, drKursan, drUnit"))
@@ -120,11 +120,11 @@ TEST_F(KursanCetak, RefusesWhatItCannotPrint)
         << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(missing));
 
-    r = cetak({m_path, "drKursan"});
+    r = cetak({database(), "drKursan"});
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.err.contains("Pemakaian: kursan-cetak DATABASE LAPORAN KELUARAN.pdf"));
 
-    r = cetak({m_path, "drKursan", m_dir.filePath("tidak/ada/out.pdf")});
+    r = cetak({database(), "drKursan", m_dir.filePath("tidak/ada/out.pdf")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("tidak dapat ditulis")) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
@@ -133,19 +133,19 @@ TEST_F(KursanCetak, RefusesWhatItCannotPrint)
 TEST_F(KursanCetak, NeverWritesOverTheDatabaseNorCallsAFailedWriteDone)
 {
     addSample();
-    const QByteArray database = contents(m_path);
+    const QByteArray stored = contents(m_path);
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("sub"));
     ASSERT_TRUE(QFile::link(m_path, m_dir.filePath("link.mdb")));
     for (const QString& output : {m_path, m_dir.filePath("sub/../kursan/master.mdb"),
                                   m_dir.filePath("link.mdb"), m_path + "-wal", m_path + "-shm"}) {
-        const Outcome r = cetak({m_path, "drKursan", output});
+        const Outcome r = cetak({database(), "drKursan", output});
         EXPECT_EQ(r.code, 1) << output.toStdString();
         EXPECT_TRUE(r.err.contains("tidak dapat ditulis: berkas itu adalah DataBase Kursan"))
             << r.err.toStdString();
     }
-    EXPECT_EQ(contents(m_path), database);
+    EXPECT_EQ(contents(m_path), stored);
 
-    Outcome r = cetak({m_path, "drKursan", "/dev/full"});
+    Outcome r = cetak({database(), "drKursan", "/dev/full"});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("Berkas PDF /dev/full tidak dapat ditulis: No space left on device"))
         << r.err.toStdString();
@@ -163,8 +163,8 @@ TEST_F(KursanCetak, NeverWritesOverTheDatabaseNorCallsAFailedWriteDone)
     ASSERT_TRUE(QSqlQuery(reader).exec("SELECT count(*) FROM TUnit"));
     const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
     runTool("bash",
-            {"-c", "trap '' XFSZ; ulimit -f 8; exec \"$@\"", "sh", KURSAN_CETAK, m_path, "drKursan",
-             pdf},
+            {"-c", "trap '' XFSZ; ulimit -f 8; exec \"$@\"", "sh", KURSAN_CETAK, database(),
+             "drKursan", pdf},
             &r.code, &r.err);
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("kursan.pdf tidak dapat ditulis: tempat di disk tidak cukup"))
@@ -184,7 +184,7 @@ TEST_F(KursanCetak, ABusyDatabaseEndsWithThreeAndADamagedIndexWithOne)
         QSqlDatabase other = data::Database::connect("other");
         QSqlQuery(other).exec("PRAGMA locking_mode=EXCLUSIVE");
         ASSERT_TRUE(QSqlQuery(other).exec("BEGIN EXCLUSIVE"));
-        const Outcome r = cetak({m_path, "drUnit", pdf});
+        const Outcome r = cetak({database(), "drUnit", pdf});
         EXPECT_EQ(r.code, 3);
         EXPECT_TRUE(r.err.contains("sedang dipakai oleh program lain")) << r.err.toStdString();
         other.close();
@@ -208,7 +208,7 @@ TEST_F(KursanCetak, ABusyDatabaseEndsWithThreeAndADamagedIndexWithOne)
         f.seek((page - 1) * size);
         f.write(bytes);
     }
-    const Outcome r = cetak({m_path, "drUnit", pdf});
+    const Outcome r = cetak({database(), "drUnit", pdf});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("berkas rusak")) << r.err.toStdString();
 }
@@ -217,12 +217,12 @@ TEST_F(KursanCetak, OptionsNarrowTheRowsAndWrongOnesEndWithTwo)
 {
     addSample(); // letters of Budi (B/001, March) and Ani (B/002, March and May); Citra none
     const QString pdf = m_dir.filePath("surat.pdf");
-    Outcome r = cetak({"--np", "1", m_path, "drSPM", pdf});
+    Outcome r = cetak({"--np", "1", database(), "drSPM", pdf});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("drSPM: 1 baris, 1 halaman")) << r.out.toStdString();
-    r = cetak({m_path, "drSertifikat", pdf, "--bulan", "05/2005"});
+    r = cetak({database(), "drSertifikat", pdf, "--bulan", "05/2005"});
     EXPECT_TRUE(r.out.contains("drSertifikat: 1 baris")) << r.err.toStdString();
-    r = cetak({m_path, "drKursan", m_dir.filePath("kursan.xlsx"), "--ns=2:3"});
+    r = cetak({database(), "drKursan", m_dir.filePath("kursan.xlsx"), "--ns=2:3"});
     EXPECT_TRUE(r.out.contains("drKursan: 1 baris")) << r.err.toStdString();
     r = cetak({"--help"});
     EXPECT_EQ(r.code, 0);
@@ -231,17 +231,18 @@ TEST_F(KursanCetak, OptionsNarrowTheRowsAndWrongOnesEndWithTwo)
 
     QFile::remove(pdf);
     const std::pair<QStringList, QString> wrong[] = {
-        {{m_path, "drSPM", pdf, "--nomor", "1"}, "Pilihan \"--nomor\" tidak dikenal."},
-        {{m_path, "drSPM", pdf, "--np"}, "Pilihan --np memerlukan nilai."},
-        {{m_path, "drSPM", pdf, "--ns", "9:2"},
+        {{database(), "drSPM", pdf, "--nomor", "1"}, "Pilihan \"--nomor\" tidak dikenal."},
+        {{database(), "drSPM", pdf, "--np"}, "Pilihan --np memerlukan nilai."},
+        {{database(), "drSPM", pdf, "--ns", "9:2"},
          "Nomor surat awal 9 lebih besar dari nomor akhir 2."},
-        {{m_path, "drSPM", pdf, "--ns", "B/"}, "Nomor surat \"B/\" tidak dapat dibaca."},
-        {{m_path, "drSPM", pdf, "--bulan", "2005-03"}, "Bulan \"2005-03\" tidak dapat dibaca."},
-        {{m_path, "drKursan", pdf, "--bulan", "03/2005"},
+        {{database(), "drSPM", pdf, "--ns", "B/"}, "Nomor surat \"B/\" tidak dapat dibaca."},
+        {{database(), "drSPM", pdf, "--bulan", "2005-03"}, "Bulan \"2005-03\" tidak dapat dibaca."},
+        {{database(), "drKursan", pdf, "--bulan", "03/2005"},
          "Pilihan --bulan tidak berlaku untuk laporan drKursan."},
-        {{m_path, "drUnit", pdf, "--np", "1"}, "Pilihan --np tidak berlaku untuk laporan drUnit."},
-        {{m_path, "drSPM", pdf, "--np", "9"}, "Kursan \"9\" tidak ada dalam DataBase."},
-        {{m_path, "drSPM", pdf, "--np", "1", "--ns", "1"}, "Hanya satu pilihan dapat dipakai"},
+        {{database(), "drUnit", pdf, "--np", "1"},
+         "Pilihan --np tidak berlaku untuk laporan drUnit."},
+        {{database(), "drSPM", pdf, "--np", "9"}, "Kursan \"9\" tidak ada dalam DataBase."},
+        {{database(), "drSPM", pdf, "--np", "1", "--ns", "1"}, "Hanya satu pilihan dapat dipakai"},
     };
     for (const auto& [args, message] : wrong) {
         r = cetak(args);

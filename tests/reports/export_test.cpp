@@ -49,7 +49,7 @@ TEST_F(ExportTest, TraineeListHoldsEveryRowWithItsTextsAsStored)
     const QString file = m_dir.filePath("kursan.xlsx");
     int code = -1;
     QString errors;
-    runTool(KURSAN_CETAK, {m_path, "drKursan", file}, &code, &errors);
+    runTool(KURSAN_CETAK, {database(), "drKursan", file}, &code, &errors);
     ASSERT_EQ(code, 0) << errors.toStdString();
     const std::vector<QStringList> rows = workbookRows(file);
     ASSERT_EQ(rows.size(), 5u);

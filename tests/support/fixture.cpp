@@ -2,6 +2,7 @@
 
 #include "data/clock.h"
 #include "data/database.h"
+#include "data/serverengine.h"
 #include "platform/windows.h"
 
 #include <QApplication>
@@ -44,11 +45,58 @@ void MsgBoxRecorder::verify()
     m_expected.clear();
 }
 
+namespace {
+// A database of its own on the throwaway server, for one test.
+data::Location serverDatabase(const QString& name)
+{
+    data::Location at = data::Location::parse(qEnvironmentVariable("KURSAN_TEST_SERVER"));
+    at.database = name;
+    return at;
+}
+
+// Runs one statement on the server's own database, as its superuser.
+bool onServerItself(const QString& statement)
+{
+    const QString name = data::Database::uniqueName(QStringLiteral("admin"));
+    bool done = false;
+    {
+        data::ServerEngine admin(data::Location::parse(qEnvironmentVariable("KURSAN_TEST_SERVER")));
+        QSqlDatabase db = admin.connect(name, false);
+        QSqlQuery q(db);
+        done = q.exec(statement);
+        if (!done)
+            ADD_FAILURE() << statement.toStdString() << ": " << q.lastError().text().toStdString();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return done;
+}
+} // namespace
+
+QString KursanTest::database() const
+{
+    return m_serverDatabase.isEmpty() ? m_path : serverDatabase(m_serverDatabase).text();
+}
+
+bool KursanTest::onServer() { return qEnvironmentVariable("KURSAN_TEST_ENGINE") == "server"; }
+
 void KursanTest::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
+    // The program's own folder (~/kursan) and its settings are the test's, never the user's.
+    m_home = qgetenv("HOME");
+    qputenv("HOME", m_dir.path().toLocal8Bit());
     m_path = m_dir.filePath(QStringLiteral("kursan/master.mdb"));
-    data::Database::prepare(m_path);
+    if (onServer()) {
+        if (qEnvironmentVariableIsEmpty("KURSAN_TEST_SERVER"))
+            GTEST_SKIP() << "no server: run the tests through scripts/test";
+        static int made = 0;
+        m_serverDatabase =
+            QStringLiteral("kursan_%1_%2").arg(QCoreApplication::applicationPid()).arg(++made);
+        ASSERT_TRUE(onServerItself("CREATE DATABASE " + m_serverDatabase));
+        data::Database::prepare(serverDatabase(m_serverDatabase));
+    } else {
+        data::Database::prepare(m_path);
+    }
     data::setToday(QDate(2005, 3, 15));
     platform::setEndProgramHandler([this] { ++m_ended; });
 }
@@ -59,6 +107,11 @@ void KursanTest::TearDown()
     boxes.verify();
     data::setToday(QDate());
     platform::setEndProgramHandler({});
+    qputenv("HOME", m_home);
+    if (!m_serverDatabase.isEmpty()) {
+        data::Database::setPath(m_path); // lets go of the server before its database goes
+        onServerItself("DROP DATABASE " + m_serverDatabase + " WITH (FORCE)");
+    }
 }
 
 void KursanTest::settle()
@@ -116,7 +169,9 @@ QStringList KursanTest::rows(const QString& table)
     {
         QSqlDatabase db = data::Database::connect(name);
         QSqlQuery q(db);
-        q.exec("SELECT * FROM " + table + (table.startsWith('T') ? " ORDER BY rowid" : ""));
+        q.exec("SELECT * FROM " + table +
+               (table.startsWith('T') ? " ORDER BY " + data::Database::engine().tableOrder(table)
+                                      : ""));
         while (q.next()) {
             QStringList cells;
             for (int i = 0; i < q.record().count(); ++i)
@@ -130,13 +185,13 @@ QStringList KursanTest::rows(const QString& table)
 
 QStringList KursanTest::allRows(const QString& file)
 {
-    const QString own = data::Database::path();
+    const data::Location own = data::Database::location();
     if (!file.isEmpty())
         data::Database::setPath(file);
     QStringList out;
     for (const QString& table : data::Database::tables())
         for (const QString& row : rows(table))
             out << table + ": " + row;
-    data::Database::setPath(own);
+    data::Database::use(own);
     return out;
 }

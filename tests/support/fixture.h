@@ -56,8 +56,16 @@ protected:
     // Closes every window the test left open.
     static void closeAllWindows();
 
+    // The place of the test's data as the batch printer takes it: the file, or the server.
+    QString database() const;
+    // Whether this run of the tests keeps its data on the throwaway server (scripts/test runs the
+    // data, numbering, report, selection, export and backup tests so, besides on the file).
+    static bool onServer();
+
     QTemporaryDir m_dir;
-    QString m_path;
+    QString m_path; // the database file; on the server, a file a test may still use
+    QString m_serverDatabase;
+    QByteArray m_home;
     MsgBoxRecorder boxes;
     int m_ended = 0;
     int m_placedTrainees = 0;
