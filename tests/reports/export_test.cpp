@@ -65,7 +65,7 @@ TEST_F(ExportTest, TraineeListHoldsEveryRowWithItsTextsAsStored)
     EXPECT_EQ(rows[4].mid(0, 4), QStringList({"004", "Ma'ruf", "Yogyakarta", "5/1/85"}));
 
     // A letter report has no workbook.
-    runTool(KURSAN_CETAK, {m_path, "drSPM", m_dir.filePath("spm.xlsx")}, &code, &errors);
+    runTool(KURSAN_CETAK, {database(), "drSPM", m_dir.filePath("spm.xlsx")}, &code, &errors);
     EXPECT_EQ(code, 2);
     EXPECT_TRUE(errors.contains("hanya drKursan dan drUnit")) << errors.toStdString();
 }

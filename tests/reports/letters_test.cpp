@@ -266,8 +266,8 @@ TEST_F(Letters, KursanCetakWritesEachToPdfWithItsFontsEmbedded)
         SCOPED_TRACE(report);
         const QString pdf = m_dir.filePath(QString::fromStdString(report) + ".pdf");
         int code = -1;
-        const QString said = runTool(KURSAN_CETAK, {m_path, QString::fromStdString(report), pdf},
-                                     &code);
+        const QString said = runTool(KURSAN_CETAK,
+                                     {database(), QString::fromStdString(report), pdf}, &code);
         ASSERT_EQ(code, 0);
         EXPECT_TRUE(said.contains("3 baris, 3 halaman")) << said.toStdString();
         const QString text = pdfText(pdf).simplified();
@@ -399,7 +399,7 @@ TEST_F(Letters, GaramondStandsInAsASerifWhenItsFacesAreMissing)
     env.insert("FONTCONFIG_FILE", conf.fileName());
     p.setProcessEnvironment(env);
     const QString pdf = m_dir.filePath("sertifikat.pdf");
-    p.start(KURSAN_CETAK, {m_path, "drSertifikat", pdf});
+    p.start(KURSAN_CETAK, {database(), "drSertifikat", pdf});
     ASSERT_TRUE(p.waitForFinished(60000));
     ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     const QString fonts = runTool("pdffonts", {pdf});
