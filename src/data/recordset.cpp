@@ -589,13 +589,16 @@ QStringList RecordSet::texts(const QString& column) const
     return out;
 }
 
-void saveTogether(std::initializer_list<RecordSet*> sets)
+void saveTogether(std::initializer_list<RecordSet*> sets,
+                  const std::function<void(QSqlDatabase&)>& first)
 {
     if (sets.size() == 0)
         return;
     std::vector<qint64> ids;
     inTransaction((*sets.begin())->database(),
                   [&](QSqlDatabase& db) {
+                      if (first)
+                          first(db);
                       for (RecordSet* rs : sets)
                           ids.push_back(rs->writeCurrent(db));
                   },

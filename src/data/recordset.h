@@ -174,8 +174,11 @@ private:
     QVector<bool> m_changed; // which columns the user changed
 };
 
-// Stores the current row of every record set in one transaction: all or none.
-void saveTogether(std::initializer_list<RecordSet*> sets);
+// Stores the current row of every record set in one transaction: all or none. `first` runs
+// inside it before anything is written, with the write lock held, so what it reads (how full
+// a unit is) stays so until the rows are stored; it may throw to store nothing.
+void saveTogether(std::initializer_list<RecordSet*> sets,
+                  const std::function<void(QSqlDatabase&)>& first = {});
 // Deletes the current row of `removed` and stores the current row of every set in `stored`,
 // in one transaction: all or none.
 void deleteTogether(RecordSet* removed, std::initializer_list<RecordSet*> stored);

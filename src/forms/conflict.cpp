@@ -73,6 +73,8 @@ Saved saveWithCare(QWidget* form, std::initializer_list<data::RecordSet*> sets,
                 return Saved::Dropped;
             default: return Saved::Kept;
             }
+        } catch (const data::Declined&) {
+            return Saved::Kept; // the clerk has been told already
         } catch (const data::Error& e) {
             msgBox(e.message(), QStringLiteral("Kesalahan"), Icon::Critical, Buttons::Ok, form);
             return Saved::Kept;

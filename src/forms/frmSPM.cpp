@@ -335,20 +335,39 @@ bool frmSPM::simpan()
         tell(QStringLiteral("Data kegiatan untuk No Surat ini sudah ada."));
         return false;
     }
-    bool allowed = false;
-    if (!guarded(this, [&] { allowed = quotaAllows(); }) || !allowed)
+    // The office decides on a unit over its quota; what it agreed to is counted again as the
+    // placement is stored, so one made meanwhile at another desk is put to it too.
+    std::optional<occupancy::MonthCount> agreed;
+    if (!guarded(this, [&] { agreed = fullMonth(placements()->database()); }))
+        return false;
+    if (agreed && !quotaAllows(*agreed))
         return false;
     data::RecordSet* placed = placements();
     data::RecordSet* letter = letters();
-    const forms::Saved saved = forms::saveWithCare(this, {placed, letter}, [&] {
-        placed->setField(QStringLiteral("Tanggal_Pelaksanaan"),
-                         m_ui->Text8->text() + QStringLiteral("s/d") + m_ui->Text9->text());
-        // The placement and the reply are stored together or not at all.
-        if (letter->hasCurrent())
-            data::saveTogether({placed, letter});
-        else
-            data::saveTogether({placed});
-    });
+    std::optional<occupancy::MonthCount> grown;
+    auto countAgain = [&](QSqlDatabase& db) {
+        const std::optional<occupancy::MonthCount> now = fullMonth(db);
+        if (now && (!agreed || now->count > agreed->count)) {
+            grown = now;
+            throw data::Declined();
+        }
+    };
+    forms::Saved saved;
+    do {
+        grown.reset();
+        saved = forms::saveWithCare(this, {placed, letter}, [&] {
+            placed->setField(QStringLiteral("Tanggal_Pelaksanaan"),
+                             m_ui->Text8->text() + QStringLiteral("s/d") + m_ui->Text9->text());
+            // The placement and the reply are stored together or not at all.
+            if (letter->hasCurrent())
+                data::saveTogether({placed, letter}, countAgain);
+            else
+                data::saveTogether({placed});
+        });
+        if (grown && !quotaAllows(*grown))
+            return false;
+        agreed = grown ? grown : agreed;
+    } while (grown);
     if (saved == forms::Saved::Kept)
         return false; // still in entry mode with everything the user gave
     const qint64 placement = placed->hasCurrent() ? placed->rowid() : -1;
@@ -405,23 +424,26 @@ bool frmSPM::periodReady()
     return true;
 }
 
-// The office decides: a unit already at the quota in a month of the period is named, and
-// only "Tidak" keeps the entry open. The placement being edited is not counted against itself.
-bool frmSPM::quotaAllows()
+// The first month of the entry's period in which its unit already holds the quota of granted
+// placements (this one not counted against itself); none for a reply other than "Dapat".
+std::optional<occupancy::MonthCount> frmSPM::fullMonth(const QSqlDatabase& db)
 {
     data::RecordSet* letter = letters();
     if (!letter->hasCurrent() ||
         letter->field(QStringLiteral("Jawaban")).toString() != QLatin1String("Dapat"))
-        return true;
+        return std::nullopt;
     const QString code = placements()->field(QStringLiteral("Kode_Unit")).toString();
     const QString period = m_ui->Text8->text() + QStringLiteral("s/d") + m_ui->Text9->text();
-    const std::optional<occupancy::MonthCount> full = occupancy::firstFullMonth(
-        period, data::grantedPeriods(placements()->database(), code, placements()->rowid()));
-    if (!full)
-        return true;
+    return occupancy::firstFullMonth(period, data::grantedPeriods(db, code, placements()->rowid()));
+}
+
+// Only "Ya" stores a placement over the quota; "Tidak" keeps the entry.
+bool frmSPM::quotaAllows(const occupancy::MonthCount& full)
+{
+    const QString code = placements()->field(QStringLiteral("Kode_Unit")).toString();
     const QString unit = m_unitName.isEmpty() ? code : m_unitName;
     return msgBox(QStringLiteral("Unit %1 sudah %2 orang pada %3. Tetap simpan?")
-                      .arg(unit, QString::number(full->count), occupancy::monthText(full->key)),
+                      .arg(unit, QString::number(full.count), occupancy::monthText(full.key)),
                   QStringLiteral("Kuota Unit"), Icon::Question, Buttons::YesNo,
                   this) == Answer::Yes;
 }

@@ -2,6 +2,7 @@
 
 #include "data/datacontrol.h"
 #include "platform/windows.h"
+#include "rules/occupancy.h"
 
 #include <initializer_list>
 #include <memory>
@@ -92,8 +93,10 @@ private:
     bool replyAsShown();
     bool unitAsShown();
     bool periodReady();
-    // Asks before a granted placement overfills its unit; false when the user keeps the entry.
-    bool quotaAllows();
+    // A granted placement that would overfill its unit is asked first; false when the user
+    // keeps the entry.
+    std::optional<occupancy::MonthCount> fullMonth(const QSqlDatabase& db);
+    bool quotaAllows(const occupancy::MonthCount& full);
 
     // The grid's control is opened with the form; the others on first use (see units()…).
     data::DataControl m_grid; // "Adodc6", QSPM: the grid's rows

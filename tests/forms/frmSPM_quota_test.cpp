@@ -45,10 +45,20 @@ TEST_F(LetterFormTest, AGrantedPlacementThatWouldOverfillItsUnitAsksFirst)
     EXPECT_EQ(box("Text8")->text(), "20/03/2005");
     EXPECT_EQ(box("Text9")->text(), "20/04/2005");
 
-    boxes.expect(question, Answer::Yes);
+    // Another desk places one more while the question is open: the save counts again and asks
+    // again with the new number.
+    boxes.expect(question, Answer::Yes, [&] { placeTrainee("U01", "05/03/2005s/d05/04/2005"); });
+    boxes.expect(QStringLiteral("Unit Keuangan sudah 6 orang pada Maret 2005. Tetap simpan?"),
+                 Answer::No);
+    button("cmd")->click();
+    EXPECT_TRUE(inEntryMode());
+    EXPECT_EQ(rows("TKegiatan").size(), stored.size() + 1) << "only the other desk's";
+
+    boxes.expect(QStringLiteral("Unit Keuangan sudah 6 orang pada Maret 2005. Tetap simpan?"),
+                 Answer::Yes);
     button("cmd")->click();
     EXPECT_TRUE(inBrowseMode());
-    EXPECT_EQ(rows("TKegiatan").size(), stored.size() + 1);
+    EXPECT_EQ(rows("TKegiatan").size(), stored.size() + 2);
     EXPECT_EQ(rows("TKegiatan").last(), "002|20/03/2005s/d20/04/2005|U01");
     EXPECT_EQ(jawaban(L2), "Dapat");
 }
