@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
     platform::useIndonesian();
 
-    if (!shell::openDatabase(data::Database::defaultPath()))
+    if (!shell::openConfiguredDatabase())
         return 1;
     try {
         data::keepDailyCopy(data::today());

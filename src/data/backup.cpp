@@ -211,6 +211,9 @@ QString restoreFrom(const QString& file, const QDate& today)
 {
     inspectBackup(file);
     const QString kept = keptCopyPath(today);
+    if (!makeOwnerFolder(QFileInfo(kept).absolutePath()))
+        throw Error(QStringLiteral("Folder %1 tidak dapat dibuat.")
+                        .arg(native(QFileInfo(kept).absolutePath())));
     backupTo(kept);
     if (Database::location().isServer()) {
         copyFileToServer(file);

@@ -26,6 +26,9 @@ public:
     // schema up to this program's version. Throws InUseError when another program holds it
     // for the moment, Error (naming the place and the reason) when it cannot be used.
     virtual void prepare() = 0;
+    // What is at the place, in a few words for the clerk who chooses it ("DataBase Kursan",
+    // "database kosong; …"), without changing anything; throws Error when it cannot be used.
+    virtual QString test() const = 0;
     // A new open connection named `name`; throws Error naming the place and the reason.
     virtual QSqlDatabase connect(const QString& name, bool readOnly) const = 0;
 

@@ -421,6 +421,17 @@ QSqlDatabase FileEngine::connect(const QString& name, bool readOnly) const
     throw Error(QStringLiteral("DataBase %1 tidak dapat dibuka: %2").arg(location().path, why));
 }
 
+QString FileEngine::test() const
+{
+    const QString& path = location().path;
+    if (!QFileInfo::exists(path))
+        return QStringLiteral("berkas belum ada; dibuat saat Kursan dimulai");
+    const FileCheck found = check(path);
+    if (!found.accepted())
+        throw Error(found.message);
+    return QStringLiteral("DataBase Kursan");
+}
+
 QString FileEngine::makeSchemaIn(const QString& emptyFile)
 {
     QString why;

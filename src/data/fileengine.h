@@ -24,6 +24,7 @@ public:
     // otherwise runs the start check. Then keeps the write-ahead log and applies the schema
     // steps newer than the file's version.
     void prepare() override;
+    QString test() const override;
     QSqlDatabase connect(const QString& name, bool readOnly) const override;
 
     // The start check, for any file that should be a Kursan database. Opens it read-write, so

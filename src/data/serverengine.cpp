@@ -18,6 +18,27 @@ constexpr int WriteLock = 20051;
 QString sqlState(const QSqlError& error) { return error.nativeErrorCode(); }
 
 // Runs `work` on a connection of its own and lets it go afterwards, however `work` ends.
+// Whether the database holds this program's schema, and how many tables and views it holds.
+struct Found {
+    bool ours = false;
+    qint64 objects = 0;
+};
+Found probe(QSqlQuery& q)
+{
+    Found found;
+    if (!q.exec(QStringLiteral("SELECT to_regclass('kursanversi') IS NOT NULL, "
+                               "(SELECT count(*) FROM pg_catalog.pg_class c JOIN "
+                               "pg_catalog.pg_namespace n ON n.oid = c.relnamespace WHERE "
+                               "n.nspname = current_schema() AND c.relkind IN ('r', 'v', 'm', "
+                               "'p'))")) ||
+        !q.next())
+        return found;
+    found.ours = q.value(0).toBool();
+    found.objects = q.value(1).toLongLong();
+    q.finish();
+    return found;
+}
+
 template <typename Work> void withConnection(const ServerEngine& engine, Work&& work)
 {
     struct Release {
@@ -148,19 +169,11 @@ void ServerEngine::prepare()
     };
     withConnection(*this, [&](QSqlDatabase& db) {
         QSqlQuery q(db);
-        auto run = [&](const QString& sql) {
-            if (!q.exec(sql))
-                throw refused(reason(q.lastError()));
-        };
-        run(QStringLiteral("SELECT to_regclass('kursanversi') IS NOT NULL, "
-                           "(SELECT count(*) FROM pg_catalog.pg_class c JOIN "
-                           "pg_catalog.pg_namespace n ON n.oid = c.relnamespace WHERE "
-                           "n.nspname = current_schema() AND c.relkind IN ('r', 'v', 'm', 'p'))"));
-        q.next();
-        const bool ours = q.value(0).toBool();
-        const qint64 objects = q.value(1).toLongLong();
-        q.finish();
-        if (!ours && objects > 0)
+        const Found found = probe(q);
+        if (q.lastError().isValid())
+            throw refused(reason(q.lastError()));
+        const bool ours = found.ours;
+        if (!ours && found.objects > 0)
             throw refused(QStringLiteral("database %1 berisi data lain, bukan DataBase Kursan; "
                                          "database itu tidak diubah")
                               .arg(at.database));
@@ -190,7 +203,15 @@ void ServerEngine::prepare()
                                              .arg(schema::CurrentVersion)});
             return;
         }
-        run(QStringLiteral("SELECT Versi FROM KursanVersi"));
+        auto unreadable = [&](const QString& source) {
+            return refused(
+                sqlState(q.lastError()) == QLatin1String("42501")
+                    ? QStringLiteral("pengguna %1 tidak punya hak membaca %2").arg(at.user, source)
+                    : QStringLiteral("%1 tidak dapat dibaca: %2")
+                          .arg(source, reason(q.lastError())));
+        };
+        if (!q.exec(QStringLiteral("SELECT Versi FROM KursanVersi")))
+            throw unreadable(QStringLiteral("KursanVersi"));
         if (!q.next())
             throw refused(QStringLiteral("versi skemanya tidak tercatat"));
         const int version = q.value(0).toInt();
@@ -209,20 +230,34 @@ void ServerEngine::prepare()
         for (const QString& source : schema::tables() + schema::views()) {
             const QStringList wanted = schema::columns().value(source);
             if (!q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(source)))
-                throw refused(sqlState(q.lastError()) == QLatin1String("42501")
-                                  ? QStringLiteral("pengguna %1 tidak punya hak membaca %2")
-                                        .arg(at.user, source)
-                                  : QStringLiteral("%1 tidak dapat dibaca: %2")
-                                        .arg(source, reason(q.lastError())));
-            QStringList found;
+                throw unreadable(source);
+            QStringList names;
             for (int i = 0; i < q.record().count(); ++i)
-                found << schema::canonical(q.record().fieldName(i));
-            if (found != wanted)
+                names << schema::canonical(q.record().fieldName(i));
+            if (names != wanted)
                 throw refused(QStringLiteral("kolom %1 adalah %2, seharusnya %3")
-                                  .arg(source, found.join(QStringLiteral(", ")),
+                                  .arg(source, names.join(QStringLiteral(", ")),
                                        wanted.join(QStringLiteral(", "))));
         }
     });
+}
+
+QString ServerEngine::test() const
+{
+    QString what;
+    withConnection(*this, [&](QSqlDatabase& db) {
+        QSqlQuery q(db);
+        const Found found = probe(q);
+        if (q.lastError().isValid())
+            throw Error(
+                QStringLiteral("Server %1: %2").arg(location().shown(), reason(q.lastError())));
+        what = found.ours ? QStringLiteral("DataBase Kursan")
+               : found.objects == 0
+                   ? QStringLiteral("database kosong; tabelnya dibuat saat Kursan dimulai oleh "
+                                    "pemilik database")
+                   : QStringLiteral("database berisi data lain, bukan DataBase Kursan");
+    });
+    return what;
 }
 
 QString ServerEngine::integerOf(const QString& text) const

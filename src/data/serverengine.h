@@ -17,6 +17,7 @@ public:
     // An empty database gets the schema in one transaction; one made by this program is
     // checked and brought up to this program's version; anything else is refused untouched.
     void prepare() override;
+    QString test() const override;
     QSqlDatabase connect(const QString& name, bool readOnly) const override;
 
     QSqlError beginWrite(QSqlDatabase& db) const override;

@@ -27,6 +27,9 @@ Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons butt
     case Buttons::YesNo: answers = {Answer::Yes, Answer::No}; break; // Esc answers Tidak
     case Buttons::YesNoCancel: answers = {Answer::Yes, Answer::No, Answer::Cancel}; break;
     case Buttons::RetryCancel: answers = {Answer::Retry, Answer::Cancel}; break;
+    case Buttons::RetryLocationCancel:
+        answers = {Answer::Retry, Answer::Location, Answer::Cancel};
+        break;
     }
     const Answer preferred = answers.contains(defaultAnswer) ? defaultAnswer : answers.first();
     if (handler())
@@ -51,6 +54,7 @@ Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons butt
         {Answer::Yes, QMessageBox::Yes, "&Ya"},
         {Answer::No, QMessageBox::No, "&Tidak"},
         {Answer::Retry, QMessageBox::Retry, "&Ulangi"},
+        {Answer::Location, QMessageBox::Open, "&Lokasi Data…"},
     };
     for (const Shown& s : shown) {
         if (!answers.contains(s.answer))
@@ -68,6 +72,7 @@ Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons butt
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Retry: return Answer::Retry;
+    case QMessageBox::Open: return Answer::Location;
     default: return Answer::Cancel; // Cancel, Batal, Esc or the close box
     }
 }

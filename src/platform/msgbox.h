@@ -8,9 +8,10 @@ class QWidget;
 namespace platform {
 
 enum class Icon { Information, Question, Critical };
-// YesNo reads Ya / Tidak, YesNoCancel Ya / Tidak / Batal, RetryCancel Ulangi / Batal.
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
-enum class Answer { Ok, Cancel, Yes, No, Retry };
+// YesNo reads Ya / Tidak, YesNoCancel Ya / Tidak / Batal, RetryCancel Ulangi / Batal,
+// RetryLocationCancel Ulangi / Lokasi Data… / Batal.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, RetryLocationCancel };
+enum class Answer { Ok, Cancel, Yes, No, Retry, Location };
 
 struct MsgBoxCall {
     QString text;

@@ -1,5 +1,6 @@
 #include "shell/frmMenu.h"
 
+#include "data/database.h"
 #include "forms/frmKursan.h"
 #include "forms/frmPapan.h"
 #include "forms/frmSPM.h"
@@ -15,7 +16,9 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
+#include <QStatusBar>
 
 using namespace platform;
 
@@ -43,6 +46,7 @@ frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), m_ui(std::make_unique<Ui:
     handle(m_ui->mnuEksporSPM, &QAction::triggered, this, &frmMenu::mnuEksporSPM_Click);
     handle(m_ui->mnuCadangkan, &QAction::triggered, this, &frmMenu::mnuCadangkan_Click);
     handle(m_ui->mnuPulihkan, &QAction::triggered, this, &frmMenu::mnuPulihkan_Click);
+    handle(m_ui->mnuLokasi, &QAction::triggered, this, &frmMenu::mnuLokasi_Click);
     handle(m_ui->mnuSPM, &QAction::triggered, this, &frmMenu::mnuSPM_Click);
     handle(m_ui->mnuCetakSPKP, &QAction::triggered, this, &frmMenu::mnuCetakSPKP_Click);
     handle(m_ui->mnuSPP, &QAction::triggered, this, &frmMenu::mnuSPP_Click);
@@ -51,9 +55,18 @@ frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), m_ui(std::make_unique<Ui:
     handle(m_ui->mnuLaporan, &QAction::triggered, this, &frmMenu::mnuLaporan_Click);
     handle(m_ui->mnuAbout, &QAction::triggered, this, &frmMenu::mnuAbout_Click);
     handle(m_ui->mnuKeluar, &QAction::triggered, this, &frmMenu::mnuKeluar_Click);
+    showLocation();
 }
 
 frmMenu::~frmMenu() = default;
+
+// Where the data is, on the status bar for as long as the window is there.
+void frmMenu::showLocation()
+{
+    auto* where = new QLabel(QStringLiteral("Data: %1").arg(data::Database::location().shown()));
+    where->setObjectName(QStringLiteral("lblLokasi"));
+    statusBar()->addPermanentWidget(where);
+}
 
 void frmMenu::resizeEvent(QResizeEvent* event)
 {

@@ -27,6 +27,7 @@ private:
     void mnuEksporSPM_Click();
     void mnuCadangkan_Click();
     void mnuPulihkan_Click();
+    void mnuLokasi_Click();
     void mnuSPM_Click();
     void mnuCetakSPKP_Click();
     void mnuSPP_Click();
@@ -36,6 +37,7 @@ private:
     void mnuAbout_Click();
     void mnuKeluar_Click();
 
+    void showLocation();
     // Shows the form (loaded on first use) and takes the front again when it closes.
     template <class T> void openForm();
     void formClosed();

@@ -6,6 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/windows.h"
 #include "preview/saveexcel.h"
+#include "shell/frmLokasi.h"
 #include "shell/frmMenu.h"
 
 #include <QDir>
@@ -21,6 +22,13 @@ QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 } // namespace
 
 void frmMenu::mnuEksporSPM_Click() { reports::saveExcel(QStringLiteral("QSPM"), this); }
+
+// The place takes effect at the next start: every open form keeps its own connection until then.
+void frmMenu::mnuLokasi_Click()
+{
+    frmLokasi dialog(this);
+    dialog.exec();
+}
 
 void frmMenu::mnuCadangkan_Click()
 {

@@ -93,6 +93,20 @@ TEST_F(BackupTest, WhatAKilledCopyLeftIsRemovedAtTheNextStartButNotAPartBeingWri
     EXPECT_TRUE(QFile::exists(writing.fileName()));
 }
 
+TEST_F(BackupTest, RestoreReplacesEveryRowAndKeepsWhatWasThereAsACopy)
+{
+    const QString copy = m_dir.filePath("salin.mdb");
+    data::backupTo(copy);
+    const QStringList copied = allRows(copy);
+    EXPECT_EQ(copied, allRows());
+    sql("DELETE FROM TKegiatan");
+    sql("INSERT INTO TUnit VALUES ('U09', 'Gudang Baru', '109')");
+    const QStringList before = allRows();
+    const QString kept = data::restoreFrom(copy, QDate(2005, 3, 15));
+    EXPECT_EQ(allRows(), copied);
+    EXPECT_EQ(allRows(kept), before);
+}
+
 TEST_F(BackupTest, DamagedForeignOrOpenFileIsRefusedAndChangesNothing)
 {
     const QString text = m_dir.filePath("catatan.mdb");

@@ -1,15 +1,19 @@
+#include "data/database.h"
 #include "forms/frmUnit.h"
 #include "platform/windows.h"
 #include "shell/frmAbout.h"
+#include "shell/frmLokasi.h"
 #include "shell/frmMenu.h"
 #include "support/fixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QTest>
 
@@ -58,13 +62,14 @@ TEST_F(MenuTest, CaptionTitlesAndEveryItem)
         items(bar[0]->menu()),
         QStringList({"mnuDataKursan=Data &Kursan", "mnuDataUnit=Data &Unit", "mnuDataSPM=Data &SPM",
                      "mnuPapan=P&apan Penempatan", "-", "mnuEksporSPM=&Ekspor Data SPM ke Excel…",
-                     "mnuCadangkan=&Cadangkan Data…", "mnuPulihkan=&Pulihkan Data…"}));
+                     "mnuCadangkan=&Cadangkan Data…", "mnuPulihkan=&Pulihkan Data…",
+                     "mnuLokasi=Lokasi &Data…"}));
     // Each File item has an access key of its own.
     QSet<QChar> keys;
     for (QAction* a : bar[0]->menu()->actions())
         if (!a->isSeparator())
             keys << a->text().at(a->text().indexOf('&') + 1).toLower();
-    EXPECT_EQ(keys.size(), 7);
+    EXPECT_EQ(keys.size(), 8);
     EXPECT_EQ(items(bar[1]->menu()),
               QStringList({"mnuSPM=Cetak Surat P&enjajakan Masalah",
                            "mnuCetakSPKP=Cetak Surat Pengantar &Kartu Pengenal",
@@ -95,6 +100,24 @@ TEST_F(MenuTest, AboutBoxIsOneFramelessWindowClosedByOk)
     EXPECT_EQ(platform::loaded<frmAbout>(), nullptr);
     item("mnuAbout")->trigger();
     EXPECT_NE(platform::loaded<frmAbout>(), nullptr); // loaded afresh
+}
+
+TEST_F(MenuTest, TheStatusBarNamesTheDataAndLokasiDataKeepsThePlaceForTheNextStart)
+{
+    EXPECT_EQ(menu->findChild<QLabel*>("lblLokasi")->text(),
+              "Data: " + QDir::toNativeSeparators(m_path));
+    qunsetenv("KURSAN_DATABASE");
+    frmLokasi dialog(menu);
+    const QString next = m_dir.filePath("kantor/master.mdb");
+    dialog.findChild<QRadioButton*>("optBerkas")->setChecked(true);
+    dialog.findChild<QLineEdit*>("txtBerkas")->setText(next);
+    boxes.expect(QDir::toNativeSeparators(next) +
+                 " dapat dipakai: berkas belum ada; dibuat saat Kursan dimulai.");
+    boxes.expect("Lokasi data disimpan: " + QDir::toNativeSeparators(next) +
+                 ".\nBerlaku saat Kursan dimulai lagi.");
+    dialog.findChild<QPushButton*>("cmdSimpan")->click();
+    EXPECT_EQ(data::Location::configured(), data::Location::file(next));
+    EXPECT_EQ(data::Database::path(), m_path) << "the data in use stays until the next start";
 }
 
 TEST_F(MenuTest, KeluarAndTheCloseBoxAskForAnUnsavedEntryFirst)

@@ -21,10 +21,10 @@ TEST_F(StartupTest, ADatabaseHeldByAnotherProgramIsInUseAndMayBeTriedAgain)
                                   "Tutup program itu, lalu pilih Ulangi.")
                               .arg(m_path);
     boxes.expect(inUse, Answer::Cancel);
-    EXPECT_FALSE(shell::openDatabase(m_path));
+    EXPECT_FALSE(shell::openDatabase(data::Location::file(m_path)));
 
     boxes.expect(inUse, Answer::Retry, [&] { other.close(); });
-    EXPECT_TRUE(shell::openDatabase(m_path));
+    EXPECT_TRUE(shell::openDatabase(data::Location::file(m_path)));
     other.close();
     other = QSqlDatabase();
     QSqlDatabase::removeDatabase("other");

@@ -54,8 +54,10 @@ data::Location serverDatabase(const QString& name)
     return at;
 }
 
+} // namespace
+
 // Runs one statement on the server's own database, as its superuser.
-bool onServerItself(const QString& statement)
+bool KursanTest::onServerItself(const QString& statement)
 {
     const QString name = data::Database::uniqueName(QStringLiteral("admin"));
     bool done = false;
@@ -70,7 +72,6 @@ bool onServerItself(const QString& statement)
     QSqlDatabase::removeDatabase(name);
     return done;
 }
-} // namespace
 
 QString KursanTest::database() const
 {
@@ -139,10 +140,17 @@ QVariantList KursanTest::sql(const QString& statement, const QVariantList& value
     {
         QSqlDatabase db = data::Database::connect(name);
         QSqlQuery q(db);
-        q.prepare(statement);
-        for (const QVariant& v : values)
-            q.addBindValue(v);
-        if (!q.exec())
+        // The server prepares only queries and row changes, not GRANT or CREATE.
+        bool done = false;
+        if (values.isEmpty()) {
+            done = q.exec(statement);
+        } else {
+            q.prepare(statement);
+            for (const QVariant& v : values)
+                q.addBindValue(v);
+            done = q.exec();
+        }
+        if (!done)
             ADD_FAILURE() << statement.toStdString() << ": " << q.lastError().text().toStdString();
         while (q.isSelect() && q.next())
             out << q.value(0);

@@ -61,6 +61,8 @@ protected:
     // Whether this run of the tests keeps its data on the throwaway server (scripts/test runs the
     // data, numbering, report, selection, export and backup tests so, besides on the file).
     static bool onServer();
+    // Runs one statement on the throwaway server's own database, as its superuser.
+    static bool onServerItself(const QString& statement);
 
     QTemporaryDir m_dir;
     QString m_path; // the database file; on the server, a file a test may still use
