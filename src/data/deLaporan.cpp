@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/error.h"
+#include "data/nativepostgres.h"
 #include "data/nativesqlite.h"
 #include "data/reportcommands.h"
 #include "data/schema.h"
@@ -15,6 +16,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace data {
@@ -187,6 +189,84 @@ private:
     NativeStatement m_statement;
 };
 
+// From the server through a cursor of its own, a batch of rows at a time: straight from
+// libpq, and never more than a batch in memory however long the report.
+class ServerCursor : public CommandCursor {
+public:
+    ServerCursor(pg_conn* connection, const QString& sql, const QVariantList& values,
+                 const QString& command, const QString& path)
+        : CommandCursor(command, path), m_connection(connection)
+    {
+        static const QRegularExpression end(QStringLiteral("[;\\s]*$"));
+        run(PgResult(PQexec(m_connection, "BEGIN")), PGRES_COMMAND_OK);
+        m_open = true;
+        const PgParameters parameters(values);
+        const QByteArray declare = (QStringLiteral("DECLARE kursan_laporan NO SCROLL CURSOR FOR ") +
+                                    numberedMarks(QString(sql).remove(end)))
+                                       .toUtf8();
+        run(PgResult(PQexecParams(m_connection, declare.constData(), parameters.count(), nullptr,
+                                  parameters.values(), nullptr, nullptr, 0)),
+            PGRES_COMMAND_OK);
+        fetch();
+        m_row = -1; // before the first row
+        for (int i = 0; i < PQnfields(m_batch.get()); ++i)
+            addColumn(QString::fromUtf8(PQfname(m_batch.get(), i)), i);
+    }
+    ~ServerCursor() override { finish(); }
+
+    bool next() override
+    {
+        if (!m_batch)
+            return false;
+        if (++m_row < PQntuples(m_batch.get()))
+            return true;
+        if (PQntuples(m_batch.get()) == Batch) {
+            fetch();
+            if (PQntuples(m_batch.get()) > 0)
+                return true;
+        }
+        finish(); // the read ends here, not when the cursor goes
+        return false;
+    }
+
+    QString value(int column) const override
+    {
+        return valueText(m_batch.get(), m_row, m_read[column]);
+    }
+
+private:
+    static constexpr int Batch = 2000;
+
+    void run(PgResult result, int wanted)
+    {
+        if (PQresultStatus(result.get()) == wanted)
+            return;
+        const QString why = pgError(m_connection, result.get());
+        finish();
+        failRead(why, false);
+    }
+    void fetch()
+    {
+        PgResult batch(PQexec(m_connection, "FETCH FORWARD 2000 FROM kursan_laporan"));
+        if (PQresultStatus(batch.get()) != PGRES_TUPLES_OK)
+            run(std::move(batch), PGRES_TUPLES_OK);
+        m_batch = std::move(batch);
+        m_row = 0;
+    }
+    void finish()
+    {
+        m_batch.reset();
+        if (m_open)
+            PgResult(PQexec(m_connection, "ROLLBACK")); // it only read
+        m_open = false;
+    }
+
+    pg_conn* m_connection;
+    PgResult m_batch;
+    int m_row = -1;
+    bool m_open = false;
+};
+
 // Binds a value as Qt's driver would: whole numbers as integers, the rest as text.
 void bindValue(sqlite3_stmt* statement, int index, const QVariant& value)
 {
@@ -244,6 +324,8 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
             bindValue(statement.get(), i + 1, values[i]);
         return std::make_unique<NativeCursor>(std::move(statement), command, m_openedPath);
     }
+    if (pg_conn* server = nativePgHandle(db))
+        return std::make_unique<ServerCursor>(server, text, values, command, m_openedPath);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(text);

@@ -1,6 +1,7 @@
 #include "data/recordset.h"
 
 #include "data/database.h"
+#include "data/nativepostgres.h"
 #include "data/nativesqlite.h"
 #include "data/schema.h"
 #include "data/transaction.h"
@@ -8,7 +9,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <cstdlib>
 #include <functional>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace data {
@@ -105,6 +108,32 @@ bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringLi
                         .arg(QString::fromUtf8(sqlite3_errmsg(con))));
     return true;
 }
+// The same from the server, straight from libpq; false when `db` is not the server's.
+template <typename Keep>
+bool readNativePg(const QSqlDatabase& db, const QString& sql, int first, QStringList& columns,
+                  Keep&& keep)
+{
+    pg_conn* con = nativePgHandle(db);
+    if (!con)
+        return false;
+    const PgResult result(PQexec(con, sql.toUtf8().constData()));
+    if (PQresultStatus(result.get()) != PGRES_TUPLES_OK) {
+        const QString why = pgError(con, result.get());
+        QSqlDatabase failed = db;
+        Database::engine().recover(failed);
+        throw Error(QStringLiteral("Data tidak dapat dibaca: %1").arg(why));
+    }
+    const int count = PQnfields(result.get());
+    for (int i = first; i < count; ++i)
+        columns << schema::canonical(QString::fromUtf8(PQfname(result.get(), i)));
+    PackedRow::Builder row;
+    for (int r = 0; r < PQntuples(result.get()); ++r) {
+        for (int i = first; i < count; ++i)
+            appendValue(row, result.get(), r, i);
+        keep(first ? std::strtoll(PQgetvalue(result.get(), r, 0), nullptr, 10) : -1, row.take());
+    }
+    return true;
+}
 } // namespace
 
 void RecordSet::read()
@@ -122,7 +151,8 @@ void RecordSet::read()
     auto keep = [&rows](qint64 rowid, PackedRow&& values) {
         rows.push_back(Row{rowid, std::move(values)});
     };
-    if (!readNative(m_db, sql, first, columns, keep)) {
+    if (!readNative(m_db, sql, first, columns, keep) &&
+        !readNativePg(m_db, sql, first, columns, keep)) {
         QSqlQuery q(m_db);
         q.setForwardOnly(true);
         if (!q.exec(sql))
