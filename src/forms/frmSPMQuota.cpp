@@ -8,7 +8,8 @@
 using namespace platform;
 
 // The office decides: a unit already at the quota in a month of the period is named, and
-// only "Tidak" keeps the entry open. The placement being edited is not counted against itself.
+// only "Tidak" keeps the entry open; it is also what Enter answers, so a hasty Enter never
+// overfills the unit. The placement being edited is not counted against itself.
 bool frmSPM::quotaAllows()
 {
     data::RecordSet* letter = letters();
@@ -24,6 +25,6 @@ bool frmSPM::quotaAllows()
     const QString unit = m_unitName.isEmpty() ? code : m_unitName;
     return msgBox(QStringLiteral("Unit %1 sudah %2 orang pada %3. Tetap simpan?")
                       .arg(unit, QString::number(full->count), occupancy::monthText(full->key)),
-                  QStringLiteral("Kuota Unit"), Icon::Question, Buttons::YesNo,
-                  this) == Answer::Yes;
+                  QStringLiteral("Kuota Unit"), Icon::Question, Buttons::YesNo, this,
+                  Answer::No) == Answer::Yes;
 }

@@ -16,11 +16,25 @@ MsgBoxHandler& handler()
 
 void setMsgBoxHandler(MsgBoxHandler h) { handler() = std::move(h); }
 
+namespace {
+QMessageBox::StandardButton buttonOf(Answer answer)
+{
+    switch (answer) {
+    case Answer::Ok: return QMessageBox::Ok;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    case Answer::Retry: break;
+    }
+    return QMessageBox::Retry;
+}
+} // namespace
+
 Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons buttons,
-              QWidget* parent)
+              QWidget* parent, std::optional<Answer> enterAnswer)
 {
     if (handler())
-        return handler()({text, title, icon, buttons});
+        return handler()({text, title, icon, buttons, enterAnswer});
 
     QMessageBox box(parent ? parent : QApplication::activeWindow());
     box.setWindowTitle(title);
@@ -56,6 +70,8 @@ Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons butt
         box.setDefaultButton(QMessageBox::Retry);
         break;
     }
+    if (enterAnswer && box.button(buttonOf(*enterAnswer)))
+        box.setDefaultButton(buttonOf(*enterAnswer));
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;
