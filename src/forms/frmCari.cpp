@@ -36,6 +36,7 @@ frmCari::frmCari(QWidget* owner)
     setFixedSize(size());
     m_ui->Combo1->setEditText(Hint);
     enterPressesButtons(this);
+    escapeCloses(this);
 
     connect(m_ui->Command1, &QPushButton::clicked, this, &frmCari::Command1_Click);
     connect(m_ui->Command2, &QPushButton::clicked, this, &frmCari::Command2_Click);

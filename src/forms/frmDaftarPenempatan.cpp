@@ -1,5 +1,6 @@
 #include "forms/frmDaftarPenempatan.h"
 
+#include "platform/keys.h"
 #include "rules/occupancy.h"
 #include "ui_frmDaftarPenempatan.h"
 
@@ -12,6 +13,7 @@ frmDaftarPenempatan::frmDaftarPenempatan(QWidget* owner)
     m_ui->grdDaftar->verticalHeader()->hide();
     m_ui->grdDaftar->horizontalHeader()->setStretchLastSection(true);
     connect(m_ui->cmdTutup, &QPushButton::clicked, this, &Form::unload);
+    platform::escapeCloses(this);
 }
 
 frmDaftarPenempatan::~frmDaftarPenempatan() = default;

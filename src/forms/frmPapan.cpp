@@ -124,16 +124,22 @@ void frmPapan::grdPapan_Activate(const QModelIndex& cell)
     const int key = occupancy::monthKey(m_ui->txtTahun->value(), cell.column() + 1);
     const QString title = QStringLiteral("%1, %2").arg(rowTitle(m_board->rows().at(cell.row())),
                                                        occupancy::monthText(key));
-    auto* list = platform::window<frmDaftarPenempatan>(this);
-    list->showPlacements(title, m_board->placementsIn(cell.row(), key));
-    showWindow(list);
+    showList(title, m_board->placementsIn(cell.row(), key));
 }
 
 void frmPapan::cmdTakTerbaca_Click()
 {
+    showList(QStringLiteral("Penempatan dengan tanggal tidak terbaca"), m_board->unreadable());
+}
+
+// The list opens over the board, where the clerk is looking; once moved, it stays put.
+void frmPapan::showList(const QString& title,
+                        const std::vector<const occupancy::GrantedPlacement*>& placements)
+{
     auto* list = platform::window<frmDaftarPenempatan>(this);
-    list->showPlacements(QStringLiteral("Penempatan dengan tanggal tidak terbaca"),
-                         m_board->unreadable());
+    list->showPlacements(title, placements);
+    if (!list->isVisible())
+        list->centreOver(this);
     showWindow(list);
 }
 

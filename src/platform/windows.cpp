@@ -74,6 +74,20 @@ void Form::centre()
     move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
+void Form::centreOver(const QWidget* other)
+{
+    QRect placed = frameGeometry();
+    placed.moveCenter(other->frameGeometry().center());
+    if (const QScreen* screen = other->screen()) {
+        const QRect area = screen->availableGeometry();
+        placed.moveRight(std::min(placed.right(), area.right()));
+        placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+        placed.moveLeft(std::max(placed.left(), area.left()));
+        placed.moveTop(std::max(placed.top(), area.top()));
+    }
+    move(placed.topLeft());
+}
+
 void Form::showEvent(QShowEvent* event)
 {
     if (!m_labelsFitted) { // the fonts are final by the first show

@@ -50,6 +50,8 @@ public:
     void unload();
     // Centres the window on the screen.
     void centre();
+    // Centres the window over another one, staying on the screen.
+    void centreOver(const QWidget* other);
 
 signals:
     // The form has closed and goes away; its owner may take the front again.
