@@ -355,10 +355,11 @@ void frmKursan::Command1_Click()
 {
     guarded(this, [this] {
         const QString month = m_ui->Combo1->currentText();
+        const QString year = quota::placementYear(month, m_month, m_year);
         data::RecordSet* units = readAfresh(m_units, "Adoke2", QStringLiteral("TUnit"));
         // The placements are read on the same connection, afresh, one month at a time.
-        const QStringList placed = data::placedUnits(units->database(), month,
-                                                     quota::placementYear(month, m_month, m_year));
+        const QStringList placed = data::placedUnits(units->database(), month, year);
+        m_ui->Label4->setText(quota::countHeading(month, year));
 
         const QStringList names = units->texts(QStringLiteral("Unit"));
         m_ui->List1->clear();

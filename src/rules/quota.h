@@ -11,6 +11,11 @@ namespace quota {
 // otherwise next year. A text that names no month gives this year.
 QString placementYear(const QString& month, const QString& bulan, const QString& tahun);
 
+// The heading over the counts: which month and year they are of, and that they count the
+// placements starting then (the placement board counts every month a period touches).
+// "Jumlah / Unit" until a month is chosen.
+QString countHeading(const QString& month, const QString& year);
+
 // One entry per unit name: how many of `placedUnits` equal it (exactly, case included), or an
 // empty entry when none do. A name listed twice is counted at both places.
 QStringList countsPerUnit(const QStringList& units, const QStringList& placedUnits);

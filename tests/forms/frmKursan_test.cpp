@@ -555,8 +555,11 @@ TEST_F(QuotaTest, AMonthAlreadyPastIsCountedInNextYear)
     open();
     process("Februari");
     EXPECT_EQ(entries("List2"), QStringList({"2", "", "2", ""}));
+    // The heading says what is counted, unlike the board that counts every month touched.
+    EXPECT_EQ(form->findChild<QLabel*>("Label4")->text(), "Jumlah yang mulai\nFebruari 2006");
     process("Maret");
     EXPECT_EQ(entries("List2"), QStringList({"", "1", "", ""}));
+    EXPECT_EQ(form->findChild<QLabel*>("Label4")->text(), "Jumlah yang mulai\nMaret 2005");
 }
 
 } // namespace
