@@ -180,11 +180,14 @@ TEST_F(Preview, BarPrintsOneTraineesLetterAndBadInputLeavesThePreview)
     QTest::keyClicks(text, "999");
     boxes.expect("Kursan \"999\" tidak ada dalam DataBase.");
     QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(text->text(), "1");       // the bar shows what is printed, not what was refused
     QTest::keyClick(kind, Qt::Key_End); // "Bulan mulai"
     QTest::keyClicks(text, "13/2005");
     boxes.expect("Bulan \"13/2005\" tidak dapat dibaca. Tulis bulan dan tahun sebagai MM/YYYY, "
                  "misalnya 03/2005.");
     QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(kind->currentText(), "Satu Kursan");
+    EXPECT_EQ(text->text(), "1");
     EXPECT_EQ(pages->pageCount(), 1);
     EXPECT_EQ(preview->document().rowCount, 1);
 
