@@ -1,3 +1,4 @@
+#include "platform/filechooser.h"
 #include "preview/preview.h"
 #include "preview/show.h"
 #include "reports/reportdata.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeView>
 
 using reports::ReportPreview;
 
@@ -136,10 +138,30 @@ TEST_F(Preview, SpeaksIndonesian)
 
     QPrintDialog print(preview->printer());
     EXPECT_EQ(print.windowTitle(), "Cetak");
-    QFileDialog save(nullptr, "Simpan PDF");
-    save.setOption(QFileDialog::DontUseNativeDialog);
-    save.setAcceptMode(QFileDialog::AcceptSave);
-    EXPECT_EQ(save.findChild<QLabel*>("fileNameLabel")->text(), "&Nama berkas:");
+    // The printer's job options, shown only where CUPS has a printer.
+    EXPECT_EQ(QCoreApplication::translate("QCupsJobWidget", "Job priority:"),
+              "Prioritas pekerjaan:");
+    EXPECT_EQ(QCoreApplication::translate("QCupsJobWidget", "None", "CUPS Banner page"),
+              "Tidak ada");
+
+    // The file dialogs: their texts, and the dates and types of the files they list.
+    QFile old(m_dir.filePath("lama.pdf"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.setFileTime(QDateTime(QDate(2005, 3, 8), QTime(14, 5)), QFileDevice::FileModificationTime);
+    old.close();
+    const auto save = platform::fileDialog({platform::FileAction::Save, "Simpan PDF",
+                                            m_dir.filePath("baru.pdf"), "PDF (*.pdf)", "pdf"});
+    EXPECT_EQ(save->findChild<QLabel*>("fileNameLabel")->text(), "&Nama berkas:");
+    auto* files = save->findChild<QTreeView*>("treeView");
+    QModelIndex listed;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        const QModelIndexList found = files->model()->match(
+            files->model()->index(0, 0, files->rootIndex()), Qt::DisplayRole, "lama.pdf");
+        listed = found.value(0);
+        return listed.isValid();
+    }));
+    EXPECT_EQ(listed.siblingAtColumn(2).data().toString(), "Dokumen PDF");
+    EXPECT_EQ(listed.siblingAtColumn(3).data().toString(), "08/03/05 14.05");
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Batal");
