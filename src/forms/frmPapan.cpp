@@ -42,7 +42,9 @@ QString rowTitle(const occupancy::Board::Row& row)
 }
 } // namespace
 
-frmPapan::frmPapan(QWidget* owner) : Form(owner), m_ui(std::make_unique<Ui::frmPapan>())
+// A large window, which the clerk may want to maximise.
+frmPapan::frmPapan(QWidget* owner)
+    : Form(owner, Qt::WindowMinMaxButtonsHint), m_ui(std::make_unique<Ui::frmPapan>())
 {
     m_ui->setupUi(this);
     m_ui->lblPenuh->setStyleSheet(legendStyle(Level::Full));

@@ -57,7 +57,19 @@ void showWindow(QWidget* window)
     window->activateWindow();
 }
 
-Form::Form(QWidget* owner, Qt::WindowFlags flags) : QWidget(owner, Qt::Window | flags)
+namespace {
+// A window with an owner is its dialog unless it says otherwise (a tool window): X11 window
+// managers keep dialogs and tool windows above the window they belong to, while a plain
+// window goes behind its owner as soon as the owner is clicked.
+Qt::WindowFlags kindOf(const QWidget* owner, Qt::WindowFlags flags)
+{
+    if (flags & Qt::WindowType_Mask)
+        return flags;
+    return flags | (owner ? Qt::Dialog : Qt::Window);
+}
+} // namespace
+
+Form::Form(QWidget* owner, Qt::WindowFlags flags) : QWidget(owner, kindOf(owner, flags))
 {
     setAttribute(Qt::WA_DeleteOnClose);
 }

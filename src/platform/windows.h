@@ -41,7 +41,8 @@ void showWindow(QWidget* window);
 inline constexpr Qt::WindowFlags CloseBoxOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                 Qt::WindowCloseButtonHint;
 
-// A top-level form: owned by its parent window, unloaded (destroyed) when closed.
+// A top-level form: owned by its parent window, above which it stays; unloaded (destroyed)
+// when closed.
 class Form : public QWidget {
     Q_OBJECT
 public:
