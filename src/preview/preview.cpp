@@ -12,6 +12,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QToolBar>
 
 namespace reports {
@@ -40,12 +41,21 @@ ReportPreview::ReportPreview(Document doc, QWidget* owner)
     setUpPage(printer(), *m_doc.layout);
     printer()->setFullPage(true);
 
+    // The file actions sit on a line of their own, where Qt's full toolbar cannot push them
+    // out of sight behind its overflow button.
+    auto* window = findChild<QMainWindow*>();
+    m_fileRow = new QToolBar(window);
+    m_fileRow->setObjectName(QStringLiteral("BarisCetak"));
+    m_fileRow->setMovable(false);
+    if (window) {
+        window->addToolBarBreak(Qt::TopToolBarArea);
+        window->addToolBar(Qt::TopToolBarArea, m_fileRow);
+    } else if (auto* column = qobject_cast<QBoxLayout*>(QDialog::layout())) {
+        column->insertWidget(0, m_fileRow);
+    }
     m_savePdf = new QAction(QStringLiteral("Simpan PDF"), this);
     m_savePdf->setObjectName(QStringLiteral("SimpanPDF"));
-    if (auto* toolbar = findChild<QToolBar*>()) {
-        toolbar->addSeparator();
-        toolbar->addAction(m_savePdf);
-    }
+    m_fileRow->addAction(m_savePdf);
     connect(m_savePdf, &QAction::triggered, this, &ReportPreview::savePdf);
     connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paintPages);
 }
@@ -60,19 +70,29 @@ void ReportPreview::setDocument(Document doc)
 
 void ReportPreview::hostBar(QWidget* bar)
 {
-    // The dialog keeps its toolbar and pages in a main window of its own.
-    auto* window = findChild<QMainWindow*>();
-    if (!window) {
-        if (auto* column = qobject_cast<QBoxLayout*>(layout()))
-            column->insertWidget(0, bar);
-        return;
+    QAction* first = m_fileRow->actions().value(0);
+    m_fileRow->insertWidget(first, bar);
+    m_fileRow->insertSeparator(first);
+}
+
+void ReportPreview::addFileAction(QAction* action) { m_fileRow->addAction(action); }
+
+// Opened wide enough for both lines of the toolbar, as far as the screen allows.
+void ReportPreview::showEvent(QShowEvent* event)
+{
+    if (!m_sized) {
+        m_sized = true;
+        int widest = 0;
+        for (const QToolBar* row : findChildren<QToolBar*>())
+            widest = std::max(widest, row->sizeHint().width());
+        const QWidget* window = findChild<QMainWindow*>();
+        const int edges = window ? width() - window->width() : 0;
+        int wanted = std::max(width(), widest + edges);
+        if (const QScreen* shown = screen())
+            wanted = std::min(wanted, shown->availableGeometry().width());
+        resize(wanted, height());
     }
-    auto* row = new QToolBar(window);
-    row->setObjectName(bar->objectName() + QStringLiteral("Baris"));
-    row->setMovable(false);
-    row->addWidget(bar);
-    window->addToolBarBreak(Qt::TopToolBarArea);
-    window->addToolBar(Qt::TopToolBarArea, row);
+    QPrintPreviewDialog::showEvent(event);
 }
 
 QString ReportPreview::suggestedFileName() const

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QProgressDialog;
+class QToolBar;
 
 namespace reports {
 
@@ -23,8 +24,11 @@ public:
     // The pages of the document, known once they have been laid out for showing; -1 before.
     int pageCount() const { return m_pageCount; }
     QAction* savePdfAction() const { return m_savePdf; }
-    // Puts a row of controls (what to print) on a line of its own under the toolbar.
+    // Puts a row of controls (what to print) at the start of the line under the toolbar, in
+    // front of the actions that write what the preview shows.
     void hostBar(QWidget* bar);
+    // Adds an action that writes what the preview shows, after "Simpan PDF".
+    void addFileAction(QAction* action);
     // Asks where, suggesting what and when ("Sertifikat-2026-12-08.pdf"), writes the PDF and
     // says where it went.
     void savePdf();
@@ -32,6 +36,9 @@ public:
 
     // Reports of more rows than this show a progress bar while their pages are drawn.
     static constexpr int progressRows = 300;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void paintPages(QPrinter* printer);
@@ -41,6 +48,8 @@ private:
     Document m_doc;
     int m_pageCount = -1;
     QAction* m_savePdf = nullptr;
+    QToolBar* m_fileRow = nullptr; // the line under the toolbar
+    bool m_sized = false;
 };
 
 // Tests answer where to save instead of the file dialog (given the name it suggests; an empty

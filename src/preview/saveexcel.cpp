@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QToolBar>
 
 namespace reports {
 
@@ -39,8 +38,7 @@ void addExcelExport(ReportPreview* preview)
         return;
     auto* action = new QAction(QStringLiteral("Ekspor Excel"), preview);
     action->setObjectName(QStringLiteral("EksporExcel"));
-    if (auto* toolbar = preview->findChild<QToolBar*>())
-        toolbar->addAction(action);
+    preview->addFileAction(action);
     // The rows the preview shows, as its bar narrowed them.
     QObject::connect(action, &QAction::triggered, preview,
                      [preview, list] { saveExcel(list, preview, preview->document().rows.get()); });
