@@ -19,7 +19,6 @@ namespace reports {
 
 using data::deLaporan;
 using data::RowCursor;
-using data::Rows;
 using data::Selection;
 using data::SelectionError;
 
@@ -144,23 +143,27 @@ void handBackFreedMemory(int pagesDone)
 #endif
 }
 
-// A list report as an Excel workbook instead of a PDF.
-int cetakWorkbook(const QString& name, const QString& output, const Selection& selection,
+// A list report as an Excel workbook instead of a PDF, written as its rows are read.
+int cetakWorkbook(const Layout& layout, const QString& output, const Selection& selection,
                   QTextStream& out, QTextStream& err)
 {
-    if (!hasWorkbook(name)) {
-        err << "Laporan \"" << name << "\" tidak dapat ditulis sebagai .xlsx; hanya drKursan dan "
-            << "drUnit.\n";
+    if (!hasWorkbook(layout.name)) {
+        err << "Laporan \"" << layout.name << "\" tidak dapat ditulis sebagai .xlsx; hanya "
+            << "drKursan dan drUnit.\n";
         return 2;
     }
+    int written = 0;
     try {
-        const Rows rows = readList(name, selection);
-        writeWorkbook(name, rows, output);
-        out << name << ": " << rows.count() << " baris -> " << QDir::toNativeSeparators(output)
-            << "\n";
+        const auto rows = deLaporan::instance().cursor(layout.command, layout.filter, selection);
+        writeWorkbook(layout.name, *rows, output, {}, [&](int done) {
+            written = done;
+            return true;
+        });
     } catch (const data::Error& e) {
         return failed(e, err);
     }
+    out << layout.name << ": " << written << " baris -> " << QDir::toNativeSeparators(output)
+        << "\n";
     return 0;
 }
 
@@ -206,7 +209,7 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
     }
     data::Database::setPath(path);
     if (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
-        return cetakWorkbook(name, output, args.selection, out, err);
+        return cetakWorkbook(*layout, output, args.selection, out, err);
     // The rows are laid out and drawn as they are read, a page at a time: the memory a report
     // takes does not grow with its length.
     std::unique_ptr<RowCursor> rows;
