@@ -113,7 +113,7 @@ void BM_TraineeListToPdfInProcess(benchmark::State& state)
     for (auto _ : state) {
         auto rows = data::deLaporan::instance().cursor(layout.command, layout.filter);
         reports::Pager pager(layout, *rows, QDate::currentDate());
-        if (!reports::writePdf(pager, outputPdf()))
+        if (!reports::writePdf(pager, outputPdf(), layout.title))
             state.SkipWithError("the list was not written");
         state.counters["pages"] = pager.pagesDone();
     }

@@ -40,6 +40,8 @@ ReportPreview::ReportPreview(Document doc, QWidget* owner)
                                           : layout.caption + QStringLiteral(" — ") + layout.title);
     setUpPage(printer(), *m_doc.layout);
     printer()->setFullPage(true);
+    printer()->setCreator(QStringLiteral("Kursan"));
+    printer()->setDocName(m_doc.title()); // the print job's name, and a PDF printed to file
 
     // The file actions sit on a line of their own, where Qt's full toolbar cannot push them
     // out of sight behind its overflow button.
@@ -64,6 +66,7 @@ void ReportPreview::setDocument(Document doc)
 {
     m_doc = std::move(doc);
     m_pageCount = -1;
+    printer()->setDocName(m_doc.title());
     if (auto* pages = findChild<QPrintPreviewWidget*>())
         pages->updatePreview();
 }

@@ -7,6 +7,7 @@
 #include "reports/engine/pdffile.h"
 #include "reports/export.h"
 #include "reports/registry.h"
+#include "reports/report.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -154,8 +155,9 @@ int cetakWorkbook(const Layout& layout, const QString& output, const Selection& 
     }
     int written = 0;
     try {
+        const QString title = selectionTitle(selection); // before the rows' cursor opens
         const auto rows = deLaporan::instance().cursor(layout.command, layout.filter, selection);
-        writeWorkbook(layout.name, *rows, output, {}, [&](int done) {
+        writeWorkbook(layout.name, *rows, output, title, [&](int done) {
             written = done;
             return true;
         });
@@ -214,7 +216,9 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
     // takes does not grow with its length.
     std::unique_ptr<RowCursor> rows;
     std::unique_ptr<Pager> pager;
+    QString title;
     try {
+        title = documentTitle(*layout, selectionTitle(args.selection));
         rows = deLaporan::instance().cursor(layout->command, layout->filter, args.selection);
         pager = std::make_unique<Pager>(*layout, *rows, data::today());
     } catch (const data::Error& e) {
@@ -223,7 +227,7 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
     QString why;
     keepFreedBuffers();
     if (!writePdf(
-            *pager, output, [](int pages, int) { handBackFreedMemory(pages); }, &why)) {
+            *pager, output, title, [](int pages, int) { handBackFreedMemory(pages); }, &why)) {
         err << "Berkas PDF " << QDir::toNativeSeparators(output) << " tidak dapat ditulis: " << why
             << "\n";
         return 1;

@@ -5,7 +5,7 @@ namespace reports::layouts {
 Layout drUnit()
 {
     Layout l(QStringLiteral("drUnit"), QStringLiteral("cmdUnit"), QStringLiteral("DataReport1"));
-    l.title = QStringLiteral("Data Unit");
+    l.title = QStringLiteral("Daftar Unit");
     l.reportWidth = 8535;
     l.margins = {1440, 1440, 1440, 1440};
     l.reportHeader.height = 810;

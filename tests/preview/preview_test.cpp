@@ -57,7 +57,7 @@ TEST_F(Preview, SavesThePdfWhereTheUserChooses)
     // What and when, and where it went.
     boxes.expect(QString("Berkas PDF disimpan di %1.").arg(path));
     preview->savePdfAction()->trigger();
-    EXPECT_EQ(QFileInfo(suggested).fileName(), "Data-Unit-2005-03-15.pdf");
+    EXPECT_EQ(QFileInfo(suggested).fileName(), "Daftar-Unit-2005-03-15.pdf");
     EXPECT_EQ(boxes.shown().back().icon, platform::Icon::Information);
     EXPECT_TRUE(pdfText(path).simplified().contains("U01 Keuangan U02 Gudang"));
 
@@ -215,7 +215,11 @@ TEST_F(Preview, BarPrintsOneTraineesLetterAndBadInputLeavesThePreview)
     reports::setSaveFileChooser([&](QWidget*, const QString&) { return path; });
     boxes.expect(QString("Berkas PDF disimpan di %1.").arg(path));
     preview->savePdfAction()->trigger();
-    EXPECT_TRUE(runTool("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
+    const QString info = runTool("pdfinfo", {path});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n")));
+    EXPECT_TRUE(
+        info.contains(QRegularExpression("Title:\\s+Surat Penjajakan Masalah — 001 Budi\\n")))
+        << info.toStdString();
     EXPECT_TRUE(pdfText(path).contains("Budi"));
 
     text->clear();

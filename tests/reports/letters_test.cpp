@@ -215,6 +215,15 @@ TEST_F(Letters, ReplySheetOpensWithTheStoredAnswer)
     EXPECT_TRUE(text.contains("- diterima untuk mengadakan")) << text.toStdString();
 }
 
+TEST_F(Letters, TitlesNameTheRowsOfTheirSelection)
+{
+    addSample(); // Budi 001, Ani 002
+    EXPECT_EQ(selectionTitle(data::Selection::trainee("ani")), "002 Ani");
+    EXPECT_EQ(selectionTitle(data::Selection::letters("B/7/IV/PKL/2005-20")), "Nomor surat 7:20");
+    EXPECT_EQ(selectionTitle(data::Selection::month("3/2005")), "Bulan mulai Maret 2005");
+    EXPECT_EQ(documentTitle(*findLayout("drSK"), ""), "Surat Keterangan");
+}
+
 TEST_F(Letters, BirthDatesInTheStatementAndCertificateFormats)
 {
     addUnit("U01", "Keuangan");
