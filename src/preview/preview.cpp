@@ -3,15 +3,18 @@
 #include "data/clock.h"
 #include "platform/filechooser.h"
 #include "platform/msgbox.h"
+#include "preview/longwork.h"
 #include "reports/engine/pdffile.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QDir>
+#include <QFile>
 #include <QMainWindow>
+#include <QPaintEngine>
+#include <QPrintEngine>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QScreen>
 #include <QToolBar>
 
@@ -107,56 +110,59 @@ QString ReportPreview::suggestedFileName() const
            QStringLiteral(".pdf");
 }
 
-QProgressDialog* ReportPreview::progressFor(const QString& text)
+// Pages are laid out as they are drawn: the work counts rows until the pages are counted.
+std::unique_ptr<LongWork> ReportPreview::longWork(const QString& doing)
 {
-    if (m_doc.rowCount <= progressRows)
-        return nullptr;
-    auto* dialog = findChild<QProgressDialog*>(QStringLiteral("progress"));
-    if (!dialog) {
-        dialog = new QProgressDialog(this);
-        dialog->setObjectName(QStringLiteral("progress"));
-        dialog->setWindowTitle(m_doc.layout->caption);
-        dialog->setCancelButton(nullptr);
-        dialog->setAutoReset(false);
-        dialog->setAutoClose(false);
-        dialog->setMinimumDuration(0);
-        // Nothing else may be touched while the pages are drawn.
-        dialog->setWindowModality(Qt::ApplicationModal);
-    }
-    dialog->setLabelText(text);
-    // Pages are laid out as they are drawn: the bar counts rows until the pages are counted.
-    dialog->setRange(0, m_pageCount >= 0 ? m_pageCount : m_doc.rowCount);
-    dialog->setValue(0);
-    dialog->show();
-    return dialog;
-}
-
-Progress ReportPreview::progress(QProgressDialog* dialog) const
-{
-    if (!dialog)
-        return {};
     const bool byPage = m_pageCount >= 0;
-    return [dialog, byPage](int pages, int rows) { dialog->setValue(byPage ? pages : rows); };
+    return std::make_unique<LongWork>(this, windowTitle(),
+                                      doing + (byPage ? QStringLiteral(": halaman %1 dari %2")
+                                                      : QStringLiteral(": baris %1 dari %2")),
+                                      byPage ? m_pageCount : m_doc.rowCount);
 }
 
+Progress ReportPreview::progress(LongWork& work) const
+{
+    const bool byPage = m_pageCount >= 0;
+    return [&work, byPage](int pages, int rows) { return work.step(byPage ? pages : rows); };
+}
+
+// The preview's own drawing and a print run both come here; the preview draws into pictures.
 void ReportPreview::paintPages(QPrinter* printer)
 {
     printer->setFullPage(true);
-    QProgressDialog* dialog = progressFor(
-        QStringLiteral("Menyiapkan halaman %1 ...").arg(m_doc.layout->name));
+    const bool onScreen = printer->paintEngine()->type() == QPaintEngine::Picture;
+    const std::unique_ptr<LongWork> work = longWork(
+        onScreen ? QStringLiteral("Menyiapkan pratinjau") : QStringLiteral("Mencetak"));
+    const Progress shown = progress(*work);
     int pages = 0;
-    const Progress shown = progress(dialog);
     paintDocument(m_doc, printer, [&](int done, int rows) {
         pages = done;
-        if (shown)
-            shown(done, rows);
+        if (shown(done, rows))
+            return true;
+        if (!onScreen)
+            stopPrinting(printer);
+        return false;
     });
-    m_pageCount = pages;
-    if (dialog) {
-        dialog->setRange(0, pages);
-        dialog->setValue(pages);
-        dialog->hide();
+    if (!work->cancelled()) {
+        if (onScreen)
+            m_pageCount = pages;
+        return;
     }
+    if (onScreen)
+        platform::msgBox(QStringLiteral("Pratinjau dihentikan pada halaman %1. Cetak dan Simpan "
+                                        "PDF tetap mengambil semua baris yang dipilih.")
+                             .arg(pages),
+                         windowTitle(), platform::Icon::Information, platform::Buttons::Ok, this);
+    else if (!printer->outputFileName().isEmpty())
+        QFile::remove(printer->outputFileName()); // the pages printed to a file so far
+}
+
+// A print run the clerk cancelled goes nowhere. Where the printer cannot take back a job,
+// the job loses its printer, so that the pages drawn so far are thrown away unprinted.
+void ReportPreview::stopPrinting(QPrinter* printer)
+{
+    if (!printer->abort() && printer->outputFileName().isEmpty())
+        printer->printEngine()->setProperty(QPrintEngine::PPK_PrinterName, QString());
 }
 
 void ReportPreview::savePdf()
@@ -168,12 +174,11 @@ void ReportPreview::savePdf()
         this);
     if (path.isEmpty())
         return;
-    QProgressDialog* dialog = progressFor(
-        QStringLiteral("Menyimpan %1 ...").arg(QDir::toNativeSeparators(path)));
+    const std::unique_ptr<LongWork> work = longWork(QStringLiteral("Menyimpan PDF"));
     QString why;
-    const bool written = writePdf(m_doc, path, progress(dialog), &why);
-    if (dialog)
-        dialog->hide();
+    const bool written = writePdf(m_doc, path, progress(*work), &why);
+    if (work->cancelled())
+        return; // nothing written, as asked
     const QString where = QDir::toNativeSeparators(path);
     if (written)
         platform::msgBox(QStringLiteral("Berkas PDF disimpan di %1.").arg(where),

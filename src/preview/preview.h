@@ -4,11 +4,13 @@
 
 #include <QPrintPreviewDialog>
 #include <functional>
+#include <memory>
 
-class QProgressDialog;
 class QToolBar;
 
 namespace reports {
+
+class LongWork;
 
 // The preview window of one report: pages, zoom, printing with the choice of printer, and
 // "Simpan PDF". Modeless, destroyed when closed; its caption says which report it shows
@@ -34,16 +36,17 @@ public:
     void savePdf();
     QString suggestedFileName() const;
 
-    // Reports of more rows than this show a progress bar while their pages are drawn.
-    static constexpr int progressRows = 300;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Draws the document on the preview's pages or for a print run, either of which the clerk
+    // may cancel once it shows its progress.
     void paintPages(QPrinter* printer);
-    QProgressDialog* progressFor(const QString& text);
-    Progress progress(QProgressDialog* dialog) const;
+    static void stopPrinting(QPrinter* printer);
+    // The progress of drawing the document, `doing` ("Mencetak") so far of all.
+    std::unique_ptr<LongWork> longWork(const QString& doing);
+    Progress progress(LongWork& work) const;
 
     Document m_doc;
     int m_pageCount = -1;

@@ -227,7 +227,12 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err)
     QString why;
     keepFreedBuffers();
     if (!writePdf(
-            *pager, output, title, [](int pages, int) { handBackFreedMemory(pages); }, &why)) {
+            *pager, output, title,
+            [](int pages, int) {
+                handBackFreedMemory(pages);
+                return true;
+            },
+            &why)) {
         err << "Berkas PDF " << QDir::toNativeSeparators(output) << " tidak dapat ditulis: " << why
             << "\n";
         return 1;

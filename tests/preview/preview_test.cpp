@@ -1,10 +1,12 @@
 #include "platform/filechooser.h"
+#include "preview/longwork.h"
 #include "preview/preview.h"
 #include "preview/show.h"
 #include "reports/reportdata.h"
 #include "reports/tools.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -17,18 +19,44 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 
+using reports::LongWork;
 using reports::ReportPreview;
 
 namespace {
+
+// Presses "Batal" on the progress window as soon as one shows, and keeps what it said.
+class CancelWhenShown {
+public:
+    CancelWhenShown()
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* progress = qobject_cast<QProgressDialog*>(w);
+                if (progress && progress->isVisible()) {
+                    said = progress->labelText();
+                    progress->cancel();
+                    m_poll.stop();
+                }
+            }
+        });
+        m_poll.start(0);
+    }
+    QString said;
+
+private:
+    QTimer m_poll;
+};
 
 class Preview : public ReportTest {
 protected:
     void TearDown() override
     {
         reports::setSaveFileChooser({});
+        LongWork::setDelay(1000);
         ReportTest::TearDown();
     }
     void addTrainees(int count)
@@ -90,33 +118,54 @@ TEST_F(Preview, EveryActionOfTheListsIsInSight)
     }
 }
 
-TEST_F(Preview, LargeReportShowsHowFarItsPagesAre)
+// Long work shows its progress at once here, as it would after a second.
+TEST_F(Preview, LongWorkShowsHowFarItIsAndCancelledLeavesNothing)
 {
-    addTrainees(ReportPreview::progressRows + 1);
+    addTrainees(700);
+    LongWork::setDelay(0);
+    CancelWhenShown drawing;
+    boxes.expect("Pratinjau dihentikan pada halaman 1. Cetak dan Simpan PDF tetap mengambil semua "
+                 "baris yang dipilih.");
     auto* preview = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
     ASSERT_NE(preview, nullptr);
-    const int pages = preview->pageCount();
-    EXPECT_EQ(pages, 12); // 25 rows on the first page, 27 on the others
-    auto* progress = preview->findChild<QProgressDialog*>("progress");
-    ASSERT_NE(progress, nullptr);
-    EXPECT_EQ(progress->maximum(), pages);
-    EXPECT_EQ(progress->value(), pages);
-    EXPECT_FALSE(progress->isVisible());
+    // The pages are counted as they are drawn: the first drawing counts rows.
+    EXPECT_EQ(drawing.said, "Menyiapkan pratinjau: baris 25 dari 700");
+    EXPECT_EQ(preview->findChild<QPrintPreviewWidget*>()->pageCount(), 1);
+    EXPECT_EQ(preview->pageCount(), -1) << "not all pages are known";
+    EXPECT_EQ(preview->findChild<QProgressDialog*>(), nullptr) << "the window goes with the work";
+
+    // A PDF, a print run to a file and a workbook, each cancelled: no file, not even in part.
+    const QString pdf = m_dir.filePath("daftar.pdf");
+    reports::setSaveFileChooser([&](QWidget*, const QString&) { return pdf; });
+    CancelWhenShown saving;
+    preview->savePdfAction()->trigger();
+    EXPECT_TRUE(saving.said.startsWith("Menyimpan PDF: baris ")) << saving.said.toStdString();
+    preview->printer()->setOutputFileName(m_dir.filePath("cetak.pdf"));
+    CancelWhenShown printing;
+    preview->findChild<QPrintPreviewWidget*>()->print();
+    EXPECT_TRUE(printing.said.startsWith("Mencetak: baris ")) << printing.said.toStdString();
+    const QString xlsx = m_dir.filePath("daftar.xlsx");
+    reports::setSaveFileChooser([&](QWidget*, const QString&) { return xlsx; });
+    CancelWhenShown exporting;
+    preview->findChild<QAction*>("EksporExcel")->trigger();
+    EXPECT_TRUE(exporting.said.endsWith(" dari 700")) << exporting.said.toStdString();
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
-TEST_F(Preview, SmallReportNeedsNoProgressAndClosesCleanly)
+TEST_F(Preview, ShortWorkShowsNoProgressAndAClosedPreviewReadsAfresh)
 {
-    addTrainees(ReportPreview::progressRows);
+    addTrainees(30);
     auto* preview = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
     ASSERT_NE(preview, nullptr);
-    EXPECT_EQ(preview->findChild<QProgressDialog*>("progress"), nullptr);
+    EXPECT_EQ(preview->pageCount(), 2); // 25 rows on the first page, 27 on the others
+    EXPECT_EQ(preview->findChild<QProgressDialog*>(), nullptr);
     preview->close();
     settle();
     // Closed, the report is read afresh the next time.
     addTrainee("999", "", "Baru");
     auto* again = qobject_cast<ReportPreview*>(reports::show("drKursan", nullptr));
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(again->document().rowCount, ReportPreview::progressRows + 1);
+    EXPECT_EQ(again->document().rowCount, 31);
 }
 
 TEST_F(Preview, ShownAgainTheOpenPreviewReadsItsRowsAgain)

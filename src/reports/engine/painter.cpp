@@ -122,8 +122,8 @@ bool paintPages(Pager& pager, QPagedPaintDevice* device, const Progress& progres
         if (pager.pagesDone() > 1 && !device->newPage())
             return false;
         drawer.draw(page);
-        if (progress)
-            progress(pager.pagesDone(), pager.rowsDone());
+        if (progress && !progress(pager.pagesDone(), pager.rowsDone()))
+            return false;
     }
     return p.end();
 }
