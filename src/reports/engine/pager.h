@@ -25,6 +25,7 @@ struct PageItem {
                                       // when centred, or when a wider text before it on its
                                       // line pushed it along
     qreal stretch = 1;                // horizontal scale of the text; below 1: condensed
+    qreal size = 1;                   // the type's size against its font's; below 1: smaller
     int cutAt = 0;                    // page y where the item is cut off; 0: whole
 };
 
