@@ -16,25 +16,21 @@ MsgBoxHandler& handler()
 
 void setMsgBoxHandler(MsgBoxHandler h) { handler() = std::move(h); }
 
-namespace {
-QMessageBox::StandardButton buttonOf(Answer answer)
-{
-    switch (answer) {
-    case Answer::Ok: return QMessageBox::Ok;
-    case Answer::Cancel: return QMessageBox::Cancel;
-    case Answer::Yes: return QMessageBox::Yes;
-    case Answer::No: return QMessageBox::No;
-    case Answer::Retry: break;
-    }
-    return QMessageBox::Retry;
-}
-} // namespace
-
 Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons buttons,
-              QWidget* parent, std::optional<Answer> enterAnswer)
+              QWidget* parent, Answer defaultAnswer)
 {
+    // The answers of each kind of box, first the one Enter presses unless told otherwise.
+    QList<Answer> answers;
+    switch (buttons) {
+    case Buttons::Ok: answers = {Answer::Ok}; break;
+    case Buttons::OkCancel: answers = {Answer::Ok, Answer::Cancel}; break;
+    case Buttons::YesNo: answers = {Answer::Yes, Answer::No}; break; // Esc answers Tidak
+    case Buttons::YesNoCancel: answers = {Answer::Yes, Answer::No, Answer::Cancel}; break;
+    case Buttons::RetryCancel: answers = {Answer::Retry, Answer::Cancel}; break;
+    }
+    const Answer preferred = answers.contains(defaultAnswer) ? defaultAnswer : answers.first();
     if (handler())
-        return handler()({text, title, icon, buttons, enterAnswer});
+        return handler()({text, title, icon, buttons, preferred});
 
     QMessageBox box(parent ? parent : QApplication::activeWindow());
     box.setWindowTitle(title);
@@ -44,34 +40,29 @@ Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons butt
     case Icon::Question: box.setIcon(QMessageBox::Question); break;
     case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
     }
-    switch (buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
-        break;
-    case Buttons::YesNo: // Esc and the close box answer Tidak
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ya"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&Tidak"));
-        box.setDefaultButton(QMessageBox::Yes);
-        break;
-    case Buttons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ya"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&Tidak"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Batal"));
-        box.setDefaultButton(QMessageBox::Yes);
-        break;
-    case Buttons::RetryCancel:
-        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-        box.button(QMessageBox::Retry)->setText(QStringLiteral("&Ulangi"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Batal"));
-        box.setDefaultButton(QMessageBox::Retry);
-        break;
+    struct Shown {
+        Answer answer;
+        QMessageBox::StandardButton button;
+        const char* text; // null: Qt's own text
+    };
+    static const Shown shown[] = {
+        {Answer::Ok, QMessageBox::Ok, nullptr},
+        {Answer::Cancel, QMessageBox::Cancel, nullptr},
+        {Answer::Yes, QMessageBox::Yes, "&Ya"},
+        {Answer::No, QMessageBox::No, "&Tidak"},
+        {Answer::Retry, QMessageBox::Retry, "&Ulangi"},
+    };
+    for (const Shown& s : shown) {
+        if (!answers.contains(s.answer))
+            continue;
+        QPushButton* button = box.addButton(s.button);
+        if (s.text)
+            button->setText(QString::fromUtf8(s.text));
+        else if (s.answer == Answer::Cancel && buttons != Buttons::OkCancel)
+            button->setText(QStringLiteral("&Batal"));
+        if (s.answer == preferred)
+            box.setDefaultButton(button);
     }
-    if (enterAnswer && box.button(buttonOf(*enterAnswer)))
-        box.setDefaultButton(buttonOf(*enterAnswer));
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;

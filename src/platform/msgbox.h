@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <functional>
-#include <optional>
 
 class QWidget;
 
@@ -18,13 +17,13 @@ struct MsgBoxCall {
     QString title;
     Icon icon;
     Buttons buttons;
-    std::optional<Answer> enterAnswer; // the button Enter presses; none: the first
+    Answer defaultAnswer; // the button Enter presses
 };
 
 // Every message box of the program goes through here, so tests can answer it. Enter presses
-// the first button, or the one of `enterAnswer` where a hasty Enter must not go ahead.
+// `defaultAnswer` where the box has that button, else its first button.
 Answer msgBox(const QString& text, const QString& title, Icon icon, Buttons buttons = Buttons::Ok,
-              QWidget* parent = nullptr, std::optional<Answer> enterAnswer = std::nullopt);
+              QWidget* parent = nullptr, Answer defaultAnswer = Answer::Ok);
 
 using MsgBoxHandler = std::function<Answer(const MsgBoxCall&)>;
 // Replaces the real modal box; an empty handler restores it.
