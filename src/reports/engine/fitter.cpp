@@ -145,7 +145,7 @@ bool breakLines(const Face& face, const QString& text, qreal room, int lines, bo
             return true;
     }
     out.push_back(rest);
-    return face.width(rest) * BandFitter::narrowest <= room;
+    return face.fits(rest, room / BandFitter::narrowest);
 }
 
 } // namespace
