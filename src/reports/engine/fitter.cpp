@@ -315,7 +315,8 @@ void BandFitter::wrapBelow(std::vector<PageItem>& items, const Cut& cut)
     const qreal least = face.spaceWidth() * 6;
     for (int k = 1; !rest.isEmpty(); ++k) {
         const int lineTop = top + qRound(k * spacing);
-        const qreal room = freeRoom(items, cut.x, lineTop, lineTop + spacing, face.spaceWidth());
+        const qreal room = freeRoom(items, cut.item, cut.x, lineTop, lineTop + spacing,
+                                    face.spaceWidth());
         if (room < least)
             break;
         const int next = face.width(rest) * narrowest <= room ? -1
@@ -343,8 +344,8 @@ void BandFitter::wrapBelow(std::vector<PageItem>& items, const Cut& cut)
     }
 }
 
-qreal BandFitter::freeRoom(const std::vector<PageItem>& items, qreal x, int top, qreal bottom,
-                           qreal gap) const
+qreal BandFitter::freeRoom(const std::vector<PageItem>& items, int self, qreal x, int top,
+                           qreal bottom, qreal gap) const
 {
     const PageItem& any = items[m_first];
     const int bandBottom = any.box.top() - any.control->top + m_band.height;
@@ -353,6 +354,8 @@ qreal BandFitter::freeRoom(const std::vector<PageItem>& items, qreal x, int top,
     qreal right = m_right;
     for (size_t i = m_first; i < items.size(); ++i) {
         const PageItem& other = items[i];
+        if (int(i) == self)
+            continue; // the line above, whose spacing may round past this one's top
         QRectF ink;
         if (other.kind != ItemKind::Text) {
             // A line or a rectangle, with room for its pen.

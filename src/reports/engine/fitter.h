@@ -72,9 +72,9 @@ private:
     void fitLines(std::vector<PageItem>& items);
     void fitBox(std::vector<PageItem>& items, int index);
     void wrapBelow(std::vector<PageItem>& items, const Cut& cut);
-    // The room from x to the right, between top and bottom, that no other item of the printing
-    // takes (a gap before the next); 0 when something covers x or the band ends above bottom.
-    qreal freeRoom(const std::vector<PageItem>& items, qreal x, int top, qreal bottom,
+    // The room from x to the right, between top and bottom, that no item of the printing but
+    // `self` takes (a gap before the next); 0 when something covers x or the band ends above.
+    qreal freeRoom(const std::vector<PageItem>& items, int self, qreal x, int top, qreal bottom,
                    qreal gap) const;
     static BoxLine lineOf(const PageItem& item, const QRect& box);
     static void repeatBox(std::vector<PageItem>& items, int index,
