@@ -155,14 +155,24 @@ void ReportPreview::paintPages(QPrinter* printer)
                          windowTitle(), platform::Icon::Information, platform::Buttons::Ok, this);
     else if (!printer->outputFileName().isEmpty())
         QFile::remove(printer->outputFileName()); // the pages printed to a file so far
+    else if (printer->printerState() != QPrinter::Aborted)
+        platform::msgBox(QStringLiteral("Pencetakan dibatalkan. Halaman yang sudah dikirim ditahan "
+                                        "di antrean pencetak dan tidak dicetak."),
+                         windowTitle(), platform::Icon::Information, platform::Buttons::Ok, this);
 }
 
-// A print run the clerk cancelled goes nowhere. Where the printer cannot take back a job,
-// the job loses its printer, so that the pages drawn so far are thrown away unprinted.
+// A print run the clerk cancelled goes nowhere. A printer that cannot take the job back (CUPS
+// sends what was drawn once the drawing ends) gets it to hold in its queue, unprinted.
 void ReportPreview::stopPrinting(QPrinter* printer)
 {
-    if (!printer->abort() && printer->outputFileName().isEmpty())
-        printer->printEngine()->setProperty(QPrintEngine::PPK_PrinterName, QString());
+    if (printer->abort() || !printer->outputFileName().isEmpty())
+        return;
+    // The CUPS engine's options, as Qt's own job options set them (the schedule among them).
+    const auto cupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    QPrintEngine* engine = printer->printEngine();
+    QStringList options = engine->property(cupsOptions).toStringList();
+    options << QStringLiteral("job-hold-until") << QStringLiteral("indefinite");
+    engine->setProperty(cupsOptions, options);
 }
 
 void ReportPreview::savePdf()
