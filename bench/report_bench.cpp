@@ -113,7 +113,7 @@ void BM_TraineeListToPdfInProcess(benchmark::State& state)
     for (auto _ : state) {
         auto rows = data::deLaporan::instance().cursor(layout.command, layout.filter);
         reports::Pager pager(layout, *rows, QDate::currentDate());
-        if (!reports::writePdf(pager, outputPdf()))
+        if (!reports::writePdf(pager, outputPdf(), layout.title))
             state.SkipWithError("the list was not written");
         state.counters["pages"] = pager.pagesDone();
     }
@@ -154,10 +154,12 @@ BENCHMARK(BM_BarePdfWriterLoop)->Unit(benchmark::kMillisecond);
 void BM_BarePdfWriterLoopDefaultPen(benchmark::State& state) { barePdfWriterLoop(state, false); }
 BENCHMARK(BM_BarePdfWriterLoopDefaultPen)->Unit(benchmark::kMillisecond);
 
-// The batch printer writing the trainee list of `trainees` rows, measured from outside.
-bench::MeasuredRun cetakTraineeList(int trainees)
+// The batch printer writing the trainee list of `trainees` rows, measured from outside; to an
+// Excel workbook with the suffix ".xlsx".
+bench::MeasuredRun cetakTraineeList(int trainees, const QString& suffix = QStringLiteral(".pdf"))
 {
-    const QString output = outputPdf(QStringLiteral("drKursan-%1").arg(trainees));
+    const QString output = QDir::temp().filePath(
+        QStringLiteral("kursan-bench-drKursan-%1%2").arg(trainees).arg(suffix));
     const bench::MeasuredRun run = bench::runMeasured(
         QStringLiteral(KURSAN_CETAK),
         {bench::useDatabase(trainees), QStringLiteral("drKursan"), output});
@@ -211,5 +213,41 @@ void BM_KursanCetakMillionTraineeList(benchmark::State& state)
     state.counters["cpu_s"] = huge.cpuSeconds;
 }
 BENCHMARK(BM_KursanCetakMillionTraineeList)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+
+// The trainee list of `trainees` rows as an Excel workbook by the batch printer: its peak
+// memory against that of a 1,000-trainee workbook (floor_MiB), and its CPU time.
+void traineeWorkbook(benchmark::State& state, int trainees)
+{
+    bench::useDatabase(SmallList);
+    bench::MeasuredRun run, small;
+    for (auto _ : state) {
+        run = cetakTraineeList(trainees, QStringLiteral(".xlsx"));
+        small = cetakTraineeList(SmallList, QStringLiteral(".xlsx"));
+        if (run.exitCode != 0 || small.exitCode != 0)
+            state.SkipWithError("kursan-cetak failed");
+    }
+    state.counters["peak_MiB"] = double(run.peakBytes) / bench::MiB;
+    state.counters["floor_MiB"] = double(small.peakBytes) / bench::MiB;
+    state.counters["cpu_s"] = run.cpuSeconds;
+}
+
+void BM_KursanCetakLargeTraineeWorkbook(benchmark::State& state)
+{
+    traineeWorkbook(state, LargeList);
+}
+BENCHMARK(BM_KursanCetakLargeTraineeWorkbook)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->UseRealTime();
+
+// A million rows; minutes long, run only when asked for (--benchmark_filter=Million).
+void BM_KursanCetakMillionTraineeWorkbook(benchmark::State& state)
+{
+    traineeWorkbook(state, HugeList);
+}
+BENCHMARK(BM_KursanCetakMillionTraineeWorkbook)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
 } // namespace

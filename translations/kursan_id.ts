@@ -35,6 +35,116 @@
     </message>
 </context>
 <context>
+    <name>QCupsJobWidget</name>
+    <message>
+        <source>Banner Pages</source>
+        <translation>Halaman Sampul</translation>
+    </message>
+    <message>
+        <source>Banner page at end</source>
+        <translation>Halaman sampul di akhir</translation>
+    </message>
+    <message>
+        <source>Banner page at start</source>
+        <translation>Halaman sampul di awal</translation>
+    </message>
+    <message>
+        <source>Billing information:</source>
+        <translation>Informasi tagihan:</translation>
+    </message>
+    <message>
+        <source>Classified</source>
+        <comment>CUPS Banner page</comment>
+        <translation>Rahasia</translation>
+    </message>
+    <message>
+        <source>Confidential</source>
+        <comment>CUPS Banner page</comment>
+        <translation>Terbatas</translation>
+    </message>
+    <message>
+        <source>Day (06:00 to 17:59)</source>
+        <translation>Siang (06.00 sampai 17.59)</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>Akhir:</translation>
+    </message>
+    <message>
+        <source>Hold Indefinitely</source>
+        <translation>Tahan sampai dilepas</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Pekerjaan</translation>
+    </message>
+    <message>
+        <source>Job Control</source>
+        <translation>Pengaturan Pekerjaan</translation>
+    </message>
+    <message>
+        <source>Job priority:</source>
+        <translation>Prioritas pekerjaan:</translation>
+    </message>
+    <message>
+        <source>Night (18:00 to 05:59)</source>
+        <translation>Malam (18.00 sampai 05.59)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>CUPS Banner page</comment>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>Print Immediately</source>
+        <translation>Cetak segera</translation>
+    </message>
+    <message>
+        <source>Scheduled printing:</source>
+        <translation>Jadwal cetak:</translation>
+    </message>
+    <message>
+        <source>Second Shift (16:00 to 23:59)</source>
+        <translation>Giliran kedua (16.00 sampai 23.59)</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <comment>CUPS Banner page</comment>
+        <translation>Sangat rahasia</translation>
+    </message>
+    <message>
+        <source>Specific Time</source>
+        <translation>Pada jam tertentu</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <comment>CUPS Banner page</comment>
+        <translation>Standar</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Awal:</translation>
+    </message>
+    <message>
+        <source>Third Shift (00:00 to 07:59)</source>
+        <translation>Giliran ketiga (00.00 sampai 07.59)</translation>
+    </message>
+    <message>
+        <source>Top Secret</source>
+        <comment>CUPS Banner page</comment>
+        <translation>Paling rahasia</translation>
+    </message>
+    <message>
+        <source>Unclassified</source>
+        <comment>CUPS Banner page</comment>
+        <translation>Tidak rahasia</translation>
+    </message>
+    <message>
+        <source>Weekend (Saturday to Sunday)</source>
+        <translation>Akhir pekan (Sabtu sampai Minggu)</translation>
+    </message>
+</context>
+<context>
     <name>QCupsPrinterSupport</name>
     <message>
         <source>Authentication Needed</source>

@@ -292,11 +292,13 @@ QString ServerEngine::tableOrder(const QString& table) const
     return QStringLiteral("kursan_int(%1.Np), %1.ctid").arg(table); // the placements
 }
 
-// A list of one table in that table's order; a joined report by its placements.
+// A list of one table as the server stores it, as the file's lists print; a joined report by
+// its placements, so its pages never come in the order of however the server joined.
 QString ServerEngine::commandOrder(const QStringList& tables) const
 {
-    return QStringLiteral("ORDER BY ") +
-           tableOrder(tables.size() == 1 ? tables.first() : QStringLiteral("TKegiatan"));
+    if (tables.size() == 1)
+        return {};
+    return QStringLiteral("ORDER BY ") + tableOrder(QStringLiteral("TKegiatan"));
 }
 
 // The inverse of kursan_rowid: the block and the place in it.

@@ -37,6 +37,7 @@ frmCari::frmCari(QWidget* owner)
     setFixedSize(size());
     m_ui->Combo1->setEditText(Hint);
     enterPressesButtons(this);
+    escapeCloses(this);
 
     handle(m_ui->Command1, &QPushButton::clicked, this, &frmCari::Command1_Click);
     handle(m_ui->Command2, &QPushButton::clicked, this, &frmCari::Command2_Click);

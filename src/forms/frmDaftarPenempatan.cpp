@@ -1,6 +1,7 @@
 #include "forms/frmDaftarPenempatan.h"
 
 #include "platform/handlers.h"
+#include "platform/keys.h"
 #include "rules/occupancy.h"
 #include "ui_frmDaftarPenempatan.h"
 
@@ -13,6 +14,7 @@ frmDaftarPenempatan::frmDaftarPenempatan(QWidget* owner)
     m_ui->grdDaftar->verticalHeader()->hide();
     m_ui->grdDaftar->horizontalHeader()->setStretchLastSection(true);
     platform::handle(m_ui->cmdTutup, &QPushButton::clicked, this, &Form::unload);
+    platform::escapeCloses(this);
 }
 
 frmDaftarPenempatan::~frmDaftarPenempatan() = default;

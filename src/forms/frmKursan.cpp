@@ -443,10 +443,11 @@ void frmKursan::isicombo1()
 void frmKursan::Command1_Click()
 {
     const QString month = m_ui->Combo1->currentText();
+    const QString year = occupancy::startingYear(month, m_month, m_year);
     data::RecordSet* units = readAfresh(m_units, "Adoke2", QStringLiteral("TUnit"));
     // The placements are read on the same connection, afresh, one month at a time.
-    const QStringList placed = data::placedUnits(units->database(), month,
-                                                 occupancy::startingYear(month, m_month, m_year));
+    const QStringList placed = data::placedUnits(units->database(), month, year);
+    m_ui->Label4->setText(occupancy::countHeading(month, year));
 
     const QStringList names = units->texts(QStringLiteral("Unit"));
     m_ui->List1->clear();

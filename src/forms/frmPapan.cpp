@@ -43,7 +43,9 @@ QString rowTitle(const occupancy::Board::Row& row)
 }
 } // namespace
 
-frmPapan::frmPapan(QWidget* owner) : Form(owner), m_ui(std::make_unique<Ui::frmPapan>())
+// A large window, which the clerk may want to maximise.
+frmPapan::frmPapan(QWidget* owner)
+    : Form(owner, Qt::WindowMinMaxButtonsHint), m_ui(std::make_unique<Ui::frmPapan>())
 {
     m_ui->setupUi(this);
     m_ui->lblPenuh->setStyleSheet(legendStyle(Level::Full));
@@ -125,16 +127,22 @@ void frmPapan::grdPapan_Activate(const QModelIndex& cell)
     const int key = occupancy::monthKey(m_ui->txtTahun->value(), cell.column() + 1);
     const QString title = QStringLiteral("%1, %2").arg(rowTitle(m_board->rows().at(cell.row())),
                                                        occupancy::monthText(key));
-    auto* list = platform::window<frmDaftarPenempatan>(this);
-    list->showPlacements(title, m_board->placementsIn(cell.row(), key));
-    showWindow(list);
+    showList(title, m_board->placementsIn(cell.row(), key));
 }
 
 void frmPapan::cmdTakTerbaca_Click()
 {
+    showList(QStringLiteral("Penempatan dengan tanggal tidak terbaca"), m_board->unreadable());
+}
+
+// The list opens over the board, where the clerk is looking; once moved, it stays put.
+void frmPapan::showList(const QString& title,
+                        const std::vector<const occupancy::GrantedPlacement*>& placements)
+{
     auto* list = platform::window<frmDaftarPenempatan>(this);
-    list->showPlacements(QStringLiteral("Penempatan dengan tanggal tidak terbaca"),
-                         m_board->unreadable());
+    list->showPlacements(title, placements);
+    if (!list->isVisible())
+        list->centreOver(this);
     showWindow(list);
 }
 

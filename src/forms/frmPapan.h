@@ -3,6 +3,7 @@
 #include "platform/windows.h"
 
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class frmPapan;
@@ -10,7 +11,8 @@ class frmPapan;
 
 namespace occupancy {
 class Board;
-}
+struct GrantedPlacement;
+} // namespace occupancy
 
 class QModelIndex;
 
@@ -33,6 +35,8 @@ private:
     void cmdTakTerbaca_Click();
     void cmdPerbarui_Click();
     void cmdKeluar_Click();
+    void showList(const QString& title,
+                  const std::vector<const occupancy::GrantedPlacement*>& placements);
     void load();
     void showYear();
 

@@ -437,15 +437,16 @@ std::optional<occupancy::MonthCount> frmSPM::fullMonth(const QSqlDatabase& db)
     return occupancy::firstFullMonth(period, data::grantedPeriods(db, code, placements()->rowid()));
 }
 
-// Only "Ya" stores a placement over the quota; "Tidak" keeps the entry.
+// Only "Ya" stores a placement over the quota; "Tidak" keeps the entry, and it is what Enter
+// answers, so a hasty Enter never overfills the unit.
 bool frmSPM::quotaAllows(const occupancy::MonthCount& full)
 {
     const QString code = placements()->field(QStringLiteral("Kode_Unit")).toString();
     const QString unit = m_unitName.isEmpty() ? code : m_unitName;
     return msgBox(QStringLiteral("Unit %1 sudah %2 orang pada %3. Tetap simpan?")
                       .arg(unit, QString::number(full.count), occupancy::monthText(full.key)),
-                  QStringLiteral("Kuota Unit"), Icon::Question, Buttons::YesNo,
-                  this) == Answer::Yes;
+                  QStringLiteral("Kuota Unit"), Icon::Question, Buttons::YesNo, this,
+                  Answer::No) == Answer::Yes;
 }
 
 void frmSPM::cari() { openSearch(this, m_grid.recordset(), forms::placementSearch()); }

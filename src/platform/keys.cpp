@@ -46,6 +46,25 @@ protected:
 private:
     std::function<bool(int)> m_handler;
 };
+
+// An Escape that no box of the window wanted travels up to the window itself.
+class EscapeFilter : public QObject {
+public:
+    explicit EscapeFilter(QWidget* window) : QObject(window), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_window || event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return QObject::eventFilter(watched, event);
+        m_window->close();
+        return true;
+    }
+
+private:
+    QWidget* m_window;
+};
 } // namespace
 
 void onKeyPress(QWidget* widget, std::function<bool(int)> handler)
@@ -58,5 +77,7 @@ void enterPressesButtons(QWidget* window)
     for (auto* button : window->findChildren<QPushButton*>())
         button->setAutoDefault(true);
 }
+
+void escapeCloses(QWidget* window) { window->installEventFilter(new EscapeFilter(window)); }
 
 } // namespace platform

@@ -15,4 +15,7 @@ void onKeyPress(QWidget* widget, std::function<bool(int key)> handler);
 // Makes Enter on a focused push button of the window press it, as the forms expect.
 void enterPressesButtons(QWidget* window);
 
+// Escape closes the window, as the small windows that only look something up are expected to.
+void escapeCloses(QWidget* window);
+
 } // namespace platform

@@ -58,7 +58,19 @@ void showWindow(QWidget* window)
     window->activateWindow();
 }
 
-Form::Form(QWidget* owner, Qt::WindowFlags flags) : QWidget(owner, Qt::Window | flags)
+namespace {
+// A window with an owner is its dialog unless it says otherwise (a tool window): X11 window
+// managers keep dialogs and tool windows above the window they belong to, while a plain
+// window goes behind its owner as soon as the owner is clicked.
+Qt::WindowFlags kindOf(const QWidget* owner, Qt::WindowFlags flags)
+{
+    if (flags & Qt::WindowType_Mask)
+        return flags;
+    return flags | (owner ? Qt::Dialog : Qt::Window);
+}
+} // namespace
+
+Form::Form(QWidget* owner, Qt::WindowFlags flags) : QWidget(owner, kindOf(owner, flags))
 {
     setAttribute(Qt::WA_DeleteOnClose);
 }
@@ -73,6 +85,20 @@ void Form::centre()
     QRect area = screen->availableGeometry();
     QRect frame = frameGeometry();
     move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+void Form::centreOver(const QWidget* other)
+{
+    QRect placed = frameGeometry();
+    placed.moveCenter(other->frameGeometry().center());
+    if (const QScreen* screen = other->screen()) {
+        const QRect area = screen->availableGeometry();
+        placed.moveRight(std::min(placed.right(), area.right()));
+        placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+        placed.moveLeft(std::max(placed.left(), area.left()));
+        placed.moveTop(std::max(placed.top(), area.top()));
+    }
+    move(placed.topLeft());
 }
 
 void Form::showEvent(QShowEvent* event)

@@ -41,7 +41,8 @@ void showWindow(QWidget* window);
 inline constexpr Qt::WindowFlags CloseBoxOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                 Qt::WindowCloseButtonHint;
 
-// A top-level form: owned by its parent window, unloaded (destroyed) when closed.
+// A top-level form: owned by its parent window, above which it stays; unloaded (destroyed)
+// when closed.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -50,6 +51,8 @@ public:
     void unload();
     // Centres the window on the screen.
     void centre();
+    // Centres the window over another one, staying on the screen.
+    void centreOver(const QWidget* other);
 
 signals:
     // The form has closed and goes away; its owner may take the front again.

@@ -4,15 +4,19 @@
 #include "platform/filechooser.h"
 #include "platform/handlers.h"
 #include "platform/msgbox.h"
+#include "preview/longwork.h"
 #include "reports/engine/pdffile.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QDir>
+#include <QFile>
 #include <QMainWindow>
+#include <QPaintEngine>
+#include <QPrintEngine>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProgressDialog>
+#include <QScreen>
 #include <QToolBar>
 
 namespace reports {
@@ -40,13 +44,24 @@ ReportPreview::ReportPreview(Document doc, QWidget* owner)
                                           : layout.caption + QStringLiteral(" — ") + layout.title);
     setUpPage(printer(), *m_doc.layout);
     printer()->setFullPage(true);
+    printer()->setCreator(QStringLiteral("Kursan"));
+    printer()->setDocName(m_doc.title()); // the print job's name, and a PDF printed to file
 
+    // The file actions sit on a line of their own, where Qt's full toolbar cannot push them
+    // out of sight behind its overflow button.
+    auto* window = findChild<QMainWindow*>();
+    m_fileRow = new QToolBar(window);
+    m_fileRow->setObjectName(QStringLiteral("BarisCetak"));
+    m_fileRow->setMovable(false);
+    if (window) {
+        window->addToolBarBreak(Qt::TopToolBarArea);
+        window->addToolBar(Qt::TopToolBarArea, m_fileRow);
+    } else if (auto* column = qobject_cast<QBoxLayout*>(QDialog::layout())) {
+        column->insertWidget(0, m_fileRow);
+    }
     m_savePdf = new QAction(QStringLiteral("Simpan PDF"), this);
     m_savePdf->setObjectName(QStringLiteral("SimpanPDF"));
-    if (auto* toolbar = findChild<QToolBar*>()) {
-        toolbar->addSeparator();
-        toolbar->addAction(m_savePdf);
-    }
+    m_fileRow->addAction(m_savePdf);
     platform::handle(m_savePdf, &QAction::triggered, this, &ReportPreview::savePdf);
     connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paintPages);
 }
@@ -55,25 +70,36 @@ void ReportPreview::setDocument(Document doc)
 {
     m_doc = std::move(doc);
     m_pageCount = -1;
+    printer()->setDocName(m_doc.title());
     if (auto* pages = findChild<QPrintPreviewWidget*>())
         pages->updatePreview();
 }
 
 void ReportPreview::hostBar(QWidget* bar)
 {
-    // The dialog keeps its toolbar and pages in a main window of its own.
-    auto* window = findChild<QMainWindow*>();
-    if (!window) {
-        if (auto* column = qobject_cast<QBoxLayout*>(layout()))
-            column->insertWidget(0, bar);
-        return;
+    QAction* first = m_fileRow->actions().value(0);
+    m_fileRow->insertWidget(first, bar);
+    m_fileRow->insertSeparator(first);
+}
+
+void ReportPreview::addFileAction(QAction* action) { m_fileRow->addAction(action); }
+
+// Opened wide enough for both lines of the toolbar, as far as the screen allows.
+void ReportPreview::showEvent(QShowEvent* event)
+{
+    if (!m_sized) {
+        m_sized = true;
+        int widest = 0;
+        for (const QToolBar* row : findChildren<QToolBar*>())
+            widest = std::max(widest, row->sizeHint().width());
+        const QWidget* window = findChild<QMainWindow*>();
+        const int edges = window ? width() - window->width() : 0;
+        int wanted = std::max(width(), widest + edges);
+        if (const QScreen* shown = screen())
+            wanted = std::min(wanted, shown->availableGeometry().width());
+        resize(wanted, height());
     }
-    auto* row = new QToolBar(window);
-    row->setObjectName(bar->objectName() + QStringLiteral("Baris"));
-    row->setMovable(false);
-    row->addWidget(bar);
-    window->addToolBarBreak(Qt::TopToolBarArea);
-    window->addToolBar(Qt::TopToolBarArea, row);
+    QPrintPreviewDialog::showEvent(event);
 }
 
 QString ReportPreview::suggestedFileName() const
@@ -85,56 +111,69 @@ QString ReportPreview::suggestedFileName() const
            QStringLiteral(".pdf");
 }
 
-QProgressDialog* ReportPreview::progressFor(const QString& text)
+// Pages are laid out as they are drawn: the work counts rows until the pages are counted.
+std::unique_ptr<LongWork> ReportPreview::longWork(const QString& doing)
 {
-    if (m_doc.rowCount <= progressRows)
-        return nullptr;
-    auto* dialog = findChild<QProgressDialog*>(QStringLiteral("progress"));
-    if (!dialog) {
-        dialog = new QProgressDialog(this);
-        dialog->setObjectName(QStringLiteral("progress"));
-        dialog->setWindowTitle(m_doc.layout->caption);
-        dialog->setCancelButton(nullptr);
-        dialog->setAutoReset(false);
-        dialog->setAutoClose(false);
-        dialog->setMinimumDuration(0);
-        // Nothing else may be touched while the pages are drawn.
-        dialog->setWindowModality(Qt::ApplicationModal);
-    }
-    dialog->setLabelText(text);
-    // Pages are laid out as they are drawn: the bar counts rows until the pages are counted.
-    dialog->setRange(0, m_pageCount >= 0 ? m_pageCount : m_doc.rowCount);
-    dialog->setValue(0);
-    dialog->show();
-    return dialog;
-}
-
-Progress ReportPreview::progress(QProgressDialog* dialog) const
-{
-    if (!dialog)
-        return {};
     const bool byPage = m_pageCount >= 0;
-    return [dialog, byPage](int pages, int rows) { dialog->setValue(byPage ? pages : rows); };
+    return std::make_unique<LongWork>(this, windowTitle(),
+                                      doing + (byPage ? QStringLiteral(": halaman %1 dari %2")
+                                                      : QStringLiteral(": baris %1 dari %2")),
+                                      byPage ? m_pageCount : m_doc.rowCount);
 }
 
+Progress ReportPreview::progress(LongWork& work) const
+{
+    const bool byPage = m_pageCount >= 0;
+    return [&work, byPage](int pages, int rows) { return work.step(byPage ? pages : rows); };
+}
+
+// The preview's own drawing and a print run both come here; the preview draws into pictures.
 void ReportPreview::paintPages(QPrinter* printer)
 {
     printer->setFullPage(true);
-    QProgressDialog* dialog = progressFor(
-        QStringLiteral("Menyiapkan halaman %1 ...").arg(m_doc.layout->name));
+    const bool onScreen = printer->paintEngine()->type() == QPaintEngine::Picture;
+    const std::unique_ptr<LongWork> work = longWork(
+        onScreen ? QStringLiteral("Menyiapkan pratinjau") : QStringLiteral("Mencetak"));
+    const Progress shown = progress(*work);
     int pages = 0;
-    const Progress shown = progress(dialog);
     paintDocument(m_doc, printer, [&](int done, int rows) {
         pages = done;
-        if (shown)
-            shown(done, rows);
+        if (shown(done, rows))
+            return true;
+        if (!onScreen)
+            stopPrinting(printer);
+        return false;
     });
-    m_pageCount = pages;
-    if (dialog) {
-        dialog->setRange(0, pages);
-        dialog->setValue(pages);
-        dialog->hide();
+    if (!work->cancelled()) {
+        if (onScreen)
+            m_pageCount = pages;
+        return;
     }
+    if (onScreen)
+        platform::msgBox(QStringLiteral("Pratinjau dihentikan pada halaman %1. Cetak dan Simpan "
+                                        "PDF tetap mengambil semua baris yang dipilih.")
+                             .arg(pages),
+                         windowTitle(), platform::Icon::Information, platform::Buttons::Ok, this);
+    else if (!printer->outputFileName().isEmpty())
+        QFile::remove(printer->outputFileName()); // the pages printed to a file so far
+    else if (printer->printerState() != QPrinter::Aborted)
+        platform::msgBox(QStringLiteral("Pencetakan dibatalkan. Halaman yang sudah dikirim ditahan "
+                                        "di antrean pencetak dan tidak dicetak."),
+                         windowTitle(), platform::Icon::Information, platform::Buttons::Ok, this);
+}
+
+// A print run the clerk cancelled goes nowhere. A printer that cannot take the job back (CUPS
+// sends what was drawn once the drawing ends) gets it to hold in its queue, unprinted.
+void ReportPreview::stopPrinting(QPrinter* printer)
+{
+    if (printer->abort() || !printer->outputFileName().isEmpty())
+        return;
+    // The CUPS engine's options, as Qt's own job options set them (the schedule among them).
+    const auto cupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    QPrintEngine* engine = printer->printEngine();
+    QStringList options = engine->property(cupsOptions).toStringList();
+    options << QStringLiteral("job-hold-until") << QStringLiteral("indefinite");
+    engine->setProperty(cupsOptions, options);
 }
 
 void ReportPreview::savePdf()
@@ -146,12 +185,11 @@ void ReportPreview::savePdf()
         this);
     if (path.isEmpty())
         return;
-    QProgressDialog* dialog = progressFor(
-        QStringLiteral("Menyimpan %1 ...").arg(QDir::toNativeSeparators(path)));
+    const std::unique_ptr<LongWork> work = longWork(QStringLiteral("Menyimpan PDF"));
     QString why;
-    const bool written = writePdf(m_doc, path, progress(dialog), &why);
-    if (dialog)
-        dialog->hide();
+    const bool written = writePdf(m_doc, path, progress(*work), &why);
+    if (work->cancelled())
+        return; // nothing written, as asked
     const QString where = QDir::toNativeSeparators(path);
     if (written)
         platform::msgBox(QStringLiteral("Berkas PDF disimpan di %1.").arg(where),

@@ -4,10 +4,13 @@
 
 #include <QPrintPreviewDialog>
 #include <functional>
+#include <memory>
 
-class QProgressDialog;
+class QToolBar;
 
 namespace reports {
+
+class LongWork;
 
 // The preview window of one report: pages, zoom, printing with the choice of printer, and
 // "Simpan PDF". Modeless, destroyed when closed; its caption says which report it shows
@@ -23,24 +26,33 @@ public:
     // The pages of the document, known once they have been laid out for showing; -1 before.
     int pageCount() const { return m_pageCount; }
     QAction* savePdfAction() const { return m_savePdf; }
-    // Puts a row of controls (what to print) on a line of its own under the toolbar.
+    // Puts a row of controls (what to print) at the start of the line under the toolbar, in
+    // front of the actions that write what the preview shows.
     void hostBar(QWidget* bar);
+    // Adds an action that writes what the preview shows, after "Simpan PDF".
+    void addFileAction(QAction* action);
     // Asks where, suggesting what and when ("Sertifikat-2026-12-08.pdf"), writes the PDF and
     // says where it went.
     void savePdf();
     QString suggestedFileName() const;
 
-    // Reports of more rows than this show a progress bar while their pages are drawn.
-    static constexpr int progressRows = 300;
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Draws the document on the preview's pages or for a print run, either of which the clerk
+    // may cancel once it shows its progress.
     void paintPages(QPrinter* printer);
-    QProgressDialog* progressFor(const QString& text);
-    Progress progress(QProgressDialog* dialog) const;
+    static void stopPrinting(QPrinter* printer);
+    // The progress of drawing the document, `doing` ("Mencetak") so far of all.
+    std::unique_ptr<LongWork> longWork(const QString& doing);
+    Progress progress(LongWork& work) const;
 
     Document m_doc;
     int m_pageCount = -1;
     QAction* m_savePdf = nullptr;
+    QToolBar* m_fileRow = nullptr; // the line under the toolbar
+    bool m_sized = false;
 };
 
 // Tests answer where to save instead of the file dialog (given the name it suggests; an empty

@@ -4,18 +4,18 @@
 #include "platform/guard.h"
 #include "platform/handlers.h"
 #include "platform/msgbox.h"
+#include "preview/longwork.h"
 #include "preview/preview.h"
 #include "reports/export.h"
 
 #include <QAction>
 #include <QDir>
-#include <QToolBar>
 
 namespace reports {
 
 using data::Rows;
 
-void saveExcel(const QString& list, QWidget* parent, const Rows* shown)
+void saveExcel(const QString& list, QWidget* parent, const Rows* shown, const QString& selection)
 {
     const QString title = QStringLiteral("Ekspor Excel");
     const QString path = platform::askFileName(
@@ -25,9 +25,21 @@ void saveExcel(const QString& list, QWidget* parent, const Rows* shown)
         parent);
     if (path.isEmpty())
         return;
+    bool written = false;
     if (!platform::guarded(
-            parent, [&] { writeWorkbook(list, shown ? *shown : readList(list), path); }, title))
-        return;
+            parent,
+            [&] {
+                const Rows read = shown ? Rows() : readList(list);
+                const Rows& rows = shown ? *shown : read;
+                data::HeldRowCursor cursor(rows);
+                LongWork work(parent, title, QStringLiteral("Menulis baris %1 dari %2"),
+                              rows.count());
+                written = writeWorkbook(list, cursor, path, selection,
+                                        [&](int done) { return work.step(done); });
+            },
+            title) ||
+        !written)
+        return; // a failure is told; a cancelled export leaves nothing to tell of
     platform::msgBox(QStringLiteral("%1 disimpan ke %2.")
                          .arg(workbookTitle(list), QDir::toNativeSeparators(path)),
                      title, platform::Icon::Information, platform::Buttons::Ok, parent);
@@ -40,11 +52,11 @@ void addExcelExport(ReportPreview* preview)
         return;
     auto* action = new QAction(QStringLiteral("Ekspor Excel"), preview);
     action->setObjectName(QStringLiteral("EksporExcel"));
-    if (auto* toolbar = preview->findChild<QToolBar*>())
-        toolbar->addAction(action);
+    preview->addFileAction(action);
     // The rows the preview shows, as its bar narrowed them.
-    platform::handle(action, &QAction::triggered, preview,
-                     [preview, list] { saveExcel(list, preview, preview->document().rows.get()); });
+    platform::handle(action, &QAction::triggered, preview, [preview, list] {
+        saveExcel(list, preview, preview->document().rows.get(), preview->document().selection);
+    });
 }
 
 } // namespace reports

@@ -98,8 +98,7 @@ void SelectionBar::confirm()
     Selection selection;
     if (!platform::guarded(
             this, [&] { selection = Selection::parse(chosenKind(), m_ui->txtPilihan->text()); })) {
-        m_ui->txtPilihan->setFocus();
-        m_ui->txtPilihan->selectAll();
+        restore();
         return;
     }
     emit selected(selection);

@@ -14,7 +14,8 @@ namespace reports {
 // The row under a preview's toolbar that chooses what the report prints: all rows, one
 // trainee, a range of letter numbers or a start month, as far as the report's command allows.
 // "Semua data" applies at once; the other kinds when their text is confirmed with Enter or
-// "Tampilkan". Text that does not read is answered with a message and asks for nothing.
+// "Tampilkan". Text that does not read is answered with a message, asks for nothing and gives
+// way to what the preview prints, so the bar never shows a choice that is not printed.
 class SelectionBar : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +27,8 @@ public:
 
     // Shows the selection the preview now prints; emits nothing.
     void setSelection(const data::Selection& selection);
+    // After a refused entry: shows again what the preview prints.
+    void restore() { setSelection(m_selection); }
 
 signals:
     void selected(const data::Selection& selection);

@@ -53,12 +53,14 @@ void showRun(ReportPreview* preview, Document doc, const Selection& selection)
 }
 
 // The report run again with another selection; a run that fails (no such trainee) is
-// reported and leaves the preview as it was.
+// reported and leaves the preview, and its bar, as they were.
 void select(ReportPreview* preview, const Layout& layout, const Selection& selection)
 {
     std::optional<Document> doc;
     if (platform::guarded(preview, [&] { doc = readReport(layout, selection); }))
         showRun(preview, std::move(*doc), selection);
+    else if (auto* bar = preview->findChild<SelectionBar*>())
+        bar->restore();
 }
 
 void addSelectionBar(ReportPreview* preview, const Layout& layout, const Selection& selection)

@@ -7,6 +7,7 @@
 #include "reports/engine/pdffile.h"
 #include "reports/export.h"
 #include "reports/registry.h"
+#include "reports/report.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -15,7 +16,6 @@ namespace reports {
 
 using data::deLaporan;
 using data::RowCursor;
-using data::Rows;
 using data::Selection;
 using data::SelectionError;
 
@@ -152,23 +152,28 @@ int openDatabase(const QString& database, QTextStream& err)
     }
 }
 
-// A list report as an Excel workbook instead of a PDF.
-int cetakWorkbook(const QString& name, const QString& output, const Selection& selection,
+// A list report as an Excel workbook instead of a PDF, written as its rows are read.
+int cetakWorkbook(const Layout& layout, const QString& output, const Selection& selection,
                   QTextStream& out, QTextStream& err)
 {
-    if (!hasWorkbook(name)) {
-        err << "Laporan \"" << name << "\" tidak dapat ditulis sebagai .xlsx; hanya drKursan dan "
-            << "drUnit.\n";
+    if (!hasWorkbook(layout.name)) {
+        err << "Laporan \"" << layout.name << "\" tidak dapat ditulis sebagai .xlsx; hanya "
+            << "drKursan dan drUnit.\n";
         return WrongArguments;
     }
+    int written = 0;
     try {
-        const Rows rows = readList(name, selection);
-        writeWorkbook(name, rows, output);
-        out << name << ": " << rows.count() << " baris -> " << QDir::toNativeSeparators(output)
-            << "\n";
+        const QString title = selectionTitle(selection); // before the rows' cursor opens
+        const auto rows = deLaporan::instance().cursor(layout.command, layout.filter, selection);
+        writeWorkbook(layout.name, *rows, output, title, [&](int done) {
+            written = done;
+            return true;
+        });
     } catch (const data::Error& e) {
         return failed(e, err);
     }
+    out << layout.name << ": " << written << " baris -> " << QDir::toNativeSeparators(output)
+        << "\n";
     return Written;
 }
 
@@ -208,12 +213,14 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (const int code = openDatabase(database, err); code != Written)
         return code;
     if (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
-        return cetakWorkbook(name, output, args.selection, out, err);
+        return cetakWorkbook(*layout, output, args.selection, out, err);
     // The rows are laid out and drawn as they are read, a page at a time: the memory a report
     // takes does not grow with its length.
     std::unique_ptr<RowCursor> rows;
     std::unique_ptr<Pager> pager;
+    QString title;
     try {
+        title = documentTitle(*layout, selectionTitle(args.selection));
         rows = deLaporan::instance().cursor(layout->command, layout->filter, args.selection);
         pager = std::make_unique<Pager>(*layout, *rows, data::today());
     } catch (const data::Error& e) {
@@ -223,8 +230,9 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err,
     auto progress = [&pageDone](int pages, int) {
         if (pageDone)
             pageDone(pages);
+        return true;
     };
-    if (!writePdf(*pager, output, progress, &why)) {
+    if (!writePdf(*pager, output, title, progress, &why)) {
         err << "Berkas PDF " << QDir::toNativeSeparators(output) << " tidak dapat ditulis: " << why
             << "\n";
         return Unusable;

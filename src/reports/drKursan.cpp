@@ -45,7 +45,7 @@ void cell(Band& band, const Column& c, const QString& name, const QString& colum
 Layout drKursan()
 {
     Layout l(QStringLiteral("drKursan"), QStringLiteral("cmdKursan"), QStringLiteral("drKursan"));
-    l.title = QStringLiteral("Data Kursan");
+    l.title = QStringLiteral("Daftar Kursan");
     l.reportWidth = 10365;
     l.margins = {700, 500, 1440, 1440};
     l.reportHeader.height = 855;

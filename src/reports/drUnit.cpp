@@ -5,7 +5,7 @@ namespace reports::layouts {
 Layout drUnit()
 {
     Layout l(QStringLiteral("drUnit"), QStringLiteral("cmdUnit"), QStringLiteral("DataReport1"));
-    l.title = QStringLiteral("Data Unit");
+    l.title = QStringLiteral("Daftar Unit");
     l.reportWidth = 8535;
     l.margins = {1440, 1440, 1440, 1440};
     l.reportHeader.height = 810;
@@ -29,10 +29,11 @@ Layout drUnit()
     ph.label("Label1", 1680, 135, "Kode Unit").size(2265, 300).font(arial(11.25).bold()).centred();
     ph.label("Label2", 4515, 135, "Nama Unit").size(2265, 300).font(arial(11.25).bold()).centred();
 
-    // The unit's telephone number is not printed.
+    // The unit's telephone number is not printed. A name longer than its column goes on into
+    // the empty paper to its right.
     Band& d = l.detail;
     d.field("txtKode_Unit", 1710, 0, "Kode_Unit").size(2295, 240).font(arial(9)).centred();
-    d.field("txtUnit", 4590, 0, "Unit").size(2250, 240).font(arial(9)).centred();
+    d.field("txtUnit", 4590, 0, "Unit").size(2250, 240).font(arial(9)).centred().spilling();
     return l;
 }
 

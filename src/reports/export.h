@@ -4,6 +4,7 @@
 #include "data/selection.h"
 
 #include <QString>
+#include <functional>
 
 namespace reports {
 
@@ -17,9 +18,20 @@ QString workbookTitle(const QString& list);
 // placements with their unit and period. Throws data::Error when the database cannot be read.
 data::Rows readList(const QString& list, const data::Selection& selection = {});
 
-// Writes the rows as an .xlsx file: a header row, every value as text exactly as stored (a
-// date of birth stays "05/01/85"), each column as wide as its widest text. The file is
-// replaced whole or not at all; throws data::Error when it cannot be written.
+// Hears of each row written (rows done so far); returning false stops the writing.
+using RowProgress = std::function<bool(int rowsDone)>;
+
+// Writes the rows the cursor walks as an .xlsx file, a row at a time, so that the memory it
+// takes does not grow with the rows: a header row, every value as text exactly as stored (a
+// date of birth stays "05/01/85"), each column as wide as its widest text. The workbook's
+// title names the list and what `selection` says of its rows ("Data Kursan — 001 Budi"), its
+// author and application are "Kursan". The file is replaced whole or not at all: stopped by
+// `progress`, nothing is written and false returned. Throws data::Error when the file cannot
+// be written or the rows cannot be read.
+bool writeWorkbook(const QString& list, data::RowCursor& rows, const QString& path,
+                   const QString& selection = {}, const RowProgress& progress = {});
+
+// The same for rows already held.
 void writeWorkbook(const QString& list, const data::Rows& rows, const QString& path);
 
 } // namespace reports

@@ -2,12 +2,37 @@
 
 #include "data/clock.h"
 #include "data/deLaporan.h"
+#include "rules/calendar.h"
 
 namespace reports {
 
 using data::deLaporan;
 using data::Rows;
 using data::Selection;
+
+QString selectionTitle(const Selection& selection)
+{
+    const QString text = selection.text();
+    switch (selection.kind()) {
+    case Selection::Kind::All: return {};
+    case Selection::Kind::Trainee: {
+        // The trainee as the list knows them, one of a name or a number typed.
+        const Rows found = deLaporan::instance().run(QStringLiteral("cmdKursan"), {}, selection);
+        if (found.count() != 1)
+            return text;
+        return (found.value(0, found.columnIndex(QStringLiteral("Np"))).trimmed() +
+                QLatin1Char(' ') +
+                found.value(0, found.columnIndex(QStringLiteral("Nama_Kursan"))).trimmed())
+            .trimmed();
+    }
+    case Selection::Kind::Letters: return QStringLiteral("Nomor surat ") + text;
+    case Selection::Kind::Month:
+        return QStringLiteral("Bulan mulai %1 %2")
+            .arg(calendar::monthName(text.section(QLatin1Char('/'), 0, 0).toInt()),
+                 text.section(QLatin1Char('/'), 1));
+    }
+    return text;
+}
 
 Document readReport(const Layout& layout, const Selection& selection)
 {
@@ -18,6 +43,7 @@ Document readReport(const Layout& layout, const Selection& selection)
         deLaporan::instance().run(layout.command, layout.filter, selection));
     doc.rowCount = doc.rows->count();
     doc.today = data::today();
+    doc.selection = selectionTitle(selection);
     // A layout naming a column the command lacks is refused now, before anything is shown.
     detailColumns(*doc.layout, doc.rows->columns);
     return doc;

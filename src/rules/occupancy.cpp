@@ -18,6 +18,13 @@ QString startingYear(const QString& month, const QString& bulan, const QString& 
     return QString::number(tahun.toInt() + 1);
 }
 
+QString countHeading(const QString& month, const QString& year)
+{
+    if (!calendar::monthNames().contains(month))
+        return QStringLiteral("Jumlah / Unit");
+    return QStringLiteral("Jumlah yang mulai\n%1 %2").arg(month, year);
+}
+
 QStringList startsPerUnit(const QStringList& units, const QStringList& placedUnits)
 {
     QHash<QString, int> placements;

@@ -38,6 +38,10 @@ struct BoardData {
 // otherwise next year. A text that names no month gives this year.
 QString startingYear(const QString& month, const QString& bulan, const QString& tahun);
 
+// The heading over the detector's counts: which month and year they are of, and that they
+// count the placements starting then. "Jumlah / Unit" until a month is chosen.
+QString countHeading(const QString& month, const QString& year);
+
 // The detector's count, by start month: one entry per unit name, how many of `placedUnits`
 // (the units of the placements starting in the chosen month) equal it, exactly, case
 // included, or an empty entry when none do. A name listed twice is counted at both places.

@@ -15,7 +15,7 @@ using namespace platform;
 
 namespace {
 
-const QString databaseFilter = QStringLiteral("DataBase Kursan (*.mdb)");
+const QString databaseFilter = QStringLiteral("Berkas Kursan (*.mdb)");
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 

@@ -311,3 +311,13 @@ TEST_F(SearchTest, TheLastCallerOwnsTheWindow)
     settle();
     EXPECT_EQ(platform::loaded<frmCari>(), nullptr) << "the window goes with its owner";
 }
+
+TEST_F(SearchTest, EscapeClosesTheWindow)
+{
+    Caller units = standIn("frmUnit", "Adodc1", "TUnit");
+    frmCari* w = openSearch(units.form, units.rs, forms::unitSearch());
+    typeValue(w, "U1");
+    QTest::keyClick(value(w), Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(platform::loaded<frmCari>(), nullptr);
+}

@@ -88,6 +88,9 @@ TEST_F(BoardTest, ShowsEachUnitsMonthsAgainstTheQuotaAndListsACellsTrainees)
     QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, april);
     auto* list = platform::loaded<frmDaftarPenempatan>();
     ASSERT_NE(list, nullptr);
+    // Over the board, as near its middle as the frame, known only once shown, allows.
+    EXPECT_LE((list->frameGeometry().center() - board->frameGeometry().center()).manhattanLength(),
+              8);
     EXPECT_EQ(list->windowTitle(), "Keuangan, April 2005");
     EXPECT_EQ(listed().size(), 6);
     EXPECT_EQ(listed().last(),
@@ -108,6 +111,13 @@ TEST_F(BoardTest, ShowsEachUnitsMonthsAgainstTheQuotaAndListsACellsTrainees)
     EXPECT_EQ(text(1, 11), "2");
     EXPECT_EQ(grid()->currentRow(), 1);
     EXPECT_EQ(grid()->currentColumn(), 11);
+
+    // Escape closes the list, and only the list.
+    QTest::keyClick(platform::loaded<frmDaftarPenempatan>()->findChild<QTableWidget*>(),
+                    Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(platform::loaded<frmDaftarPenempatan>(), nullptr);
+    EXPECT_EQ(platform::loaded<frmPapan>(), board);
 }
 
 } // namespace

@@ -35,6 +35,7 @@ TEST_F(LetterFormTest, AGrantedPlacementThatWouldOverfillItsUnitAsksFirst)
         "Unit Keuangan sudah 5 orang pada Maret 2005. Tetap simpan?");
     boxes.expect(question, Answer::No);
     button("cmd")->click();
+    EXPECT_EQ(boxes.shown().back().defaultAnswer, Answer::No); // Enter never overfills
     EXPECT_TRUE(inEntryMode());
     EXPECT_EQ(rows("TKegiatan"), stored);
     EXPECT_EQ(jawaban(L2), "-");

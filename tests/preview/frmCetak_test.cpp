@@ -99,14 +99,14 @@ TEST_F(Chooser, BothListsOpenTogetherAndOutliveTheChooser)
     cetak();
     ReportPreview* units = preview("drUnit");
     ASSERT_NE(units, nullptr);
-    EXPECT_EQ(units->windowTitle(), "DataReport1 — Data Unit");
+    EXPECT_EQ(units->windowTitle(), "DataReport1 — Daftar Unit");
     EXPECT_EQ(combo->currentText(), "Data Unit");
 
     pick(0);
     cetak();
     ReportPreview* kursan = preview("drKursan");
     ASSERT_NE(kursan, nullptr);
-    EXPECT_EQ(kursan->windowTitle(), "drKursan — Data Kursan");
+    EXPECT_EQ(kursan->windowTitle(), "drKursan — Daftar Kursan");
     EXPECT_EQ(kursan->document().rowCount, 3);
     EXPECT_TRUE(units->isVisible() && kursan->isVisible());
     EXPECT_FALSE(kursan->isModal());

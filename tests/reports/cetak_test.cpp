@@ -96,6 +96,11 @@ TEST_F(KursanCetak, WritesTheListsToPdf)
         EXPECT_TRUE(text.simplified().contains(row)) << text.toStdString();
     EXPECT_TRUE(
         runTool("pdffonts", {kursan}).contains(QRegularExpression("LiberationSans\\s.*yes")));
+    // Named for what it is and who made it, in the properties a PDF reader shows.
+    const QString info = runTool("pdfinfo", {kursan});
+    for (const char* property :
+         {"Title:\\s+Daftar Kursan\\n", "Author:\\s+Kursan\\n", "Creator:\\s+Kursan\\n"})
+        EXPECT_TRUE(info.contains(QRegularExpression(property))) << info.toStdString();
 
     const QString unit = m_dir.filePath("unit.pdf");
     ASSERT_EQ(cetak({database(), "drUnit", unit}).code, 0);

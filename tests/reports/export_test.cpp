@@ -63,6 +63,19 @@ TEST_F(ExportTest, TraineeListHoldsEveryRowWithItsTextsAsStored)
         numbers << row.value(0);
     EXPECT_EQ(numbers, QStringList({"No Kursan", "001", "002", "003", "004"}));
     EXPECT_EQ(rows[4].mid(0, 4), QStringList({"004", "Ma'ruf", "Yogyakarta", "5/1/85"}));
+    // Written a row at a time, its columns are still sized by their texts once all are seen:
+    // the letter number's column holds its 18 characters.
+    const QRegularExpression letterColumn("<col min=\"10\" max=\"10\" width=\"([0-9.]+)\"");
+    EXPECT_GE(
+        letterColumn.match(workbookPart(file, "xl/worksheets/sheet1.xml")).captured(1).toDouble(),
+        18);
+    // It names the list and its maker, never a spreadsheet program.
+    const QString core = workbookPart(file, "docProps/core.xml");
+    EXPECT_TRUE(core.contains("<dc:title>Data Kursan</dc:title>")) << core.toStdString();
+    EXPECT_TRUE(core.contains("<dc:creator>Kursan</dc:creator>")) << core.toStdString();
+    EXPECT_TRUE(workbookPart(file, "docProps/app.xml").contains("<Application>Kursan<"));
+    EXPECT_EQ(runTool("unzip", {"-tq", file}).trimmed(),
+              "No errors detected in compressed data of " + file + ".");
 
     // A letter report has no workbook.
     runTool(KURSAN_CETAK, {database(), "drSPM", m_dir.filePath("spm.xlsx")}, &code, &errors);

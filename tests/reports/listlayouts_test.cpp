@@ -1,3 +1,4 @@
+#include "reports/engine/fitter.h"
 #include "reports/engine/fonts.h"
 #include "reports/registry.h"
 #include "reports/report.h"
@@ -111,27 +112,45 @@ TEST_F(ListReports, TraineeListTitlesHeadingsAndGrid)
     EXPECT_EQ(item(p, "txtNs", 2)->text, "");
 }
 
-TEST_F(ListReports, LongValuesWrapWithinTheirCellsAndTheLetterNumberIsWhole)
+// Values as long as the forms take, in the widest capitals: each prints whole inside its
+// cell, going on to the cell's further lines and then into smaller type; no word of a
+// number is split between lines.
+TEST_F(ListReports, ValuesAtTheFormsLimitsPrintWholeWithinTheirCells)
 {
-    addTrainee("001", "B/1000/XII/PKL/2026", "Siti Nurhaliza Kusuma");
-    // One word a little wider than its cell: condensed on its line, not broken.
-    sql("UPDATE TKursan SET Telepon = '081234567890'");
+    addAtLimits();
+    addTrainee("001", "", "Siti");
+    sql("UPDATE TKursan SET Tempat_Lahir = 'Pematangsiantar' WHERE Np = '001'");
     const Document doc = prepareReport(*findLayout("drKursan"));
     const Face face(fontFor(arial(8.25)));
-    std::map<QString, QStringList> lines;
+    std::map<QString, QStringList> lines[2];
     for (const PageItem& i : doc.pages[0].items) {
-        if (i.row != 0 || i.kind != ItemKind::Text)
+        if (i.row < 0 || i.kind != ItemKind::Text)
             continue;
-        lines[i.control->name] << i.text;
+        lines[i.row][i.control->column] << i.text;
         // Every line inside its cell: the grid's boxes are the field's box widened by 30.
         const QRect cell = i.box.adjusted(-30, 0, 30, 0);
         EXPECT_GE(i.x, cell.left() + 29);
-        EXPECT_LE(i.x + face.width(i.text) * i.stretch, cell.right() - 29) << i.text.toStdString();
-        EXPECT_LE(i.box.top() + face.lineSpacing(), 2775 + 480) << i.text.toStdString();
+        EXPECT_LE(i.x + face.width(i.text) * i.stretch * i.size, cell.right() - 29)
+            << i.text.toStdString();
+        EXPECT_LE(i.box.top() + face.lineSpacing() * i.size, 2775 + 480 * (i.row + 1))
+            << i.text.toStdString();
+        EXPECT_GE(i.size, BandFitter::smallest);
     }
-    EXPECT_EQ(lines["txtNs"], (QStringList{"B/1000/XII/", "PKL/2026"}));
-    EXPECT_EQ(lines["txtNama_Kursan"], (QStringList{"Siti Nurhaliza", "Kusuma"}));
-    EXPECT_EQ(lines["txtTelepon"], (QStringList{"081234567890"}));
+    const QStringList columns{
+        "Ns",     "Np",      "Nim",      "Nama_Kursan", "Tempat_Lahir", "Tanggal_Lahir",
+        "Alamat", "Telepon", "Instansi", "Jurusan",     "Tujuan"};
+    // Whole, line for line (a line may end at a slash, without a space); the list has no
+    // registration number.
+    for (int c = 0; c < columns.size(); ++c) {
+        if (c == 2)
+            continue;
+        EXPECT_EQ(lines[0][columns[c]].join("").remove(' '), QString(atLimits[c]).remove(' '))
+            << columns[c].toStdString();
+    }
+    EXPECT_EQ(lines[0]["Ns"], (QStringList{"B/1000/XII/", "PKL/2026"}));
+    EXPECT_EQ(lines[0]["Telepon"].size(), 1);
+    EXPECT_EQ(lines[0]["Tempat_Lahir"].size(), 1) << "the date has the second line";
+    EXPECT_EQ(lines[1]["Tempat_Lahir"], (QStringList{"Pematangsiantar"}));
 }
 
 TEST_F(ListReports, TraineeListRepeatsItsHeadingsOnEveryPage)
@@ -178,4 +197,21 @@ TEST_F(ListReports, UnitListTitlesHeadingsAndCentredFields)
     EXPECT_TRUE(rects(p, BandKind::Detail, 0).empty());
     for (const PageItem& i : p.items)
         EXPECT_NE(i.text, "0274-1") << "the telephone is not printed";
+}
+
+// A unit name of 50 characters, as a restored copy may hold, prints whole on its line: it goes
+// on into the empty paper to the right of its column, as far as the printable edge.
+TEST_F(ListReports, LongUnitNameTakesTheRoomToTheRightOfItsColumn)
+{
+    const QString name = "WWWWWWWWWW MMMMMMMMMM WWWWWWWWWW MMMMMMMMMM WWWWWW";
+    addUnit("U01", name);
+    const Document doc = prepareReport(*findLayout("drUnit"));
+    const PageItem* unit = item(doc.pages[0], "txtUnit", 0);
+    ASSERT_NE(unit, nullptr);
+    EXPECT_EQ(unit->text, name);
+    EXPECT_EQ(unit->x, 1440 + 4590);
+    const Face face(fontFor(arial(9)));
+    EXPECT_LE(unit->x + face.width(unit->text) * unit->stretch * unit->size,
+              11906 - BandFitter::paperEdge);
+    EXPECT_GE(unit->size, BandFitter::smallest);
 }

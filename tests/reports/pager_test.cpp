@@ -231,12 +231,53 @@ TEST(Pager, TextsOnALineMoveRightThenCondenseThenAreCutNeverTouching)
     EXPECT_EQ(items[1].stretch, 1);
     EXPECT_LE(end(items[1]), page - BandFitter::paperEdge);
 
-    // Narrower still: the town keeps its 85%, the date after it is cut at a character boundary
-    // and never reaches past the edge.
+    // Narrower still: the town keeps its 85%, the date after it is cut at a character boundary,
+    // the cut showing, and never reaches past the edge.
     items = line(int(townWidth) + 1000 + BandFitter::paperEdge, {{0, town}, {100, date}});
     EXPECT_EQ(items[0].text, town);
     EXPECT_NEAR(items[0].stretch, BandFitter::narrowest, 0.01);
-    EXPECT_TRUE(date.startsWith(items[1].text) && items[1].text.size() < date.size());
+    EXPECT_TRUE(items[1].text.endsWith(u'…') && date.startsWith(items[1].text.chopped(1)) &&
+                items[1].text.size() <= date.size())
+        << items[1].text.toStdString();
     EXPECT_GE(items[1].x, end(items[0]) + space - 0.01);
     EXPECT_LE(end(items[1]), townWidth + 1000 + 0.01);
+}
+
+// A value that its line cannot hold goes on below itself while the page there is free, moving
+// nothing; where the line below is taken, it is cut, and the cut shows.
+TEST(Pager, ValueTooLongForItsLineGoesOnBelowWhereFreeElseShowsItsCut)
+{
+    const QString unit = "Pemeliharaan Mesin Produksi dan Perbengkelan Pusat";
+    auto printed = [&](bool taken) {
+        Layout l("drTest", "cmdTest", "Uji");
+        l.pageWidth = 6000;
+        l.reportWidth = 6000;
+        l.margins = {0, 1000, 0, 0};
+        l.detail.height = 2000;
+        l.detail.label("Kepada", 0, 0, "Yth. Kepala").font(arial(9.75).bold());
+        l.detail.field("txtUnit", 2000, 0, "Unit").font(arial(9.75).bold());
+        if (taken)
+            l.detail.label("Di", 1500, 230, "Di sana dan di sini").font(arial(9.75).bold());
+        Rows rows;
+        rows.columns = QStringList{"Unit"};
+        rows.append({unit});
+        QStringList texts;
+        const Document doc = paginate(l, rows, today);
+        for (const PageItem& i : doc.pages[0].items)
+            if (i.control->name == "txtUnit")
+                texts << QStringLiteral("%1@%2").arg(i.text).arg(i.box.top());
+        return texts;
+    };
+    const QStringList free = printed(false);
+    ASSERT_GE(free.size(), 2);
+    QString joined;
+    for (const QString& line : free)
+        joined += (joined.isEmpty() ? "" : " ") + line.section('@', 0, 0);
+    EXPECT_EQ(joined, unit);
+    EXPECT_EQ(free[1].section('@', 1).toInt(),
+              qRound(Face(fontFor(arial(9.75).bold())).lineSpacing()));
+
+    const QStringList cut = printed(true);
+    ASSERT_EQ(cut.size(), 1);
+    EXPECT_TRUE(cut[0].section('@', 0, 0).endsWith(u'…')) << cut[0].toStdString();
 }

@@ -20,6 +20,31 @@ void ReportTest::addPlacement(const QString& np, const QString& period, const QS
     sql("INSERT INTO TKegiatan VALUES (?, ?, ?)", {np, period, unit});
 }
 
+const QStringList ReportTest::atLimits{"B/1000/XII/PKL/2026",
+                                       "123456",
+                                       "WWWWWW",
+                                       "WWWWWWW MMMMMM WWWWW",
+                                       "WWWWWWWWWWWWWWW",
+                                       "17/08/05",
+                                       "JL. WWWWWWWWW MMMMMMMM NO. 123, KEL. WWWWWW MMMMMM",
+                                       "0812345678901",
+                                       "WWWWWWW MMMMMMM",
+                                       "MMMMMMM WWWWWWW",
+                                       "PENELITIAN"};
+const QString ReportTest::unitAtLimit = "WWWWWWW MMMMMMM";
+const QString ReportTest::periodAtLimit = "01/12/2026s/d31/12/2026";
+
+void ReportTest::addAtLimits()
+{
+    addUnit("WWWWWW", unitAtLimit);
+    QVariantList values;
+    for (const QString& v : atLimits)
+        values << v;
+    sql("INSERT INTO TKursan VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)", values);
+    sql("INSERT INTO TSurat VALUES (?, ?, ?)", {atLimits[0], "Dapat", 1});
+    addPlacement(atLimits[1], periodAtLimit, "WWWWWW");
+}
+
 void ReportTest::addSample()
 {
     addUnit("U01", "Keuangan");

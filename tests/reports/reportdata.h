@@ -13,4 +13,9 @@ protected:
     // Two units, three trainees: 001 placed once, 002 placed twice, 003 without letter or
     // placement.
     void addSample();
+    // One placed trainee whose every value is as long as its box on the forms takes, in
+    // capitals and the widest letters (W, M): where the printed documents are tightest.
+    void addAtLimits();
+    static const QStringList atLimits; // the trainee's values, in TKursan's column order
+    static const QString unitAtLimit, periodAtLimit;
 };

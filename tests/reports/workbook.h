@@ -5,20 +5,32 @@
 #include <QXmlStreamReader>
 #include <vector>
 
+// One part of an .xlsx package ("docProps/core.xml"), as unzip reads it.
+inline QString workbookPart(const QString& path, const QString& part)
+{
+    return runTool("unzip", {"-p", path, part});
+}
+
 // The first sheet of an .xlsx file read back as unzip and an XML reader see it: one text list
 // per row, a cell that is not stored as text shown as "#number:<value>".
 inline std::vector<QStringList> workbookRows(const QString& path)
 {
     QStringList shared;
-    QXmlStreamReader strings(runTool("unzip", {"-p", path, "xl/sharedStrings.xml"}));
+    QXmlStreamReader strings(workbookPart(path, "xl/sharedStrings.xml"));
     while (!strings.atEnd())
         if (strings.readNext() == QXmlStreamReader::StartElement &&
             strings.name() == QLatin1String("t"))
             shared << strings.readElementText();
     std::vector<QStringList> rows;
-    QXmlStreamReader sheet(runTool("unzip", {"-p", path, "xl/worksheets/sheet1.xml"}));
+    QXmlStreamReader sheet(workbookPart(path, "xl/worksheets/sheet1.xml"));
     QString type;
     int column = 0;
+    auto put = [&](const QString& value) {
+        QStringList& row = rows.back();
+        while (row.size() < column)
+            row << QString();
+        row[column - 1] = value;
+    };
     while (!sheet.atEnd()) {
         sheet.readNext();
         if (!sheet.isStartElement())
@@ -36,10 +48,9 @@ inline std::vector<QStringList> workbookRows(const QString& path)
             }
         } else if (sheet.name() == QLatin1String("v") && !rows.empty()) {
             const QString v = sheet.readElementText();
-            QStringList& row = rows.back();
-            while (row.size() < column)
-                row << QString();
-            row[column - 1] = type == QLatin1String("s") ? shared.value(v.toInt()) : "#number:" + v;
+            put(type == QLatin1String("s") ? shared.value(v.toInt()) : "#number:" + v);
+        } else if (sheet.name() == QLatin1String("t") && !rows.empty()) {
+            put(sheet.readElementText()); // a string written in the cell itself
         }
     }
     return rows;

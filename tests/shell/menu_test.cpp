@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -100,6 +101,25 @@ TEST_F(MenuTest, AboutBoxIsOneFramelessWindowClosedByOk)
     EXPECT_EQ(platform::loaded<frmAbout>(), nullptr);
     item("mnuAbout")->trigger();
     EXPECT_NE(platform::loaded<frmAbout>(), nullptr); // loaded afresh
+}
+
+// A plain window that the main window owns still goes behind it when the menu is clicked; a
+// dialog or a tool window that belongs to it stays above it.
+TEST_F(MenuTest, EveryWindowItOpensStaysAboveIt)
+{
+    for (const char* name : {"mnuDataKursan", "mnuDataUnit", "mnuDataSPM", "mnuPapan", "mnuSPM",
+                             "mnuLaporan", "mnuAbout"})
+        item(name)->trigger();
+    const QList<QWidget*> open = platform::Windows::all();
+    EXPECT_EQ(open.size(), 8);
+    for (QWidget* w : open) {
+        if (w == menu)
+            continue;
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_TRUE(w->windowType() == Qt::Dialog || w->windowType() == Qt::Tool);
+        ASSERT_NE(w->windowHandle(), nullptr);
+        EXPECT_EQ(w->windowHandle()->transientParent(), menu->windowHandle());
+    }
 }
 
 TEST_F(MenuTest, TheStatusBarNamesTheDataAndLokasiDataKeepsThePlaceForTheNextStart)

@@ -10,6 +10,8 @@ namespace reports {
 
 namespace {
 
+const QString ellipsis = QStringLiteral("\u2026");
+
 bool isText(const Control& c)
 {
     return c.kind == ControlKind::Label || c.kind == ControlKind::Field;
@@ -93,8 +95,9 @@ int lastBreak(const QString& text, int end)
 
 // Where a text goes on to the next line of `room`: -1 when it fits whole, else after the last
 // space, slash, hyphen or comma that fits. A first word wider than the line goes whole when it
-// fits condensed, else it is broken after its last character that fits.
-int lineBreak(const Face& face, const QString& text, qreal room)
+// fits condensed, else it is broken after its last character that fits, when `splitWords`;
+// otherwise 0: the word does not fit the line.
+int lineBreak(const Face& face, const QString& text, qreal room, bool splitWords)
 {
     const std::vector<int> at = boundaries(text);
     // Mostly the characters' own advances show where the line ends; one exact width, up to the
@@ -115,7 +118,34 @@ int lineBreak(const Face& face, const QString& text, qreal room)
     const int condensed = longestStart(face, text, at, room, BandFitter::narrowest);
     if (const int end = lastBreak(text, condensed))
         return end;
+    if (condensed == text.size())
+        return condensed; // one word, whole when condensed
+    if (!splitWords)
+        return 0;
     return condensed > 0 ? condensed : at.at(1);
+}
+
+// The lines of a text in `lines` lines of `room` (in the face's own size): each ends after a
+// word (see lineBreak), the last holds what is left. False when that does not fit the last
+// line even condensed, or a word does not fit its line and `splitWords` is false.
+bool breakLines(const Face& face, const QString& text, qreal room, int lines, bool splitWords,
+                std::vector<QString>& out)
+{
+    out.clear();
+    QString rest = text;
+    while (int(out.size()) < lines - 1 && !face.surelyFits(rest, room)) {
+        const int end = lineBreak(face, rest, room, splitWords);
+        if (end <= 0) {
+            out.push_back(rest);
+            return end < 0;
+        }
+        out.push_back(rest.left(end).trimmed());
+        rest = rest.mid(end).trimmed();
+        if (rest.isEmpty())
+            return true;
+    }
+    out.push_back(rest);
+    return face.fits(rest, room / BandFitter::narrowest);
 }
 
 } // namespace
@@ -176,6 +206,7 @@ qreal BandFitter::naturalWidth(int slot, const PageItem& item)
 
 void BandFitter::fit(std::vector<PageItem>& items, size_t first)
 {
+    m_first = first;
     for (Slot& slot : m_slots)
         slot.item = -1;
     bool anyOnLine = false;
@@ -249,62 +280,162 @@ void BandFitter::fitLines(std::vector<PageItem>& items)
         // Down to its narrowest, a text takes room from the texts after it, never from a box.
         if (m_width[s] * narrowest > room && (next < 0 || m_slots[next].onLine))
             room = std::max(room, std::min(m_right - x, m_width[s] * narrowest));
+        const QString whole = item.text;
         const qreal end = place(item, *slot.face, x, room, m_width[s]);
+        // place() writes a text anew only to cut it.
+        if (item.text.constData() != whole.constData() && item.control->kind == ControlKind::Field)
+            m_cuts.push_back({slot.item, whole, x, room});
         if (next >= 0 && m_slots[next].onLine)
             m_pushed[next] = std::max(m_pushed[next], end + slot.face->spaceWidth());
     }
+    // Every text in place, a value that was cut goes on below itself where the page is free.
+    for (const Cut& cut : m_cuts)
+        wrapBelow(items, cut);
+    m_cuts.clear();
+}
+
+void BandFitter::wrapBelow(std::vector<PageItem>& items, const Cut& cut)
+{
+    const Face& face = *m_slots[slotOf(items[cut.item])].face;
+    QString rest = cut.text;
+    const int end = lineBreak(face, rest, cut.room, true);
+    if (end <= 0 || end >= rest.size())
+        return;
+    const QString first = rest.left(end).trimmed();
+    rest = rest.mid(end).trimmed();
+    struct Line {
+        QString text;
+        int top;
+        qreal room;
+    };
+    std::vector<Line> below;
+    const qreal spacing = face.lineSpacing();
+    const int top = items[cut.item].box.top();
+    // Too little room for a word and its cut mark is no line.
+    const qreal least = face.spaceWidth() * 6;
+    for (int k = 1; !rest.isEmpty(); ++k) {
+        const int lineTop = top + qRound(k * spacing);
+        const qreal room = freeRoom(items, cut.item, cut.x, lineTop, lineTop + spacing,
+                                    face.spaceWidth());
+        if (room < least)
+            break;
+        const int next = face.width(rest) * narrowest <= room ? -1
+                                                              : lineBreak(face, rest, room, true);
+        if (next < 0 || next >= rest.size()) {
+            below.push_back({rest, lineTop, room});
+            rest.clear();
+        } else {
+            below.push_back({rest.left(next).trimmed(), lineTop, room});
+            rest = rest.mid(next).trimmed();
+        }
+    }
+    if (below.empty())
+        return; // it stays cut on its line, the cut showing
+    if (!rest.isEmpty())
+        below.back().text += QLatin1Char(' ') + rest; // cut on the last line free
+    items[cut.item].text = first;
+    place(items[cut.item], face, cut.x, cut.room, face.width(first));
+    for (Line& line : below) {
+        PageItem more = items[cut.item];
+        more.box.moveTop(line.top);
+        more.text = std::move(line.text);
+        items.push_back(std::move(more));
+        place(items.back(), face, cut.x, line.room, face.width(items.back().text));
+    }
+}
+
+qreal BandFitter::freeRoom(const std::vector<PageItem>& items, int self, qreal x, int top,
+                           qreal bottom, qreal gap) const
+{
+    const PageItem& any = items[m_first];
+    const int bandBottom = any.box.top() - any.control->top + m_band.height;
+    if (bottom > bandBottom)
+        return 0;
+    qreal right = m_right;
+    for (size_t i = m_first; i < items.size(); ++i) {
+        const PageItem& other = items[i];
+        if (int(i) == self)
+            continue; // the line above, whose spacing may round past this one's top
+        QRectF ink;
+        if (other.kind != ItemKind::Text) {
+            // A line or a rectangle, with room for its pen.
+            ink = QRectF(other.box.topLeft(), QSizeF(other.box.width(), other.box.height()))
+                      .normalized()
+                      .adjusted(-15, -15, 15, 15);
+        } else if (!other.text.isEmpty()) {
+            const Face& face = *m_slots[slotOf(other)].face;
+            ink = QRectF(other.x, other.box.top(),
+                         face.width(other.text) * other.stretch * other.size,
+                         face.lineSpacing() * other.size);
+        }
+        if (ink.isNull() || ink.bottom() <= top || ink.top() >= bottom || ink.right() <= x)
+            continue;
+        if (ink.left() <= x)
+            return 0;
+        right = std::min(right, ink.left() - gap);
+    }
+    return right - x;
 }
 
 void BandFitter::fitBox(std::vector<PageItem>& items, int index)
 {
-    const Face& face = *m_slots[slotOf(items[index])].face;
+    Slot& slot = m_slots[slotOf(items[index])];
+    const Face& face = *slot.face;
     const Control& c = *items[index].control;
     const QRect box = items[index].box;
-    const qreal room = box.width();
-    const int lines = c.wraps ? std::max(1, int(box.height() / face.lineSpacing())) : 1;
-    Slot& slot = m_slots[slotOf(items[index])];
     // A label prints the same text every time: fitted once, then repeated.
     const bool label = c.kind == ControlKind::Label;
     if (label && !slot.boxLines.empty() && slot.boxText == items[index].text) {
         repeatBox(items, index, slot.boxLines);
         return;
     }
+    const QString text = items[index].text;
+    qreal room = box.width();
+    Align align = c.align;
+    bool known = face.surelyFits(text, room); // fits, so not measured again
+    // Wider than its box, a spilling text starts at the box's left and goes on to the right.
+    if (c.spills && !known && !face.fits(text, room)) {
+        room = std::max<qreal>(room, m_right - box.left());
+        align = Align::Left;
+    }
+    auto linesAt = [&](qreal size) {
+        return c.wraps ? std::max(1, int(box.height() / (face.lineSpacing() * size))) : 1;
+    };
+    qreal size = 1;
+    std::vector<QString>& lines = m_lines;
+    lines.assign(1, text);
+    if (!known && !breakLines(face, text, room, linesAt(size), label, lines) && !label) {
+        // A value takes smaller type, down to the smallest, before a word of it is broken or
+        // it is cut; smaller, its box may hold more lines.
+        bool fitted = false;
+        const int steps = qRound((1 - smallest) / sizeStep);
+        for (int step = 1; !fitted && step <= steps; ++step) {
+            size = 1 - step * sizeStep;
+            fitted = breakLines(face, text, room / size, linesAt(size), false, lines);
+        }
+        if (!fitted)
+            breakLines(face, text, room / size, linesAt(size), true, lines);
+    }
     const size_t firstLine = items.size();
-    QString rest = items[index].text;
-    for (int k = 0; k < lines && (k == 0 || !rest.isEmpty()); ++k) {
-        QString line;
-        bool fits = false; // known to fit, so not measured again
-        int cut = int(rest.size());
-        if (k < lines - 1 && !(fits = face.surelyFits(rest, room))) {
-            const int end = lineBreak(face, rest, room);
-            fits = end < 0;
-            if (!fits)
-                cut = end;
-        }
-        if (cut == rest.size()) {
-            line = std::move(rest);
-            rest.clear();
-        } else {
-            line = rest.left(cut).trimmed();
-            rest = rest.mid(cut).trimmed();
-        }
+    for (size_t k = 0; k < lines.size(); ++k) {
         if (k > 0) {
             PageItem further = items[index];
-            const int down = qRound(k * face.lineSpacing());
+            const int down = qRound(qreal(k) * face.lineSpacing() * size);
             further.box.setTop(box.top() + down);
             further.box.setHeight(std::max(0, box.height() - down));
             items.push_back(std::move(further));
         }
         PageItem& item = k == 0 ? items[index] : items.back();
-        item.text = std::move(line);
-        if (c.align == Align::Left && (fits || face.fits(item.text, room))) {
+        item.text = std::move(lines[k]);
+        item.size = size;
+        if (align == Align::Left && size == 1 && (known || face.fits(item.text, room))) {
             item.x = box.left();
             continue;
         }
         const qreal drawn = place(item, face, box.left(), room, face.width(item.text)) - box.left();
-        if (c.align == Align::Centre)
+        if (align == Align::Centre)
             item.x += (room - drawn) / 2;
-        else if (c.align == Align::Right)
+        else if (align == Align::Right)
             item.x += room - drawn;
     }
     if (label) {
@@ -341,16 +472,24 @@ void BandFitter::repeatBox(std::vector<PageItem>& items, int index,
 
 qreal BandFitter::place(PageItem& item, const Face& face, qreal x, qreal room, qreal width)
 {
+    const qreal drawn = width * item.size;
     item.x = x;
     item.stretch = 1;
-    if (width <= room)
-        return x + width;
-    if (width * narrowest <= room) {
-        item.stretch = room / width;
+    if (drawn <= room)
+        return x + drawn;
+    if (drawn * narrowest <= room) {
+        item.stretch = room / drawn;
         return x + room;
     }
-    item.text.truncate(longestStart(face, item.text, boundaries(item.text), room, narrowest));
-    const qreal cut = face.width(item.text);
+    // What still does not fit is cut between two characters, and the cut shows.
+    const qreal mark = face.width(ellipsis) * narrowest;
+    const int keep = longestStart(face, item.text, boundaries(item.text),
+                                  std::max<qreal>(0, room / item.size - mark), narrowest);
+    item.text.truncate(keep);
+    while (!item.text.isEmpty() && item.text.back().isSpace())
+        item.text.chop(1);
+    item.text += ellipsis;
+    const qreal cut = face.width(item.text) * item.size;
     if (cut > room && cut > 0)
         item.stretch = room / cut;
     return x + cut * item.stretch;

@@ -60,7 +60,8 @@ struct Control {
     bool hasFont = false;
     FontSpec ownFont; // used when hasFont; otherwise the report's default font
     Align align = Align::Left;
-    bool wraps = false; // a text that goes on to its box's further lines before it is cut
+    bool wraps = false;  // a text that goes on to its box's further lines before it is cut
+    bool spills = false; // a text wider than its box goes on into the free room to its right
 
     Control& size(int w, int h)
     {
@@ -87,6 +88,11 @@ struct Control {
     Control& wrapped()
     {
         wraps = true;
+        return *this;
+    }
+    Control& spilling()
+    {
+        spills = true;
         return *this;
     }
     Control& format(const QString& pattern)

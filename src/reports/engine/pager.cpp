@@ -190,6 +190,14 @@ bool Pager::next(Page& page) { return d->next(page); }
 int Pager::pagesDone() const { return d->pagesDone(); }
 int Pager::rowsDone() const { return d->rowsDone(); }
 
+QString documentTitle(const Layout& layout, const QString& selection)
+{
+    const QString report = layout.title.isEmpty() ? layout.name : layout.title;
+    return selection.isEmpty() ? report : report + QStringLiteral(" — ") + selection;
+}
+
+QString Document::title() const { return documentTitle(*layout, selection); }
+
 void layOut(Document& doc)
 {
     doc.pages.clear();

@@ -25,6 +25,7 @@ struct PageItem {
                                       // when centred, or when a wider text before it on its
                                       // line pushed it along
     qreal stretch = 1;                // horizontal scale of the text; below 1: condensed
+    qreal size = 1;                   // the type's size against its font's; below 1: smaller
     int cutAt = 0;                    // page y where the item is cut off; 0: whole
 };
 
@@ -41,7 +42,14 @@ struct Document {
     int rowCount = 0;
     std::shared_ptr<const data::Rows> rows; // the command's rows, for drawing and for an export
     QDate today;
+    QString selection; // what its rows are, as a title says it ("001 Budi"); empty: every row
+
+    QString title() const;
 };
+
+// What a document is called in its file's properties and as a print job: the report's title
+// and its selection ("Sertifikat — 001 Budi Santoso", "Daftar Kursan").
+QString documentTitle(const Layout& layout, const QString& selection);
 
 // Lays a report out a page at a time, reading its rows as it goes: the report header once at
 // the top of the first page, the page header at the top and the page footer at the bottom of

@@ -54,8 +54,8 @@ void PageDrawer::drawText(const PageItem& item)
         m_painter.setFont(face.font());
         m_current = &face;
     }
-    const QPointF baseline(item.x, item.box.top() + face.ascent());
-    if (!item.cutAt && item.stretch == 1) {
+    const QPointF baseline(item.x, item.box.top() + face.ascent() * item.size);
+    if (!item.cutAt && item.stretch == 1 && item.size == 1) {
         m_painter.drawText(baseline, item.text);
         return;
     }
@@ -67,7 +67,7 @@ void PageDrawer::drawText(const PageItem& item)
                                      item.cutAt - item.box.top() + reach));
     }
     m_painter.translate(baseline);
-    m_painter.scale(item.stretch, 1);
+    m_painter.scale(item.stretch * item.size, item.size);
     m_painter.drawText(QPointF(0, 0), item.text);
     m_painter.restore();
 }
@@ -122,8 +122,8 @@ bool paintPages(Pager& pager, QPagedPaintDevice* device, const Progress& progres
         if (pager.pagesDone() > 1 && !device->newPage())
             return false;
         drawer.draw(page);
-        if (progress)
-            progress(pager.pagesDone(), pager.rowsDone());
+        if (progress && !progress(pager.pagesDone(), pager.rowsDone()))
+            return false;
     }
     return p.end();
 }
