@@ -60,6 +60,12 @@ public:
     // stored; the server, where a changed row moves: by key), and the order of a report
     // command that gives none of its own (empty: as the engine returns them).
     virtual QString tableOrder(const QString& table) const = 0;
+    // What a snapshot of a table reads as a row's place, and the clause that orders its rows.
+    // The file reads its rowid in stored order. The server reads the raw ctid (the reader
+    // turns it into the same number as rowid() gives), its larger tables as stored, since
+    // ordering them would cost more than all the rest of the reading, and its units by code.
+    virtual QString snapshotRowid(const QString& table) const = 0;
+    virtual QString snapshotOrder(const QString& table) const = 0;
     virtual QString commandOrder(const QStringList& tables) const = 0;
 
 private:

@@ -274,8 +274,16 @@ void useOneJournalMode(const QString& path)
         throw Error(QStringLiteral("DataBase %1 tidak dapat dipakai: %2").arg(shown, why));
 }
 
-// Brings a file of an older version up to this program's: every step in one transaction that
-// holds the write lock, the version recorded with them.
+// Keeps the newest entries of the log of changed rows.
+QString pruneChangeLog()
+{
+    return QStringLiteral("DELETE FROM %1 WHERE Nomor <= (SELECT max(Nomor) FROM %1) - %2")
+        .arg(schema::ChangeLog)
+        .arg(schema::KeptChanges);
+}
+
+// Brings a file of an older version up to this program's, and keeps its log of changes short: every
+// step in one transaction that holds the write lock, the version recorded with them.
 void applySteps(const QString& path)
 {
     QString why;
@@ -292,14 +300,11 @@ void applySteps(const QString& path)
             }
             const int version = q.value(0).toInt();
             q.finish();
-            if (version == schema::CurrentVersion) {
-                q.exec(QStringLiteral("ROLLBACK"));
-                return;
-            }
-            for (const QString& sql :
-                 schema::steps(schema::Engine::File, std::max(1, version)) +
-                     QStringList{
-                         QStringLiteral("PRAGMA user_version = %1").arg(schema::CurrentVersion)})
+            QStringList work = schema::steps(schema::Engine::File, std::max(1, version));
+            if (version != schema::CurrentVersion)
+                work << QStringLiteral("PRAGMA user_version = %1").arg(schema::CurrentVersion);
+            work << pruneChangeLog();
+            for (const QString& sql : work)
                 if (!q.exec(sql)) {
                     why = q.lastError().text();
                     q.exec(QStringLiteral("ROLLBACK"));

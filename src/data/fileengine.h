@@ -53,6 +53,11 @@ public:
     QString returningRowid() const override { return {}; }
     QString tableOrder(const QString& table) const override { return rowid(table); }
     QString commandOrder(const QStringList&) const override { return {}; }
+    QString snapshotRowid(const QString& table) const override { return rowid(table); }
+    QString snapshotOrder(const QString& table) const override
+    {
+        return QStringLiteral(" ORDER BY ") + rowid(table);
+    }
 };
 
 } // namespace data

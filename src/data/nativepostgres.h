@@ -36,10 +36,12 @@ private:
     std::vector<const char*> m_pointers;
 };
 
-// One value of a result, as the file's native reading gives it: whole numbers as integers,
-// the rest as text; NULL as NULL.
+// One value of a result, as the file's native reading gives it: whole numbers as integers (a
+// row's place, ctid, as the number kursan_rowid gives), the rest as text; NULL as NULL.
 void appendValue(PackedRow::Builder& row, pg_result* result, int row_, int column);
 QString valueText(pg_result* result, int row, int column);
+// A whole number of a result: an integer column, or a ctid as kursan_rowid numbers it.
+qint64 rowidOf(pg_result* result, int row, int column);
 
 // What went wrong with a result or the connection, in libpq's words.
 QString pgError(pg_conn* connection, pg_result* result);

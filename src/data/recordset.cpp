@@ -130,7 +130,7 @@ bool readNativePg(const QSqlDatabase& db, const QString& sql, int first, QString
     for (int r = 0; r < PQntuples(result.get()); ++r) {
         for (int i = first; i < count; ++i)
             appendValue(row, result.get(), r, i);
-        keep(first ? std::strtoll(PQgetvalue(result.get(), r, 0), nullptr, 10) : -1, row.take());
+        keep(first ? rowidOf(result.get(), r, 0) : -1, row.take());
     }
     return true;
 }
@@ -140,9 +140,9 @@ void RecordSet::read()
 {
     const QString limit = m_reading == Reading::AddingOnly ? QStringLiteral(" LIMIT 0") : QString();
     const QString sql = m_isTable
-                            ? QStringLiteral("SELECT %1, * FROM %2 ORDER BY %3%4")
-                                  .arg(engine().rowid(m_source), quoted(m_source),
-                                       engine().tableOrder(m_source), limit)
+                            ? QStringLiteral("SELECT %1, * FROM %2%3%4")
+                                  .arg(engine().snapshotRowid(m_source), quoted(m_source),
+                                       engine().snapshotOrder(m_source), limit)
                             : QStringLiteral("SELECT * FROM %1%2").arg(quoted(m_source), limit);
     const int first = m_isTable ? 1 : 0;
     QStringList columns;

@@ -97,7 +97,10 @@ LEFT JOIN TUnit ON TUnit.Kode_Unit = TKegiatan.Kode_Unit
 WHERE TSurat.Jawaban = 'Dapat'
 ORDER BY TKegiatan.ctid;
 
--- Every placement with its trainee, letter and unit, for the letter form's grid.
+-- Every placement with its trainee, letter and unit, for the letter form's grid, as the
+-- placements are stored. IdKegiatan is the placement's ctid, which the program reads as the
+-- number kursan_rowid gives: ordering and numbering 100,000 rows here would cost more than
+-- joining them.
 CREATE VIEW QSPM AS
 SELECT TKursan.Ns AS Ns,
        TKursan.Nama_Kursan AS Nama_Kursan,
@@ -107,9 +110,8 @@ SELECT TKursan.Ns AS Ns,
        TKegiatan.Tanggal_Pelaksanaan AS Tanggal_Pelaksanaan,
        TKegiatan.Np AS Np,
        TKegiatan.Kode_Unit AS Kode_Unit,
-       kursan_rowid(TKegiatan.ctid) AS IdKegiatan
+       TKegiatan.ctid AS IdKegiatan
 FROM TKegiatan
 LEFT JOIN TKursan ON TKursan.Np = TKegiatan.Np
 LEFT JOIN TSurat ON TSurat.Ns = TKursan.Ns
-LEFT JOIN TUnit ON TUnit.Kode_Unit = TKegiatan.Kode_Unit
-ORDER BY TKegiatan.ctid;
+LEFT JOIN TUnit ON TUnit.Kode_Unit = TKegiatan.Kode_Unit;

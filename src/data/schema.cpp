@@ -38,16 +38,72 @@ QStringList script(Engine engine)
     return split(QString::fromUtf8(f.readAll()));
 }
 
-// The steps after the first version, by the version they lead to. None yet.
 struct Step {
     int version;
     QStringList file;
     QStringList server;
 };
+
+// The log of changed rows and the triggers that write it (see ChangeLog): on the file one
+// trigger an event and table, on the server one function for them all, which also tells the
+// desks listening (NOTIFY) once the change is committed.
+Step changeLog()
+{
+    Step step{2, {}, {}};
+    step.file << QStringLiteral("CREATE TABLE KursanPerubahan (\n"
+                                "    Nomor INTEGER PRIMARY KEY AUTOINCREMENT,\n"
+                                "    Tabel TEXT NOT NULL,\n"
+                                "    Kunci TEXT\n"
+                                ")");
+    const std::pair<const char*, const char*> keyed[] = {
+        {"TUnit", "Kode_Unit"}, {"TKursan", "Np"}, {"TSurat", "Ns"}, {"TKegiatan", "Np"}};
+    for (const auto& [table, key] : keyed) {
+        const QString log = QStringLiteral(
+                                "INSERT INTO KursanPerubahan (Tabel, Kunci) VALUES ('%1', %2.%3);")
+                                .arg(QLatin1String(table), QStringLiteral("%1"),
+                                     QLatin1String(key));
+        step.file << QStringLiteral("CREATE TRIGGER %1_Tambah AFTER INSERT ON %1 BEGIN %2 END")
+                         .arg(QLatin1String(table), log.arg(QStringLiteral("NEW")))
+                  << QStringLiteral("CREATE TRIGGER %1_Ubah AFTER UPDATE ON %1 BEGIN %2 %3 END")
+                         .arg(QLatin1String(table), log.arg(QStringLiteral("OLD")),
+                              log.arg(QStringLiteral("NEW")))
+                  << QStringLiteral("CREATE TRIGGER %1_Hapus AFTER DELETE ON %1 BEGIN %2 END")
+                         .arg(QLatin1String(table), log.arg(QStringLiteral("OLD")));
+    }
+    step.server << QStringLiteral("CREATE TABLE KursanPerubahan (\n"
+                                  "    Nomor BIGSERIAL PRIMARY KEY,\n"
+                                  "    Tabel TEXT NOT NULL,\n"
+                                  "    Kunci TEXT\n"
+                                  ")")
+                // The owner's: a desk needs no right on the log to have its changes logged.
+                << QStringLiteral("CREATE FUNCTION kursan_catat() RETURNS trigger LANGUAGE plpgsql "
+                                  "SECURITY DEFINER SET search_path FROM CURRENT AS $$\n"
+                                  "BEGIN\n"
+                                  "    IF TG_OP <> 'INSERT' THEN\n"
+                                  "        INSERT INTO KursanPerubahan (Tabel, Kunci)\n"
+                                  "        VALUES (TG_ARGV[0], to_jsonb(OLD) ->> TG_ARGV[1]);\n"
+                                  "    END IF;\n"
+                                  "    IF TG_OP <> 'DELETE' THEN\n"
+                                  "        INSERT INTO KursanPerubahan (Tabel, Kunci)\n"
+                                  "        VALUES (TG_ARGV[0], to_jsonb(NEW) ->> TG_ARGV[1]);\n"
+                                  "    END IF;\n"
+                                  "    PERFORM pg_notify('kursan_perubahan', '');\n"
+                                  "    RETURN NULL;\n"
+                                  "END\n"
+                                  "$$");
+    for (const auto& [table, key] : keyed)
+        step.server << QStringLiteral(
+                           "CREATE TRIGGER %1_Catat AFTER INSERT OR UPDATE OR DELETE "
+                           "ON %1 FOR EACH ROW EXECUTE FUNCTION kursan_catat('%1', '%2')")
+                           .arg(QLatin1String(table), QString::fromLatin1(key).toLower());
+    return step;
+}
+
+// The steps after the first version, by the version they lead to.
 const std::vector<Step>& allSteps()
 {
-    static const std::vector<Step> none;
-    return none;
+    static const std::vector<Step> all{changeLog()};
+    return all;
 }
 
 } // namespace

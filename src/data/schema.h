@@ -11,7 +11,7 @@ namespace data::schema {
 // The version of the schema this program makes; a database records its own (the file in
 // PRAGMA user_version, the server in the one-row table KursanVersi). Files made before
 // versions were recorded hold 0 and are version 1.
-inline constexpr int CurrentVersion = 1;
+inline constexpr int CurrentVersion = 2;
 
 enum class Engine { File, Server };
 
@@ -20,6 +20,14 @@ enum class Engine { File, Server };
 QStringList statements(Engine engine, int version = CurrentVersion);
 // The statements that take a database of version `from` to the current one.
 QStringList steps(Engine engine, int from);
+
+// Version 2 keeps a log of changed rows, KursanPerubahan (Nomor, Tabel, Kunci), written by
+// triggers on the four tables: every window learns from it which rows another window, program
+// or desk changed, and reads only those again. Kunci is the row's key, for the placements
+// their trainee (Np); a changed key is logged twice, old and new.
+inline const QString ChangeLog = QStringLiteral("KursanPerubahan");
+// How many entries of the log are kept; a window further behind reads everything again.
+inline constexpr int KeptChanges = 10000;
 
 const QStringList& tables(); // TUnit, TKursan, TSurat, TKegiatan
 const QStringList& views();  // QNS, QLapKursan, QKursan, QAktiv, QSPM

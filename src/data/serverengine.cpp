@@ -226,6 +226,14 @@ void ServerEngine::prepare()
             inOneTransaction(schema::steps(schema::Engine::Server, version) +
                              QStringList{QStringLiteral("UPDATE KursanVersi SET Versi = %1")
                                              .arg(schema::CurrentVersion)});
+        // The log of changes is kept short; a desk that may not do so leaves it to another.
+        if (!q.exec(QStringLiteral("DELETE FROM %1 WHERE Nomor <= (SELECT max(Nomor) FROM %1) "
+                                   "- %2")
+                        .arg(schema::ChangeLog)
+                        .arg(schema::KeptChanges)))
+            q.finish();
+        if (!q.exec(QStringLiteral("SELECT 1 FROM %1 LIMIT 0").arg(schema::ChangeLog)))
+            throw unreadable(schema::ChangeLog);
         // Every table and view with its columns in order, and readable by this desk.
         for (const QString& source : schema::tables() + schema::views()) {
             const QStringList wanted = schema::columns().value(source);
@@ -299,6 +307,12 @@ QString ServerEngine::commandOrder(const QStringList& tables) const
     if (tables.size() == 1)
         return {};
     return QStringLiteral("ORDER BY ") + tableOrder(QStringLiteral("TKegiatan"));
+}
+
+QString ServerEngine::snapshotOrder(const QString& table) const
+{
+    return table == QLatin1String("TUnit") ? QStringLiteral(" ORDER BY ") + tableOrder(table)
+                                           : QString();
 }
 
 // The inverse of kursan_rowid: the block and the place in it.

@@ -38,6 +38,11 @@ public:
     }
     QString tableOrder(const QString& table) const override;
     QString commandOrder(const QStringList& tables) const override;
+    QString snapshotRowid(const QString& table) const override
+    {
+        return table + QStringLiteral(".ctid");
+    }
+    QString snapshotOrder(const QString& table) const override;
 
 private:
     QString m_password;
