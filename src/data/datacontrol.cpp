@@ -1,5 +1,6 @@
 #include "data/datacontrol.h"
 
+#include "data/changefeed.h"
 #include "data/database.h"
 
 namespace data {
@@ -15,10 +16,16 @@ DataControl::DataControl(QObject* parent, const QString& name, const QString& so
         QSqlDatabase::removeDatabase(m_connection);
         throw;
     }
+    // The rows follow what is saved elsewhere for as long as the form is open.
+    ChangeFeed& feed = ChangeFeed::instance();
+    feed.start();
+    connect(&feed, &ChangeFeed::changed, this,
+            [this](const Changes& changes) { m_recordset.follow(changes); });
 }
 
 DataControl::~DataControl()
 {
+    ChangeFeed::instance().release();
     m_recordset.close();
     QSqlDatabase::database(m_connection, false).close();
     QSqlDatabase::removeDatabase(m_connection);

@@ -267,25 +267,6 @@ private:
     bool m_open = false;
 };
 
-// Binds a value as Qt's driver would: whole numbers as integers, the rest as text.
-void bindValue(sqlite3_stmt* statement, int index, const QVariant& value)
-{
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong: sqlite3_bind_int64(statement, index, value.toLongLong()); return;
-    case QMetaType::Double: sqlite3_bind_double(statement, index, value.toDouble()); return;
-    default:
-        if (value.isNull()) {
-            sqlite3_bind_null(statement, index);
-            return;
-        }
-        const QByteArray text = value.toString().toUtf8();
-        sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-    }
-}
-
 } // namespace
 
 std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFilter& filter,
@@ -321,7 +302,7 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
         if (!statement)
             throw refused(QString::fromUtf8(sqlite3_errmsg(native)));
         for (int i = 0; i < values.size(); ++i)
-            bindValue(statement.get(), i + 1, values[i]);
+            bindNative(statement.get(), i + 1, values[i]);
         return std::make_unique<NativeCursor>(std::move(statement), command, m_openedPath);
     }
     if (pg_conn* server = nativePgHandle(db))

@@ -14,6 +14,14 @@ GridModel::GridModel(RecordSet* recordset, QStringList columns, QObject* parent)
         if (shown >= 0 && row >= 0 && row < rowCount())
             emit dataChanged(index(row, shown), index(row, shown));
     });
+    connect(recordset, &RecordSet::rowsAboutToBeRemoved, this,
+            [this](int first, int last) { beginRemoveRows({}, first, last); });
+    connect(recordset, &RecordSet::rowsRemoved, this, &GridModel::endRemoveRows);
+    connect(recordset, &RecordSet::rowsAboutToBeInserted, this,
+            [this](int first, int last) { beginInsertRows({}, first, last); });
+    connect(recordset, &RecordSet::rowsInserted, this, &GridModel::endInsertRows);
+    connect(recordset, &RecordSet::rowChanged, this,
+            [this](int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); });
     reset();
 }
 

@@ -31,4 +31,23 @@ NativeStatement prepareNative(sqlite3* db, const QString& sql)
     return prepared;
 }
 
+// Binds a value as Qt's driver would: whole numbers as integers, the rest as text.
+void bindNative(sqlite3_stmt* statement, int index, const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong: sqlite3_bind_int64(statement, index, value.toLongLong()); return;
+    case QMetaType::Double: sqlite3_bind_double(statement, index, value.toDouble()); return;
+    default:
+        if (value.isNull()) {
+            sqlite3_bind_null(statement, index);
+            return;
+        }
+        const QByteArray text = value.toString().toUtf8();
+        sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+}
+
 } // namespace data

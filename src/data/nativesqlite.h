@@ -24,4 +24,7 @@ using NativeStatement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
 // `sql` prepared on `db`; null when it does not prepare (sqlite3_errmsg tells why).
 NativeStatement prepareNative(sqlite3* db, const QString& sql);
 
+// Binds a value as Qt's driver would: whole numbers as integers, the rest as text.
+void bindNative(sqlite3_stmt* statement, int index, const QVariant& value);
+
 } // namespace data

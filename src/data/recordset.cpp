@@ -6,6 +6,7 @@
 #include "data/schema.h"
 #include "data/transaction.h"
 
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -76,14 +77,16 @@ namespace {
 // Reads the rows straight from SQLite (see nativeHandle): the snapshot of a large table is read
 // at every form load. Each row goes to `keep(rowid, row)`; false when there is no native handle.
 template <typename Keep>
-bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringList& columns,
-                Keep&& keep)
+bool readNative(const QSqlDatabase& db, const QString& sql, const QVariantList& values, int first,
+                QStringList& columns, Keep&& keep)
 {
     sqlite3* con = nativeHandle(db);
     const NativeStatement statement = con ? prepareNative(con, sql) : NativeStatement();
     sqlite3_stmt* stmt = statement.get();
     if (!stmt)
         return false;
+    for (int i = 0; i < values.size(); ++i)
+        bindNative(stmt, i + 1, values[i]);
     const int count = sqlite3_column_count(stmt);
     for (int i = first; i < count; ++i)
         columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
@@ -110,13 +113,16 @@ bool readNative(const QSqlDatabase& db, const QString& sql, int first, QStringLi
 }
 // The same from the server, straight from libpq; false when `db` is not the server's.
 template <typename Keep>
-bool readNativePg(const QSqlDatabase& db, const QString& sql, int first, QStringList& columns,
-                  Keep&& keep)
+bool readNativePg(const QSqlDatabase& db, const QString& sql, const QVariantList& values, int first,
+                  QStringList& columns, Keep&& keep)
 {
     pg_conn* con = nativePgHandle(db);
     if (!con)
         return false;
-    const PgResult result(PQexec(con, sql.toUtf8().constData()));
+    const PgParameters parameters(values);
+    const PgResult result(PQexecParams(con, numberedMarks(sql).toUtf8().constData(),
+                                       parameters.count(), nullptr, parameters.values(), nullptr,
+                                       nullptr, 0));
     if (PQresultStatus(result.get()) != PGRES_TUPLES_OK) {
         const QString why = pgError(con, result.get());
         QSqlDatabase failed = db;
@@ -136,42 +142,59 @@ bool readNativePg(const QSqlDatabase& db, const QString& sql, int first, QString
 }
 } // namespace
 
+std::vector<RecordSet::Row> RecordSet::readRows(const QString& sql, const QVariantList& values,
+                                                QStringList& columns) const
+{
+    const int first = m_isTable ? 1 : 0;
+    std::vector<Row> rows;
+    auto keep = [&rows](qint64 rowid, PackedRow&& row) {
+        rows.push_back(Row{rowid, std::move(row)});
+    };
+    if (readNative(m_db, sql, values, first, columns, keep) ||
+        readNativePg(m_db, sql, values, first, columns, keep))
+        return rows;
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        throw Error(
+            QStringLiteral("Data %1 tidak dapat dibaca: %2").arg(m_source, q.lastError().text()));
+    const QSqlRecord rec = q.record();
+    for (int i = first; i < rec.count(); ++i)
+        columns << schema::canonical(rec.fieldName(i));
+    PackedRow::Builder row;
+    while (q.next()) {
+        for (int i = first; i < rec.count(); ++i)
+            row.append(q.value(i));
+        keep(first ? q.value(0).toLongLong() : -1, row.take());
+    }
+    return rows;
+}
+
+QString RecordSet::selectAll() const
+{
+    return m_isTable ? QStringLiteral("SELECT %1, * FROM %2")
+                           .arg(engine().snapshotRowid(m_source), quoted(m_source))
+                     : QStringLiteral("SELECT * FROM %1").arg(quoted(m_source));
+}
+
 void RecordSet::read()
 {
-    const QString limit = m_reading == Reading::AddingOnly ? QStringLiteral(" LIMIT 0") : QString();
-    const QString sql = m_isTable
-                            ? QStringLiteral("SELECT %1, * FROM %2%3%4")
-                                  .arg(engine().snapshotRowid(m_source), quoted(m_source),
-                                       engine().snapshotOrder(m_source), limit)
-                            : QStringLiteral("SELECT * FROM %1%2").arg(quoted(m_source), limit);
-    const int first = m_isTable ? 1 : 0;
+    QString sql = selectAll();
+    if (m_isTable)
+        sql += engine().snapshotOrder(m_source);
+    if (m_reading == Reading::AddingOnly)
+        sql += QStringLiteral(" LIMIT 0");
     QStringList columns;
     // The rows go straight into their final list; the old ones stay until the read succeeded.
-    std::vector<Row> rows;
-    auto keep = [&rows](qint64 rowid, PackedRow&& values) {
-        rows.push_back(Row{rowid, std::move(values)});
-    };
-    if (!readNative(m_db, sql, first, columns, keep) &&
-        !readNativePg(m_db, sql, first, columns, keep)) {
-        QSqlQuery q(m_db);
-        q.setForwardOnly(true);
-        if (!q.exec(sql))
-            throw Error(QStringLiteral("Data %1 tidak dapat dibaca: %2")
-                            .arg(m_source, q.lastError().text()));
-        const QSqlRecord rec = q.record();
-        for (int i = first; i < rec.count(); ++i)
-            columns << schema::canonical(rec.fieldName(i));
-        PackedRow::Builder row;
-        while (q.next()) {
-            for (int i = first; i < rec.count(); ++i)
-                row.append(q.value(i));
-            keep(first ? q.value(0).toLongLong() : -1, row.take());
-        }
-    }
+    std::vector<Row> rows = readRows(sql, {}, columns);
     m_columns = columns;
     m_rows.swap(rows);
     rows = {}; // the old snapshot goes now, not when this read ends
     m_dirty = false;
+    setElsewhere(Elsewhere::None);
     applyFilter();
     m_pos = 0;
     emit rowsReset();
@@ -219,8 +242,32 @@ void RecordSet::requireTable() const
 
 void RecordSet::setPosition(int pos)
 {
+    // A row deleted elsewhere stays on screen until the clerk leaves it.
+    if (m_elsewhere == Elsewhere::Deleted && pos != m_pos && hasCurrent() && !isNewRow()) {
+        const int gone = m_pos;
+        m_elsewhere = Elsewhere::None;
+        emit rowsAboutToBeRemoved(gone, gone);
+        m_rows.erase(m_rows.begin() + m_visible[gone]);
+        applyFilter();
+        if (pos > gone)
+            --pos;
+        m_pos = std::min(pos, recordCount());
+        emit rowsRemoved();
+        emit elsewhereChanged();
+        emit currentChanged();
+        return;
+    }
     m_pos = pos;
+    setElsewhere(Elsewhere::None);
     emit currentChanged();
+}
+
+void RecordSet::setElsewhere(Elsewhere elsewhere)
+{
+    if (m_elsewhere == elsewhere)
+        return;
+    m_elsewhere = elsewhere;
+    emit elsewhereChanged();
 }
 
 void RecordSet::leaveRow()
@@ -422,6 +469,7 @@ void RecordSet::takeStored(const RowConflict& conflict)
     requireCurrent();
     current().values.assign(conflict.stored());
     m_dirty = false;
+    setElsewhere(Elsewhere::None);
     for (int i = 0; i < columnCount(); ++i)
         emit fieldChanged(i);
 }
@@ -447,9 +495,17 @@ void RecordSet::acceptWrite(qint64 rowid)
 {
     current().rowid = rowid;
     m_dirty = false;
+    setElsewhere(Elsewhere::None);
 }
 
-void RecordSet::update() { acceptWrite(writeCurrent(m_db)); }
+// Under the write lock, as every save: the log of changed rows then numbers the saves in the
+// order they are committed, and a window that heard of one has heard of all before it.
+void RecordSet::update()
+{
+    qint64 rowid = -1;
+    inTransaction(
+        m_db, [&](QSqlDatabase& db) { rowid = writeCurrent(db); }, [&] { acceptWrite(rowid); });
+}
 
 void RecordSet::cancelUpdate()
 {
@@ -479,8 +535,8 @@ void RecordSet::deleteCurrent()
         cancelUpdate();
         return;
     }
-    writeDelete(m_db);
-    acceptDelete();
+    inTransaction(
+        m_db, [&](QSqlDatabase& db) { writeDelete(db); }, [&] { acceptDelete(); });
 }
 
 void RecordSet::writeDelete(QSqlDatabase& db)
@@ -507,6 +563,213 @@ void RecordSet::acceptDelete()
     applyFilter();
     emit rowsReset();
     setPosition(std::min(pos, recordCount()));
+}
+
+namespace {
+// More keys than this are read by reading everything again.
+constexpr int KeysRowByRow = 500;
+
+QString marks(qsizetype count)
+{
+    QStringList m;
+    for (qsizetype i = 0; i < count; ++i)
+        m << QStringLiteral("?");
+    return m.join(QStringLiteral(", "));
+}
+} // namespace
+
+bool RecordSet::plan(const Changes& changes, Plan& out) const
+{
+    QList<std::pair<QString, QSet<QString>>> keyed; // a column, and the values that touch it
+    if (m_isTable) {
+        const QString column = m_key >= 0 ? m_columns[m_key] : schema::ownerOf(m_source);
+        if (column.isEmpty() || !changes.touches(m_source))
+            return false;
+        keyed << std::pair{column, changes.of(m_source)};
+    } else if (m_source == QLatin1String("QSPM")) {
+        if (!changes.touches(QStringLiteral("TKegiatan")) &&
+            !changes.touches(QStringLiteral("TKursan")) &&
+            !changes.touches(QStringLiteral("TSurat")) && !changes.touches(QStringLiteral("TUnit")))
+            return false;
+        keyed << std::pair{QStringLiteral("Np"), changes.of(QStringLiteral("TKegiatan")) +
+                                                     changes.of(QStringLiteral("TKursan"))}
+              << std::pair{QStringLiteral("Ns"), changes.of(QStringLiteral("TSurat"))}
+              << std::pair{QStringLiteral("Kode_Unit"), changes.of(QStringLiteral("TUnit"))};
+    } else {
+        return false;
+    }
+    qsizetype count = 0;
+    for (const auto& [column, keys] : keyed)
+        count += keys.size();
+    out.everything = changes.everything || count > KeysRowByRow;
+    if (out.everything) {
+        out.touched = [](const Row&) { return true; };
+        return true;
+    }
+    QStringList terms;
+    QVector<std::pair<int, QSet<QString>>> tests;
+    for (const auto& [column, keys] : keyed) {
+        if (keys.isEmpty())
+            continue;
+        terms << QStringLiteral("%1 IN (%2)").arg(column, marks(keys.size()));
+        for (const QString& key : keys)
+            out.values << key;
+        tests.push_back({columnIndex(column), keys});
+    }
+    out.where = terms.join(QStringLiteral(" OR "));
+    out.touched = [tests](const Row& row) {
+        for (const auto& [column, keys] : tests)
+            if (column >= 0 && keys.contains(row.values.text(column)))
+                return true;
+        return false;
+    };
+    return true;
+}
+
+QString RecordSet::identityOf(const Row& row) const
+{
+    if (m_key >= 0)
+        return row.values.text(m_key);
+    if (m_isTable)
+        return QString::number(row.rowid);
+    const int placement = columnIndex(QStringLiteral("IdKegiatan"));
+    return placement >= 0 ? row.values.text(placement) : QString();
+}
+
+void RecordSet::follow(const Changes& changes)
+{
+    if (!m_db.isValid() || m_reading == Reading::AddingOnly || changes.isEmpty())
+        return;
+    Plan todo;
+    if (!plan(changes, todo))
+        return;
+    QString sql = selectAll();
+    if (!todo.everything)
+        sql += QStringLiteral(" WHERE ") + todo.where;
+    else if (m_isTable)
+        sql += engine().snapshotOrder(m_source);
+    QStringList columns;
+    std::vector<Row> fresh;
+    try {
+        fresh = readRows(sql, todo.values, columns);
+    } catch (const Error&) {
+        return; // read again at the next change
+    }
+    if (columns != m_columns)
+        return;
+    patch(todo, std::move(fresh));
+}
+
+// In three steps the grid can follow: rows go, rows take new values, rows come; each step
+// tells the grid before and after it changes what the grid reads.
+void RecordSet::patch(const Plan& plan, std::vector<Row> fresh)
+{
+    QHash<QString, int> freshAt;
+    for (int i = 0; i < int(fresh.size()); ++i)
+        freshAt.insert(identityOf(fresh[size_t(i)]), i);
+    // A row that moved (the server's placements) is found again by whose it is.
+    const int owner = columnIndex(m_isTable ? schema::ownerOf(m_source) : QStringLiteral("Np"));
+    std::vector<bool> used(fresh.size(), false);
+    const int current = hasCurrent() ? m_visible[m_pos] : -1;
+    const bool typing = m_dirty || isNewRow();
+
+    // Which stored row each old one becomes: itself (untouched), fresh[j], or nothing.
+    std::vector<int> becomes(m_rows.size(), -2); // -2 untouched, -1 gone
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        const Row& row = m_rows[size_t(i)];
+        if ((m_isTable && row.rowid < 0) || !plan.touched(row))
+            continue;
+        int j = freshAt.value(identityOf(row), -1);
+        if ((j < 0 || used[size_t(j)]) && owner >= 0) {
+            j = -1;
+            for (int k = 0; k < int(fresh.size()) && j < 0; ++k)
+                if (!used[size_t(k)] &&
+                    fresh[size_t(k)].values.text(owner) == row.values.text(owner) &&
+                    !freshAt.contains(identityOf(m_rows[size_t(i)])))
+                    j = k;
+        }
+        if (j >= 0)
+            used[size_t(j)] = true;
+        becomes[size_t(i)] = j;
+    }
+
+    // The row on screen keeps its place whatever happened; while typed it keeps its values.
+    Elsewhere told = m_elsewhere;
+    if (current >= 0 && becomes[size_t(current)] != -2) {
+        const int j = becomes[size_t(current)];
+        if (j < 0)
+            told = Elsewhere::Deleted;
+        else if (typing && fresh[size_t(j)].values.values() != m_original.values())
+            told = Elsewhere::Changed;
+        if (j < 0 || typing)
+            becomes[size_t(current)] = -2;
+    }
+
+    // 1. Rows gone, from the last visible one back, so the positions still hold.
+    for (int v = recordCount() - 1; v >= 0; --v) {
+        if (becomes[size_t(m_visible[v])] != -1)
+            continue;
+        emit rowsAboutToBeRemoved(v, v);
+        m_visible.remove(v);
+        if (m_pos > v)
+            --m_pos;
+        emit rowsRemoved();
+    }
+    // 2. New values in place.
+    std::vector<int> shownAt(m_rows.size(), -1);
+    for (int v = 0; v < recordCount(); ++v)
+        shownAt[size_t(m_visible[v])] = v;
+    QVector<int> changedColumns;
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        const int j = becomes[size_t(i)];
+        if (j < 0)
+            continue;
+        Row& row = m_rows[size_t(i)];
+        const Row& now = fresh[size_t(j)];
+        if (i == current)
+            for (int c = 0; c < columnCount(); ++c)
+                if (row.values.value(c) != now.values.value(c))
+                    changedColumns << c;
+        const bool differs = row.values.values() != now.values.values() || row.rowid != now.rowid;
+        row = now;
+        if (differs && shownAt[size_t(i)] >= 0)
+            emit rowChanged(shownAt[size_t(i)]);
+    }
+    // 3. New rows after the others.
+    const QVector<Test> filter = resolve(m_filter);
+    for (int j = 0; j < int(fresh.size()); ++j) {
+        if (used[size_t(j)])
+            continue;
+        m_rows.push_back(std::move(fresh[size_t(j)]));
+        const int index = int(m_rows.size()) - 1;
+        becomes.push_back(-2);
+        if (!filter.isEmpty() && !matches(m_rows.back(), filter))
+            continue;
+        const bool atEnd = m_pos >= recordCount(); // past the last row it stays there
+        emit rowsAboutToBeInserted(recordCount(), recordCount());
+        m_visible.push_back(index);
+        if (atEnd)
+            ++m_pos;
+        emit rowsInserted();
+    }
+    // The rows that went leave the list; the visible ones are numbered again.
+    const int shownRow = hasCurrent() ? m_visible[m_pos] : -1;
+    std::vector<Row> kept;
+    kept.reserve(m_rows.size());
+    std::vector<int> renumbered(m_rows.size(), -1);
+    for (int i = 0; i < int(m_rows.size()); ++i)
+        if (becomes[size_t(i)] != -1) {
+            renumbered[size_t(i)] = int(kept.size());
+            kept.push_back(std::move(m_rows[size_t(i)]));
+        }
+    m_rows.swap(kept);
+    for (int& index : m_visible)
+        index = renumbered[size_t(index)];
+    if (shownRow >= 0)
+        m_pos = int(m_visible.indexOf(renumbered[size_t(shownRow)]));
+    for (int c : changedColumns)
+        emit fieldChanged(c);
+    setElsewhere(told);
 }
 
 QVector<RecordSet::Test> RecordSet::resolve(const Criterion& c) const

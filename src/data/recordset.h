@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/changes.h"
 #include "data/criterion.h"
 #include "data/error.h"
 #include "data/packedrow.h"
@@ -119,6 +120,18 @@ public:
     // The column of every visible row as text, read without moving the current row.
     QStringList texts(const QString& column) const;
 
+    // What became of the row on screen elsewhere since it was read: changed, or deleted. The
+    // form says so; saving it then asks as any conflict does.
+    enum class Elsewhere { None, Changed, Deleted };
+    Elsewhere elsewhere() const { return m_elsewhere; }
+
+    // Brings in what was saved elsewhere: changed rows take their new values where they are,
+    // new rows come after the others, deleted rows go. The current row, the row being typed
+    // and the place of every other row never move; what became of the current row is told by
+    // elsewhere(). A table follows its own rows; of the views, the letter form's QSPM follows
+    // the rows of the tables it joins; the others are read afresh where they are used.
+    void follow(const Changes& changes);
+
     // Two-step storing, for saving several rows in one transaction (see saveTogether).
     qint64 writeCurrent(QSqlDatabase& db); // runs the SQL; the snapshot is not touched
     void acceptWrite(qint64 rowid);        // the write was committed
@@ -129,6 +142,13 @@ signals:
     void currentChanged();
     void fieldChanged(int column);
     void rowsReset();
+    // Visible rows changed in place, by follow(): removed, added, or given new values.
+    void rowsAboutToBeRemoved(int first, int last);
+    void rowsRemoved();
+    void rowsAboutToBeInserted(int first, int last);
+    void rowsInserted();
+    void rowChanged(int visibleRow);
+    void elsewhereChanged();
 
 private:
     struct Row {
@@ -142,6 +162,21 @@ private:
     };
 
     void read();
+    QString selectAll() const;
+    std::vector<Row> readRows(const QString& sql, const QVariantList& values,
+                              QStringList& columns) const;
+    // Which rows the changes touch and how to read them again; false when none.
+    struct Plan {
+        QString where;
+        QVariantList values;
+        std::function<bool(const Row&)> touched;
+        bool everything = false;
+    };
+    bool plan(const Changes& changes, Plan& out) const;
+    // The row's identity between two reads: its key, its rowid, or its placement's.
+    QString identityOf(const Row& row) const;
+    void patch(const Plan& plan, std::vector<Row> fresh);
+    void setElsewhere(Elsewhere elsewhere);
     // The row's identity as the snapshot read it: " WHERE …" with its values appended.
     QString identity(const Row& row, QVariantList& values) const;
     PackedRow readValues() const; // the current row as it was read
@@ -170,6 +205,7 @@ private:
     Criterion m_filter;
     bool m_dirty = false;
     std::function<void()> m_storeOnLeave;
+    Elsewhere m_elsewhere = Elsewhere::None;
     PackedRow m_original;    // the current row before its changes
     QVector<bool> m_changed; // which columns the user changed
 };

@@ -1,6 +1,8 @@
+#include "data/changefeed.h"
 #include "data/database.h"
 #include "data/datacontrol.h"
 #include "data/error.h"
+#include "data/gridmodel.h"
 #include "support/fixture.h"
 
 #include <QSqlQuery>
@@ -142,6 +144,41 @@ TEST_F(RecordSetTest, ARowChangedOrDeletedElsewhereIsNeverWrittenInSilence)
     sql("INSERT INTO TKegiatan VALUES ('002', 'y', 'U1')");
     EXPECT_THROW(placements->deleteCurrent(), data::RowConflict);
     EXPECT_EQ(rows("TKegiatan"), QStringList({"002|y|U1"}));
+}
+
+// What another desk saves comes into an open snapshot row by row: the grid follows, the row
+// on screen keeps its place, and a row being typed keeps what was typed, flagged.
+TEST_F(RecordSetTest, RowsSavedElsewhereComeInWithoutMovingTheRowOnScreen)
+{
+    DataControl units(nullptr, "Adodc1", "TUnit");
+    data::GridModel grid(units.recordset());
+    units->moveTo(1);
+    sql("DELETE FROM TUnit WHERE Kode_Unit = 'U1'");
+    sql("UPDATE TUnit SET Unit = 'Gudang Baru' WHERE Kode_Unit = 'U3'");
+    sql("INSERT INTO TUnit VALUES ('U4', 'Humas', '444')");
+    data::ChangeFeed::instance().check();
+    ASSERT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(units->field("Kode_Unit").toString(), "U2");
+    EXPECT_EQ(units->position(), 0);
+    EXPECT_EQ(grid.data(grid.index(1, 1)).toString(), "Gudang Baru");
+    EXPECT_EQ(grid.data(grid.index(2, 0)).toString(), "U4");
+    EXPECT_EQ(units->elsewhere(), data::RecordSet::Elsewhere::None);
+
+    units->setField("Unit", "Gudang Timur");
+    sql("UPDATE TUnit SET No_Telp = '999' WHERE Kode_Unit = 'U2'");
+    data::ChangeFeed::instance().check();
+    EXPECT_EQ(units->elsewhere(), data::RecordSet::Elsewhere::Changed);
+    EXPECT_EQ(units->field("Unit").toString(), "Gudang Timur");
+    EXPECT_THROW(units->update(), data::RowConflict);
+
+    units->cancelUpdate();
+    sql("DELETE FROM TUnit WHERE Kode_Unit = 'U2'");
+    data::ChangeFeed::instance().check();
+    EXPECT_EQ(units->elsewhere(), data::RecordSet::Elsewhere::Deleted);
+    EXPECT_EQ(grid.rowCount(), 3) << "a row deleted elsewhere stays until the clerk leaves it";
+    units->moveNext();
+    EXPECT_EQ(grid.rowCount(), 2);
+    EXPECT_EQ(units->field("Kode_Unit").toString(), "U3");
 }
 
 TEST_F(RecordSetTest, APrintReadingMeanwhileNeitherHoldsASaveOffNorSeesItHalfWay)

@@ -1,5 +1,6 @@
 #include "support/fixture.h"
 
+#include "data/changefeed.h"
 #include "data/clock.h"
 #include "data/database.h"
 #include "data/serverengine.h"
@@ -99,12 +100,14 @@ void KursanTest::SetUp()
         data::Database::prepare(m_path);
     }
     data::setToday(QDate(2005, 3, 15));
+    data::ChangeFeed::instance().setAutomatic(false); // a test looks for changes when it says
     platform::setEndProgramHandler([this] { ++m_ended; });
 }
 
 void KursanTest::TearDown()
 {
     closeAllWindows();
+    data::ChangeFeed::instance().stop();
     boxes.verify();
     data::setToday(QDate());
     platform::setEndProgramHandler({});
