@@ -5,9 +5,12 @@
 #include "data/query.h"
 #include "data/schema.h"
 
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
+#include <iterator>
 
 namespace data {
 
@@ -51,19 +54,37 @@ std::vector<occupancy::UnitName> readUnits(const QSqlDatabase& db)
     return units;
 }
 
-std::vector<occupancy::GrantedPlacement> readPlacements(const QSqlDatabase& db)
+// The granted placements, all of them or those matching `where` (bound to `values`).
+std::vector<occupancy::GrantedPlacement>
+readPlacements(const QSqlDatabase& db, const QString& where = {}, const QVariantList& values = {})
 {
+    QVariantList bound{Granted};
+    bound << values;
     QSqlQuery q = run(db,
                       QStringLiteral("SELECT %1, TKegiatan.Kode_Unit,").arg(placement()) +
                           QStringLiteral(" TKegiatan.Tanggal_Pelaksanaan, TKursan.Nama_Kursan,"
-                                         " TKursan.Instansi, TKursan.Ns") +
-                          grantedPlacements + QStringLiteral(" ORDER BY ") + placement(),
-                      {Granted});
+                                         " TKursan.Instansi, TKursan.Ns, TKegiatan.Np") +
+                          grantedPlacements + where + QStringLiteral(" ORDER BY ") + placement(),
+                      bound);
     std::vector<occupancy::GrantedPlacement> placements;
     while (q.next())
         placements.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                              q.value(3).toString(), q.value(4).toString(), q.value(5).toString()});
+                              q.value(3).toString(), q.value(4).toString(), q.value(5).toString(),
+                              q.value(6).toString()});
     return placements;
+}
+
+// More trainees and letters than this are read by reading every placement again.
+constexpr qsizetype KeysOneByOne = 500;
+
+QString inList(const QString& column, const QSet<QString>& keys, QVariantList& values)
+{
+    QStringList marks;
+    for (const QString& key : keys) {
+        marks << QStringLiteral("?");
+        values << key;
+    }
+    return QStringLiteral("%1 IN (%2)").arg(column, marks.join(QStringLiteral(", ")));
 }
 } // namespace
 
@@ -71,6 +92,46 @@ occupancy::BoardData readBoardData()
 {
     return onOwnConnection(QStringLiteral("papan"), [](const QSqlDatabase& db) {
         return occupancy::BoardData{readUnits(db), readPlacements(db)};
+    });
+}
+
+bool followBoardData(occupancy::BoardData& board, const Changes& changes)
+{
+    const QSet<QString> trainees = changes.of(QStringLiteral("TKegiatan")) +
+                                   changes.of(QStringLiteral("TKursan"));
+    const QSet<QString> letters = changes.of(QStringLiteral("TSurat"));
+    const bool units = changes.touches(QStringLiteral("TUnit"));
+    if (!units && trainees.isEmpty() && letters.isEmpty() && !changes.everything)
+        return false;
+    if (changes.everything || trainees.size() + letters.size() > KeysOneByOne) {
+        board = readBoardData();
+        return true;
+    }
+    return onOwnConnection(QStringLiteral("papan"), [&](const QSqlDatabase& db) {
+        if (units)
+            board.units = readUnits(db);
+        if (trainees.isEmpty() && letters.isEmpty())
+            return true;
+        QVariantList values;
+        QStringList terms;
+        if (!trainees.isEmpty())
+            terms << inList(QStringLiteral("TKegiatan.Np"), trainees, values);
+        if (!letters.isEmpty())
+            terms << inList(QStringLiteral("TKursan.Ns"), letters, values);
+        std::vector<occupancy::GrantedPlacement> fresh = readPlacements(
+            db, QStringLiteral(" AND (%1)").arg(terms.join(QStringLiteral(" OR "))), values);
+        // The placements named go, and come back as they are stored now, in placement order.
+        std::vector<occupancy::GrantedPlacement>& all = board.placements;
+        std::erase_if(all, [&](const occupancy::GrantedPlacement& p) {
+            return trainees.contains(p.trainee) || letters.contains(p.letter);
+        });
+        const auto byId = [](const occupancy::GrantedPlacement& a,
+                             const occupancy::GrantedPlacement& b) { return a.id < b.id; };
+        const auto before = std::ptrdiff_t(all.size());
+        all.insert(all.end(), std::make_move_iterator(fresh.begin()),
+                   std::make_move_iterator(fresh.end()));
+        std::inplace_merge(all.begin(), all.begin() + before, all.end(), byId);
+        return true;
     });
 }
 

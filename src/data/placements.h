@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/changes.h"
 #include "data/rows.h"
 #include "rules/occupancy.h"
 
@@ -12,6 +13,11 @@ namespace data {
 // Reads the board's data on a read-only connection of its own, closed before returning.
 // Throws data::Error.
 occupancy::BoardData readBoardData();
+
+// Brings into `board` what `changes` say was saved since it was read: the units again when
+// any changed, and the granted placements of the trainees and letters named, in placement
+// order. False when nothing the board shows was touched. Throws data::Error.
+bool followBoardData(occupancy::BoardData& board, const Changes& changes);
 
 // The stored periods of the granted placements in unit `unitCode`, leaving out placement
 // `except` (a rowid; -1 leaves out none). Throws data::Error.

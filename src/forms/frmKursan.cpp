@@ -8,6 +8,7 @@
 #include "data/placements.h"
 #include "data/sequences.h"
 #include "forms/conflict.h"
+#include "forms/elsewhere.h"
 #include "forms/frmCari.h"
 #include "platform/binding.h"
 #include "platform/combolock.h"
@@ -40,6 +41,7 @@ frmKursan::frmKursan(QWidget* owner)
 
     m_trainees = new data::DataControl(this, QStringLiteral("Adodc1"), QStringLiteral("TKursan"));
     bindGrid(m_ui->DataGrid1, m_trainees->recordset());
+    (new forms::ElsewhereNotice(this))->watch(m_trainees->recordset());
     // A click on another row stores the trainee on screen as "&Simpan" would: a new one with
     // its numbers and its letter.
     m_trainees->recordset()->setStoreOnLeave([this] {

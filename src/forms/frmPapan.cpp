@@ -1,6 +1,8 @@
 #include "forms/frmPapan.h"
 
+#include "data/changefeed.h"
 #include "data/clock.h"
+#include "data/error.h"
 #include "data/placements.h"
 #include "forms/frmDaftarPenempatan.h"
 #include "platform/guard.h"
@@ -11,6 +13,8 @@
 #include "ui_frmPapan.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 using namespace platform;
 using occupancy::Level;
@@ -33,6 +37,31 @@ QString legendStyle(Level level)
 }
 
 int thisMonth() { return occupancy::monthKey(data::today().year(), data::today().month()); }
+
+// Long unit names are shortened on screen (whole in their tooltip), so that the months and
+// "Ada Tempat" stay in the window.
+constexpr int MaxNameWidth = 200;
+
+// The chosen cell keeps its colour, amber or red, and wears a frame instead of a fill.
+class FramedSelection : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem plain(option);
+        const bool chosen = option.state & QStyle::State_Selected;
+        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (!chosen)
+            return;
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Highlight), 3));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+        painter->restore();
+    }
+};
 
 QString rowTitle(const occupancy::Board::Row& row)
 {
@@ -70,23 +99,50 @@ frmPapan::frmPapan(QWidget* owner)
     handle(m_ui->cmdPerbarui, &QPushButton::clicked, this, &frmPapan::cmdPerbarui_Click);
     handle(m_ui->cmdKeluar, &QPushButton::clicked, this, &frmPapan::cmdKeluar_Click);
     enterPressesButtons(this);
+    m_ui->grdPapan->setItemDelegate(new FramedSelection(m_ui->grdPapan));
+    m_ui->grdPapan->verticalHeader()->setMaximumWidth(MaxNameWidth);
 
     load();
     m_ui->grdPapan->resizeColumnsToContents();
     centre();
+    data::ChangeFeed& feed = data::ChangeFeed::instance();
+    feed.start();
+    connect(&feed, &data::ChangeFeed::changed, this, &frmPapan::follow);
 }
 
-frmPapan::~frmPapan() = default;
+frmPapan::~frmPapan() { data::ChangeFeed::instance().release(); }
 
 void frmPapan::load()
 {
-    m_board = std::make_unique<occupancy::Board>(data::readBoardData());
-    const auto& rows = m_board->rows();
+    m_data = std::make_unique<occupancy::BoardData>(data::readBoardData());
+    build();
+}
+
+// A save elsewhere that the board could not read is left for the next one or "&Perbarui":
+// no message interrupts the clerk for what they did not ask.
+void frmPapan::follow(const data::Changes& changes)
+{
+    try {
+        if (data::followBoardData(*m_data, changes))
+            build();
+    } catch (const data::Error&) {
+    }
+}
+
+void frmPapan::build()
+{
     QTableWidget* grid = m_ui->grdPapan;
+    const QModelIndex at = grid->currentIndex();
+    const QString unitAt = at.isValid() && m_board ? m_board->rows().at(size_t(at.row())).code
+                                                   : QString();
+    m_board = std::make_unique<occupancy::Board>(*m_data);
+    const auto& rows = m_board->rows();
     grid->setRowCount(int(rows.size()));
     const int from = thisMonth();
     for (int r = 0; r < grid->rowCount(); ++r) {
-        grid->setVerticalHeaderItem(r, new QTableWidgetItem(rowTitle(rows[r])));
+        auto* title = new QTableWidgetItem(rowTitle(rows[r]));
+        title->setToolTip(title->text());
+        grid->setVerticalHeaderItem(r, title);
         for (int c = 0; c < RoomColumn; ++c) {
             auto* cell = new QTableWidgetItem;
             cell->setTextAlignment(Qt::AlignCenter);
@@ -102,6 +158,21 @@ void frmPapan::load()
     m_ui->lblTakTerbaca->setVisible(unreadable > 0);
     m_ui->cmdTakTerbaca->setVisible(unreadable > 0);
     showYear();
+    for (int r = 0; at.isValid() && r < int(rows.size()); ++r)
+        if (rows[size_t(r)].code == unitAt &&
+            grid->currentIndex() != grid->model()->index(r, at.column()))
+            grid->setCurrentCell(r, at.column());
+    // An open list shows its cell as it is now.
+    auto* list = platform::loaded<frmDaftarPenempatan>();
+    if (!list || !list->isVisible() || m_listed.key < 0)
+        return;
+    if (m_listed.unit.isNull()) {
+        cmdTakTerbaca_Click();
+        return;
+    }
+    for (int r = 0; r < int(rows.size()); ++r)
+        if (rows[size_t(r)].code == m_listed.unit)
+            listCell(r, m_listed.key);
 }
 
 void frmPapan::showYear()
@@ -124,14 +195,20 @@ void frmPapan::grdPapan_Activate(const QModelIndex& cell)
 {
     if (!cell.isValid() || cell.column() >= RoomColumn)
         return;
-    const int key = occupancy::monthKey(m_ui->txtTahun->value(), cell.column() + 1);
-    const QString title = QStringLiteral("%1, %2").arg(rowTitle(m_board->rows().at(cell.row())),
-                                                       occupancy::monthText(key));
-    showList(title, m_board->placementsIn(cell.row(), key));
+    listCell(cell.row(), occupancy::monthKey(m_ui->txtTahun->value(), cell.column() + 1));
+}
+
+void frmPapan::listCell(int row, int key)
+{
+    const occupancy::Board::Row& unit = m_board->rows().at(size_t(row));
+    m_listed = {unit.code.isNull() ? QStringLiteral("") : unit.code, key};
+    showList(QStringLiteral("%1, %2").arg(rowTitle(unit), occupancy::monthText(key)),
+             m_board->placementsIn(row, key));
 }
 
 void frmPapan::cmdTakTerbaca_Click()
 {
+    m_listed = {QString(), 0};
     showList(QStringLiteral("Penempatan dengan tanggal tidak terbaca"), m_board->unreadable());
 }
 
@@ -146,13 +223,10 @@ void frmPapan::showList(const QString& title,
     showWindow(list);
 }
 
-// Reads the placements again, keeping the year and the cell chosen.
+// Reads everything again now, keeping the year, the cell chosen and the open list.
 void frmPapan::cmdPerbarui_Click()
 {
-    const QModelIndex at = m_ui->grdPapan->currentIndex();
     guarded(this, [this] { load(); });
-    if (at.isValid())
-        m_ui->grdPapan->setCurrentCell(at.row(), at.column());
 }
 
 void frmPapan::cmdKeluar_Click() { unload(); }

@@ -2,6 +2,7 @@
 
 #include "platform/windows.h"
 
+#include <QString>
 #include <memory>
 #include <vector>
 
@@ -11,14 +12,20 @@ class frmPapan;
 
 namespace occupancy {
 class Board;
+struct BoardData;
 struct GrantedPlacement;
 } // namespace occupancy
+
+namespace data {
+struct Changes;
+}
 
 class QModelIndex;
 
 // The placement board: for a chosen year, how many granted placements each unit holds in each
 // month, against the office's quota of five, and from which month each unit has room again.
-// The placements are read once when the board opens (or on "&Perbarui").
+// What is saved anywhere shows within two seconds, the chosen cell and an open list kept;
+// "&Perbarui" reads everything again at once.
 class frmPapan : public platform::Form {
     Q_OBJECT
 public:
@@ -32,14 +39,25 @@ private:
     void txtTahun_Change();
     // Double-click or Enter on a month's cell lists its trainees.
     void grdPapan_Activate(const QModelIndex& cell);
+    // Lists the trainees of the unit in board row `row` during month `key`.
+    void listCell(int row, int key);
     void cmdTakTerbaca_Click();
     void cmdPerbarui_Click();
     void cmdKeluar_Click();
     void showList(const QString& title,
                   const std::vector<const occupancy::GrantedPlacement*>& placements);
     void load();
+    // Counts `m_data` anew and shows it, keeping the chosen cell and the open list.
+    void build();
+    void follow(const data::Changes& changes);
     void showYear();
 
     std::unique_ptr<Ui::frmPapan> m_ui;
+    std::unique_ptr<occupancy::BoardData> m_data;
     std::unique_ptr<occupancy::Board> m_board;
+    // The cell whose trainees the list shows: its unit and month; no unit: the unreadable.
+    struct Listed {
+        QString unit;
+        int key = -1;
+    } m_listed;
 };

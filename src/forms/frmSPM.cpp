@@ -4,6 +4,7 @@
 #include "data/lookups.h"
 #include "data/placements.h"
 #include "forms/conflict.h"
+#include "forms/elsewhere.h"
 #include "forms/frmCari.h"
 #include "platform/binding.h"
 #include "platform/combolock.h"
@@ -35,6 +36,8 @@ frmSPM::frmSPM(QWidget* owner)
     // or a key typed "into" the unit would silently replace the placement's unit code.
     m_ui->Text5->setFocusPolicy(Qt::NoFocus);
     m_ui->Text6->setFocusPolicy(Qt::NoFocus);
+    m_elsewhere = new forms::ElsewhereNotice(this);
+    m_elsewhere->watch(m_grid.recordset());
     bind();
     enterPressesButtons(this);
 
@@ -85,6 +88,7 @@ data::DataControl* frmSPM::openControl(data::DataControl*& control, const char* 
                                         QString::fromLatin1(source));
         for (const auto& [box, column] : boxes)
             bindText(box, control->recordset(), QString::fromLatin1(column));
+        m_elsewhere->watch(control->recordset());
         if (follow && m_mode == Mode::Browse)
             (this->*follow)();
     }

@@ -8,6 +8,10 @@
 #include <memory>
 #include <utility>
 
+namespace forms {
+class ElsewhereNotice;
+}
+
 class QLineEdit;
 
 namespace Ui {
@@ -100,6 +104,7 @@ private:
 
     // The grid's control is opened with the form; the others on first use (see units()…).
     data::DataControl m_grid; // "Adodc6", QSPM: the grid's rows
+    forms::ElsewhereNotice* m_elsewhere = nullptr;
     std::unique_ptr<Ui::frmSPM> m_ui;
     data::DataControl* m_pendingLetters = nullptr; // "Adodc1", QNS: letters awaiting a reply
     data::DataControl* m_units = nullptr;          // "Adodc2", TUnit

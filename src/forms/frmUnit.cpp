@@ -4,6 +4,7 @@
 #include "data/lookups.h"
 #include "data/transaction.h"
 #include "forms/conflict.h"
+#include "forms/elsewhere.h"
 #include "forms/frmCari.h"
 #include "platform/binding.h"
 #include "platform/guard.h"
@@ -26,6 +27,7 @@ frmUnit::frmUnit(QWidget* owner) : Form(owner, CloseBoxOnly), m_ui(std::make_uni
     m_units = new data::DataControl(this, QStringLiteral("Adodc1"), QStringLiteral("TUnit"));
     bindText(m_ui->txtKodeUnit, m_units->recordset(), QStringLiteral("Kode_Unit"));
     bindText(m_ui->txtNamaUnit, m_units->recordset(), QStringLiteral("Unit"));
+    (new forms::ElsewhereNotice(this))->watch(m_units->recordset());
     bindGrid(m_ui->DataGrid1, m_units->recordset(),
              {QStringLiteral("Kode_Unit"), QStringLiteral("Unit"), QStringLiteral("No_Telp")});
     // A click on another row while adding or editing stores the unit as "Simpan" would.

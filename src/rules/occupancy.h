@@ -18,7 +18,8 @@ struct GrantedPlacement {
     QString period; // Tanggal_Pelaksanaan as stored
     QString name;   // the trainee's
     QString institution;
-    QString letter; // Ns
+    QString letter;  // Ns
+    QString trainee; // Np: whose placement, as the log of changes names it
 };
 
 struct UnitName {

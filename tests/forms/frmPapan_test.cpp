@@ -1,3 +1,4 @@
+#include "data/changefeed.h"
 #include "forms/frmDaftarPenempatan.h"
 #include "forms/frmPapan.h"
 #include "shell/frmMenu.h"
@@ -118,6 +119,38 @@ TEST_F(BoardTest, ShowsEachUnitsMonthsAgainstTheQuotaAndListsACellsTrainees)
     settle();
     EXPECT_EQ(platform::loaded<frmDaftarPenempatan>(), nullptr);
     EXPECT_EQ(platform::loaded<frmPapan>(), board);
+}
+
+// Another desk's saves come in as the board stands: the chosen cell and its open list follow,
+// the cell's colour shows through the selection, and a long unit name crowds nothing out.
+TEST_F(BoardTest, FollowsSavesElsewhereKeepingTheChosenCellAndItsList)
+{
+    sql("INSERT INTO TUnit VALUES ('U01', ?, '')", {QString(50, 'W')});
+    for (int i = 0; i < 4; ++i)
+        placeTrainee("U01", "01/03/2005s/d01/04/2005");
+    board = platform::window<frmPapan>();
+    board->show();
+    grid()->setCurrentCell(0, 2);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    ASSERT_EQ(listed().size(), 4);
+
+    const QString fifth = placeTrainee("U01", "10/03/2005s/d10/04/2005");
+    data::ChangeFeed::instance().check();
+    EXPECT_EQ(text(0, 2), "5");
+    EXPECT_EQ(listed().size(), 5);
+    EXPECT_EQ(grid()->currentRow(), 0);
+    EXPECT_EQ(grid()->currentColumn(), 2);
+    const QImage shown = grid()->viewport()->grab().toImage();
+    const QPoint middle = grid()->visualItemRect(grid()->item(0, 2)).center();
+    EXPECT_EQ(shown.pixelColor(middle), colour(0, 2).color()) << "the amber shows when chosen";
+    EXPECT_LE(grid()->columnViewportPosition(frmPapan::RoomColumn) +
+                  grid()->columnWidth(frmPapan::RoomColumn),
+              grid()->viewport()->width());
+
+    sql("UPDATE TSurat SET Jawaban = 'Tidak' WHERE Ns = ?", {"B/" + fifth + "/PKL"});
+    data::ChangeFeed::instance().check();
+    EXPECT_EQ(text(0, 2), "4");
+    EXPECT_EQ(listed().size(), 4);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "data/changefeed.h"
 #include "forms/frmCari.h"
 #include "forms/frmUnit.h"
 #include "platform/windows.h"
@@ -192,6 +193,30 @@ TEST_F(UnitTest, EditTheClickedRowInPlace)
     expectEntry();
     EXPECT_EQ(kode->text(), "U03");
     EXPECT_EQ(rows("TUnit")[1], "U20|Produksi II|102");
+}
+
+// Another desk's save shows in the grid at once; the entry on screen stays as typed and the
+// form says, on itself, what became of its row.
+TEST_F(UnitTest, ASaveElsewhereShowsAndTheRowBeingTypedIsFlaggedNotMoved)
+{
+    clickRow(1);
+    button("cmd1")->click();
+    retype(nama, "Produksi II");
+    sql("UPDATE TUnit SET No_Telp = '999' WHERE Kode_Unit = 'U02'");
+    sql("UPDATE TUnit SET Unit = 'Gudang Baru' WHERE Kode_Unit = 'U03'");
+    data::ChangeFeed::instance().check();
+    EXPECT_EQ(grid->model()->index(2, 1).data().toString(), "Gudang Baru");
+    EXPECT_EQ(nama->text(), "Produksi II");
+    EXPECT_EQ(kode->text(), "U02");
+    EXPECT_EQ(focused(), "txtNamaUnit");
+    auto* notice = form->findChild<QLabel*>("lblDiTempatLain");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().contains("diubah di tempat lain"));
+
+    sql("DELETE FROM TUnit WHERE Kode_Unit = 'U02'");
+    data::ChangeFeed::instance().check();
+    EXPECT_EQ(notice->text(), "Data ini telah dihapus di tempat lain.");
 }
 
 TEST_F(UnitTest, DeleteAsksAndOnlyOkRemoves)

@@ -9,7 +9,7 @@ namespace {
 occupancy::GrantedPlacement placement(const QString& unit, const QString& period,
                                       const QString& name)
 {
-    return {-1, unit, period, name, QStringLiteral("UGM"), QStringLiteral("B/") + name};
+    return {-1, unit, period, name, QStringLiteral("UGM"), QStringLiteral("B/") + name, name};
 }
 } // namespace
 
