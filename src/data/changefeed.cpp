@@ -47,7 +47,7 @@ void ChangeFeed::closeConnection()
         return;
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        if (db.driver())
+        if (db.driver() && db.driver()->subscribedToNotifications().contains(Channel))
             db.driver()->unsubscribeFromNotification(Channel);
         db.close();
     }
@@ -103,7 +103,7 @@ void ChangeFeed::setAutomatic(bool automatic)
     m_automatic = automatic;
     if (!m_connection.isEmpty()) {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        if (!automatic && db.driver())
+        if (!automatic && db.driver() && db.driver()->subscribedToNotifications().contains(Channel))
             db.driver()->unsubscribeFromNotification(Channel);
         listen();
     }
@@ -145,7 +145,12 @@ void ChangeFeed::check()
     const qint64 seen = m_last;
     q.addBindValue(seen);
     if (!q.exec()) {
-        Database::engine().recover(db); // heard again once the server is back
+        // A connection opened again has forgotten what it listened to; what was saved while
+        // it was away is read from the log once it is back.
+        Database::engine().recover(db);
+        if (db.isOpen() && db.driver() &&
+            !db.driver()->subscribedToNotifications().contains(Channel))
+            listen();
         return;
     }
     Changes changes;

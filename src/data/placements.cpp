@@ -95,44 +95,42 @@ occupancy::BoardData readBoardData()
     });
 }
 
-bool followBoardData(occupancy::BoardData& board, const Changes& changes)
+std::optional<occupancy::BoardChanges> readBoardChanges(const Changes& changes)
 {
-    const QSet<QString> trainees = changes.of(QStringLiteral("TKegiatan")) +
-                                   changes.of(QStringLiteral("TKursan"));
-    const QSet<QString> letters = changes.of(QStringLiteral("TSurat"));
-    const bool units = changes.touches(QStringLiteral("TUnit"));
-    if (!units && trainees.isEmpty() && letters.isEmpty() && !changes.everything)
-        return false;
-    if (changes.everything || trainees.size() + letters.size() > KeysOneByOne) {
-        board = readBoardData();
-        return true;
+    occupancy::BoardChanges out;
+    out.trainees = changes.of(QStringLiteral("TKegiatan")) + changes.of(QStringLiteral("TKursan"));
+    out.letters = changes.of(QStringLiteral("TSurat"));
+    out.unitsChanged = changes.touches(QStringLiteral("TUnit"));
+    if (!out.unitsChanged && out.trainees.isEmpty() && out.letters.isEmpty() && !changes.everything)
+        return std::nullopt;
+    if (changes.everything || out.trainees.size() + out.letters.size() > KeysOneByOne) {
+        out.everything = true;
+        out.data = readBoardData();
+        return out;
     }
-    return onOwnConnection(QStringLiteral("papan"), [&](const QSqlDatabase& db) {
-        if (units)
-            board.units = readUnits(db);
-        if (trainees.isEmpty() && letters.isEmpty())
-            return true;
-        QVariantList values;
-        QStringList terms;
-        if (!trainees.isEmpty())
-            terms << inList(QStringLiteral("TKegiatan.Np"), trainees, values);
-        if (!letters.isEmpty())
-            terms << inList(QStringLiteral("TKursan.Ns"), letters, values);
-        std::vector<occupancy::GrantedPlacement> fresh = readPlacements(
-            db, QStringLiteral(" AND (%1)").arg(terms.join(QStringLiteral(" OR "))), values);
-        // The placements named go, and come back as they are stored now, in placement order.
-        std::vector<occupancy::GrantedPlacement>& all = board.placements;
-        std::erase_if(all, [&](const occupancy::GrantedPlacement& p) {
-            return trainees.contains(p.trainee) || letters.contains(p.letter);
-        });
-        const auto byId = [](const occupancy::GrantedPlacement& a,
-                             const occupancy::GrantedPlacement& b) { return a.id < b.id; };
-        const auto before = std::ptrdiff_t(all.size());
-        all.insert(all.end(), std::make_move_iterator(fresh.begin()),
-                   std::make_move_iterator(fresh.end()));
-        std::inplace_merge(all.begin(), all.begin() + before, all.end(), byId);
+    onOwnConnection(QStringLiteral("papan"), [&](const QSqlDatabase& db) {
+        if (out.unitsChanged)
+            out.data.units = readUnits(db);
+        // One read per kind of key, each through its column's index.
+        std::vector<occupancy::GrantedPlacement>& fresh = out.data.placements;
+        QSet<qint64> read;
+        for (const auto& [column, keys] : {std::pair{QStringLiteral("TKegiatan.Np"), out.trainees},
+                                           std::pair{QStringLiteral("TKursan.Ns"), out.letters}}) {
+            if (keys.isEmpty())
+                continue;
+            QVariantList values;
+            const QString where = QStringLiteral(" AND ") + inList(column, keys, values);
+            for (occupancy::GrantedPlacement& p : readPlacements(db, where, values))
+                if (!read.contains(p.id)) {
+                    read.insert(p.id);
+                    fresh.push_back(std::move(p));
+                }
+        }
+        std::sort(fresh.begin(), fresh.end(),
+                  [](const auto& a, const auto& b) { return a.id < b.id; });
         return true;
     });
+    return out;
 }
 
 QStringList grantedPeriods(const QSqlDatabase& db, const QString& unitCode, qint64 except)

@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace data {
 
@@ -14,10 +15,11 @@ namespace data {
 // Throws data::Error.
 occupancy::BoardData readBoardData();
 
-// Brings into `board` what `changes` say was saved since it was read: the units again when
-// any changed, and the granted placements of the trainees and letters named, in placement
-// order. False when nothing the board shows was touched. Throws data::Error.
-bool followBoardData(occupancy::BoardData& board, const Changes& changes);
+// What of the board's data `changes` name, read as it is stored now: the units again when any
+// changed, and the granted placements of the trainees and letters named, in placement order
+// (everything, when very many are). None when nothing the board shows was touched. Throws
+// data::Error.
+std::optional<occupancy::BoardChanges> readBoardChanges(const Changes& changes);
 
 // The stored periods of the granted placements in unit `unitCode`, leaving out placement
 // `except` (a rowid; -1 leaves out none). Throws data::Error.

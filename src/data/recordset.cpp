@@ -606,17 +606,17 @@ bool RecordSet::plan(const Changes& changes, Plan& out) const
         out.touched = [](const Row&) { return true; };
         return true;
     }
-    QStringList terms;
     QVector<std::pair<int, QSet<QString>>> tests;
     for (const auto& [column, keys] : keyed) {
         if (keys.isEmpty())
             continue;
-        terms << QStringLiteral("%1 IN (%2)").arg(column, marks(keys.size()));
+        QVariantList values;
         for (const QString& key : keys)
-            out.values << key;
+            values << key;
+        out.reads.push_back(
+            {QStringLiteral(" WHERE %1 IN (%2)").arg(column, marks(keys.size())), values});
         tests.push_back({columnIndex(column), keys});
     }
-    out.where = terms.join(QStringLiteral(" OR "));
     out.touched = [tests](const Row& row) {
         for (const auto& [column, keys] : tests)
             if (column >= 0 && keys.contains(row.values.text(column)))
@@ -643,20 +643,25 @@ void RecordSet::follow(const Changes& changes)
     Plan todo;
     if (!plan(changes, todo))
         return;
-    QString sql = selectAll();
-    if (!todo.everything)
-        sql += QStringLiteral(" WHERE ") + todo.where;
-    else if (m_isTable)
-        sql += engine().snapshotOrder(m_source);
-    QStringList columns;
+    if (todo.everything)
+        todo.reads = {{m_isTable ? engine().snapshotOrder(m_source) : QString(), {}}};
     std::vector<Row> fresh;
+    QSet<QString> read; // a row two reads found comes in once
     try {
-        fresh = readRows(sql, todo.values, columns);
+        for (const auto& [where, values] : std::as_const(todo.reads)) {
+            QStringList columns;
+            std::vector<Row> rows = readRows(selectAll() + where, values, columns);
+            if (columns != m_columns)
+                return;
+            for (Row& row : rows)
+                if (todo.reads.size() == 1 || !read.contains(identityOf(row))) {
+                    read.insert(identityOf(row));
+                    fresh.push_back(std::move(row));
+                }
+        }
     } catch (const Error&) {
         return; // read again at the next change
     }
-    if (columns != m_columns)
-        return;
     patch(todo, std::move(fresh));
 }
 

@@ -167,8 +167,8 @@ private:
                               QStringList& columns) const;
     // Which rows the changes touch and how to read them again; false when none.
     struct Plan {
-        QString where;
-        QVariantList values;
+        // One read per column named, each able to use that column's index.
+        QVector<std::pair<QString, QVariantList>> reads; // " WHERE …", its values
         std::function<bool(const Row&)> touched;
         bool everything = false;
     };

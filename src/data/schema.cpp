@@ -99,10 +99,20 @@ Step changeLog()
     return step;
 }
 
+// A window following the log looks up the placements of a trainee and the trainees of a
+// letter: without these, each look reads every placement.
+Step lookups()
+{
+    const QString letter = QStringLiteral("CREATE INDEX TKursan_Ns ON TKursan (Ns)");
+    // The server's placements had their trainee's index from the start.
+    return {
+        3, {QStringLiteral("CREATE INDEX TKegiatan_Trainee ON TKegiatan (Np)"), letter}, {letter}};
+}
+
 // The steps after the first version, by the version they lead to.
 const std::vector<Step>& allSteps()
 {
-    static const std::vector<Step> all{changeLog()};
+    static const std::vector<Step> all{changeLog(), lookups()};
     return all;
 }
 

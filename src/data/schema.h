@@ -11,7 +11,7 @@ namespace data::schema {
 // The version of the schema this program makes; a database records its own (the file in
 // PRAGMA user_version, the server in the one-row table KursanVersi). Files made before
 // versions were recorded hold 0 and are version 1.
-inline constexpr int CurrentVersion = 2;
+inline constexpr int CurrentVersion = 3;
 
 enum class Engine { File, Server };
 

@@ -114,8 +114,9 @@ frmPapan::~frmPapan() { data::ChangeFeed::instance().release(); }
 
 void frmPapan::load()
 {
-    m_data = std::make_unique<occupancy::BoardData>(data::readBoardData());
-    build();
+    const QString unitAt = chosenUnit();
+    m_board = std::make_unique<occupancy::Board>(data::readBoardData());
+    build(unitAt);
 }
 
 // A save elsewhere that the board could not read is left for the next one or "&Perbarui":
@@ -123,19 +124,25 @@ void frmPapan::load()
 void frmPapan::follow(const data::Changes& changes)
 {
     try {
-        if (data::followBoardData(*m_data, changes))
-            build();
+        if (std::optional<occupancy::BoardChanges> read = data::readBoardChanges(changes)) {
+            const QString unitAt = chosenUnit();
+            m_board->follow(std::move(*read));
+            build(unitAt);
+        }
     } catch (const data::Error&) {
     }
 }
 
-void frmPapan::build()
+QString frmPapan::chosenUnit() const
+{
+    const QModelIndex at = m_ui->grdPapan->currentIndex();
+    return at.isValid() && m_board ? m_board->rows().at(size_t(at.row())).code : QString();
+}
+
+void frmPapan::build(const QString& unitAt)
 {
     QTableWidget* grid = m_ui->grdPapan;
     const QModelIndex at = grid->currentIndex();
-    const QString unitAt = at.isValid() && m_board ? m_board->rows().at(size_t(at.row())).code
-                                                   : QString();
-    m_board = std::make_unique<occupancy::Board>(*m_data);
     const auto& rows = m_board->rows();
     grid->setRowCount(int(rows.size()));
     const int from = thisMonth();

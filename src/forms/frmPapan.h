@@ -12,7 +12,6 @@ class frmPapan;
 
 namespace occupancy {
 class Board;
-struct BoardData;
 struct GrantedPlacement;
 } // namespace occupancy
 
@@ -47,13 +46,15 @@ private:
     void showList(const QString& title,
                   const std::vector<const occupancy::GrantedPlacement*>& placements);
     void load();
-    // Counts `m_data` anew and shows it, keeping the chosen cell and the open list.
-    void build();
+    // Shows the board's counts, the chosen cell on the row of unit `unitAt` as before, and the
+    // open list as it is now.
+    void build(const QString& unitAt);
+    // The unit code of the chosen cell's row; empty: none chosen.
+    QString chosenUnit() const;
     void follow(const data::Changes& changes);
     void showYear();
 
     std::unique_ptr<Ui::frmPapan> m_ui;
-    std::unique_ptr<occupancy::BoardData> m_data;
     std::unique_ptr<occupancy::Board> m_board;
     // The cell whose trainees the list shows: its unit and month; no unit: the unreadable.
     struct Listed {

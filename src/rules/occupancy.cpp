@@ -125,38 +125,119 @@ std::optional<MonthCount> firstFullMonth(const QString& period, const QStringLis
 
 Board::Board(occupancy::BoardData data) : m_placements(std::move(data.placements))
 {
-    QHash<QString, int> rowOf;
-    for (const occupancy::UnitName& unit : data.units) {
-        if (!rowOf.contains(unit.code))
-            rowOf.insert(unit.code, int(m_rows.size()));
+    countAll(data.units);
+}
+
+void Board::countAll(const std::vector<UnitName>& units)
+{
+    m_rows.clear();
+    m_rowOf.clear();
+    m_changes.clear();
+    m_counted.clear();
+    for (const occupancy::UnitName& unit : units) {
+        if (!m_rowOf.contains(unit.code))
+            m_rowOf.insert(unit.code, int(m_rows.size()));
         m_rows.push_back({unit.code, unit.name, true});
     }
-    std::vector<std::map<int, int>> changes(m_rows.size());
+    m_changes.resize(m_rows.size());
     m_counted.reserve(m_placements.size());
     for (const occupancy::GrantedPlacement& p : m_placements) {
         const std::optional<Span> span = monthsOf(p.period);
-        if (!span) {
-            m_counted.push_back({-1, {}});
-            m_unreadable.push_back(&p);
+        m_counted.push_back({span ? rowOf(p.unitCode) : -1, span.value_or(Span{})});
+        tally(m_counted.back(), 1);
+    }
+    m_steps.assign(m_rows.size(), {});
+    for (int row = 0; row < int(m_rows.size()); ++row)
+        stepsOf(row);
+    m_unreadable.clear();
+    for (std::size_t i = 0; i < m_counted.size(); ++i)
+        if (m_counted[i].row < 0)
+            m_unreadable.push_back(&m_placements[i]);
+}
+
+int Board::rowOf(const QString& code)
+{
+    auto found = m_rowOf.find(code);
+    if (found != m_rowOf.end())
+        return *found;
+    m_rowOf.insert(code, int(m_rows.size()));
+    m_rows.push_back({code, code, false});
+    m_changes.emplace_back();
+    m_steps.emplace_back();
+    return int(m_rows.size()) - 1;
+}
+
+void Board::tally(const Counted& counted, int sign)
+{
+    if (counted.row < 0)
+        return;
+    std::map<int, int>& row = m_changes[size_t(counted.row)];
+    for (const auto& [key, change] :
+         {std::pair{counted.span.first, sign}, std::pair{counted.span.last + 1, -sign}}) {
+        if ((row[key] += change) == 0)
+            row.erase(key);
+    }
+}
+
+void Board::stepsOf(int row)
+{
+    std::vector<Step>& steps = m_steps[size_t(row)];
+    steps.clear();
+    int running = 0;
+    for (const auto& [key, change] : m_changes[size_t(row)])
+        steps.push_back({key, running += change});
+}
+
+void Board::follow(BoardChanges changes)
+{
+    if (changes.everything) {
+        m_placements = std::move(changes.data.placements);
+        countAll(changes.data.units);
+        return;
+    }
+    // The placements named go, and come back as they are now, in placement order.
+    std::vector<GrantedPlacement> fresh = std::move(changes.data.placements);
+    std::vector<GrantedPlacement> placements;
+    std::vector<Counted> counted;
+    placements.reserve(m_placements.size() + fresh.size());
+    counted.reserve(placements.capacity());
+    QSet<int> touched;
+    std::size_t next = 0;
+    // Adds the fresh placements that come before placement `id` (all of them: none).
+    auto addFresh = [&](std::optional<qint64> id) {
+        for (; next < fresh.size() && (!id || fresh[next].id < *id); ++next) {
+            const std::optional<Span> span = monthsOf(fresh[next].period);
+            counted.push_back({span ? rowOf(fresh[next].unitCode) : -1, span.value_or(Span{})});
+            tally(counted.back(), 1);
+            touched.insert(counted.back().row);
+            placements.push_back(std::move(fresh[next]));
+        }
+    };
+    for (std::size_t i = 0; i < m_placements.size(); ++i) {
+        GrantedPlacement& p = m_placements[i];
+        addFresh(p.id);
+        if (changes.trainees.contains(p.trainee) || changes.letters.contains(p.letter)) {
+            tally(m_counted[i], -1);
+            touched.insert(m_counted[i].row);
             continue;
         }
-        auto found = rowOf.find(p.unitCode);
-        if (found == rowOf.end()) {
-            found = rowOf.insert(p.unitCode, int(m_rows.size()));
-            m_rows.push_back({p.unitCode, p.unitCode, false});
-            changes.emplace_back();
-        }
-        m_counted.push_back({*found, *span});
-        std::map<int, int>& unit = changes[*found];
-        ++unit[span->first];
-        --unit[span->last + 1];
+        placements.push_back(std::move(p));
+        counted.push_back(m_counted[i]);
     }
-    m_steps.resize(m_rows.size());
-    for (std::size_t row = 0; row < changes.size(); ++row) {
-        int running = 0;
-        for (const auto& [key, change] : changes[row])
-            m_steps[row].push_back({key, running += change});
+    addFresh(std::nullopt);
+    m_placements.swap(placements);
+    m_counted.swap(counted);
+    if (changes.unitsChanged) {
+        countAll(changes.data.units);
+        return;
     }
+    for (int row : std::as_const(touched))
+        if (row >= 0)
+            stepsOf(row);
+    m_unreadable.clear();
+    for (std::size_t i = 0; i < m_counted.size(); ++i)
+        if (m_counted[i].row < 0)
+            m_unreadable.push_back(&m_placements[i]);
 }
 
 int Board::count(int row, int key) const

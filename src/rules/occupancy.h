@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -32,6 +35,16 @@ struct UnitName {
 struct BoardData {
     std::vector<UnitName> units;
     std::vector<GrantedPlacement> placements;
+};
+
+// What was saved since the board read its data: everything again, or the granted placements
+// of some trainees and letters as they are now (and the units, when any changed).
+struct BoardChanges {
+    bool everything = false;
+    bool unitsChanged = false;
+    BoardData data; // everything: all of it; else the units (when changed) and those placements
+    QSet<QString> trainees; // Np: their placements are replaced by those in `data`
+    QSet<QString> letters;  // Ns: the same
 };
 
 // The year of the next occurrence of the month named `month`, seen from month `bulan`
@@ -94,6 +107,8 @@ public:
     // Rows are the units in their order, then one per unit code that placements name but
     // the unit list lacks. A period that cannot be read is counted nowhere.
     explicit Board(BoardData data);
+    // Brings the changes in. Only what they name is counted again, unless the units changed.
+    void follow(BoardChanges changes);
     Board(const Board&) = delete; // the lists point into its own placements
     Board& operator=(const Board&) = delete;
 
@@ -117,8 +132,19 @@ private:
         int key;
         int count;
     };
+    // Counts every placement anew against `units`.
+    void countAll(const std::vector<UnitName>& units);
+    // The row of a unit code, a row of its own for a code the unit list lacks.
+    int rowOf(const QString& code);
+    // Adds (+1) or takes away (-1) a counted placement's months, and marks its row.
+    void tally(const Counted& counted, int sign);
+    void stepsOf(int row);
+
     std::vector<GrantedPlacement> m_placements;
     std::vector<Row> m_rows;
+    QHash<QString, int> m_rowOf;
+    // Per row, where the count goes up or down, and by how much; m_steps is its running sum.
+    std::vector<std::map<int, int>> m_changes;
     std::vector<Counted> m_counted; // beside m_placements; row -1: not counted
     // Per row, the months where the count changes, in order: a placement adds a step where
     // it begins and one after it ends, so a long period costs two entries, not one a month.

@@ -101,3 +101,49 @@ TEST(Occupancy, TheQuotaQuestionNamesTheFirstMonthAlreadyFull)
     EXPECT_EQ(full->count, 5);
     EXPECT_FALSE(occupancy::firstFullMonth(QStringLiteral("s/d"), others));
 }
+
+// Following changes counts only what they name, and must end where counting afresh would.
+TEST(Occupancy, ABoardFollowingChangesCountsAsOneCountedAfresh)
+{
+    occupancy::BoardData before;
+    before.units = {{"U1", "Keuangan"}, {"U2", "Gudang"}};
+    for (int i = 0; i < 6; ++i) {
+        before.placements.push_back(
+            placement(i % 2 ? "U2" : "U1", "01/03/2027s/d01/04/2027", QString::number(i)));
+        before.placements.back().id = i * 10;
+    }
+    occupancy::BoardData after = before;
+    after.placements[1].period = "15/13/2027s/d01/04/2027"; // now unreadable
+    after.placements[2].unitCode = "U9";                    // into a unit not listed
+    after.placements.erase(after.placements.begin() + 3);   // refused
+    after.placements.push_back(placement("U1", "01/05/2027s/d01/06/2027", "6"));
+    after.placements.back().id = 25; // a new one, between the others
+
+    occupancy::Board followed(before);
+    occupancy::BoardChanges changes;
+    changes.trainees = {"1", "2", "3", "6"};
+    for (const auto& p : after.placements)
+        if (changes.trainees.contains(p.trainee))
+            changes.data.placements.push_back(p);
+    std::sort(changes.data.placements.begin(), changes.data.placements.end(),
+              [](const auto& a, const auto& b) { return a.id < b.id; });
+    followed.follow(changes);
+
+    std::sort(after.placements.begin(), after.placements.end(),
+              [](const auto& a, const auto& b) { return a.id < b.id; });
+    const occupancy::Board afresh(after);
+    ASSERT_EQ(followed.rows().size(), afresh.rows().size());
+    for (int row = 0; row < int(afresh.rows().size()); ++row)
+        for (int month = 2; month <= 6; ++month) {
+            const int key = monthKey(2027, month);
+            EXPECT_EQ(followed.count(row, key), afresh.count(row, key)) << row << " " << month;
+            QStringList a, b;
+            for (const auto* p : followed.placementsIn(row, key))
+                a << p->name;
+            for (const auto* p : afresh.placementsIn(row, key))
+                b << p->name;
+            EXPECT_EQ(a, b);
+        }
+    ASSERT_EQ(followed.unreadable().size(), 1u);
+    EXPECT_EQ(followed.unreadable()[0]->name, "1");
+}
