@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/error.h"
 #include "data/query.h"
+#include "data/rowreader.h"
 #include "data/schema.h"
 
 #include <QSet>
@@ -23,6 +24,11 @@ const QString grantedPlacements = QStringLiteral(" FROM TKegiatan"
                                                  " JOIN TKursan ON TKursan.Np = TKegiatan.Np"
                                                  " JOIN TSurat ON TSurat.Ns = TKursan.Ns"
                                                  " WHERE TSurat.Jawaban = ?");
+
+bool byId(const occupancy::GrantedPlacement& a, const occupancy::GrantedPlacement& b)
+{
+    return a.id < b.id;
+}
 
 // A placement's rowid, as the letter form's grid names it.
 QString placement() { return Database::engine().rowid(QStringLiteral("TKegiatan")); }
@@ -54,23 +60,29 @@ std::vector<occupancy::UnitName> readUnits(const QSqlDatabase& db)
     return units;
 }
 
-// The granted placements, all of them or those matching `where` (bound to `values`).
+// The granted placements, all of them or those matching `where` (bound to `values`), in
+// placement order. Read straight from the engine and put in order here: the server would
+// otherwise number and sort every row before sending the first.
 std::vector<occupancy::GrantedPlacement>
 readPlacements(const QSqlDatabase& db, const QString& where = {}, const QVariantList& values = {})
 {
     QVariantList bound{Granted};
     bound << values;
-    QSqlQuery q = run(db,
-                      QStringLiteral("SELECT %1, TKegiatan.Kode_Unit,").arg(placement()) +
-                          QStringLiteral(" TKegiatan.Tanggal_Pelaksanaan, TKursan.Nama_Kursan,"
-                                         " TKursan.Instansi, TKursan.Ns, TKegiatan.Np") +
-                          grantedPlacements + where + QStringLiteral(" ORDER BY ") + placement(),
-                      bound);
+    const QString sql = QStringLiteral("SELECT %1, TKegiatan.Kode_Unit,")
+                            .arg(Database::engine().snapshotRowid(QStringLiteral("TKegiatan"))) +
+                        QStringLiteral(
+                            " TKegiatan.Tanggal_Pelaksanaan, TKursan.Nama_Kursan, TKursan.Instansi,"
+                            " TKursan.Ns, TKegiatan.Np") +
+                        grantedPlacements + where;
     std::vector<occupancy::GrantedPlacement> placements;
-    while (q.next())
-        placements.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                              q.value(3).toString(), q.value(4).toString(), q.value(5).toString(),
-                              q.value(6).toString()});
+    QStringList columns;
+    readPackedRows(db, sql, bound, true, QStringLiteral("Data penempatan"), columns,
+                   [&placements](qint64 id, PackedRow&& row) {
+                       placements.push_back({id, row.text(0), row.text(1), row.text(2), row.text(3),
+                                             row.text(4), row.text(5)});
+                   });
+    if (!std::is_sorted(placements.begin(), placements.end(), byId))
+        std::sort(placements.begin(), placements.end(), byId);
     return placements;
 }
 
@@ -126,8 +138,7 @@ std::optional<occupancy::BoardChanges> readBoardChanges(const Changes& changes)
                     fresh.push_back(std::move(p));
                 }
         }
-        std::sort(fresh.begin(), fresh.end(),
-                  [](const auto& a, const auto& b) { return a.id < b.id; });
+        std::sort(fresh.begin(), fresh.end(), byId);
         return true;
     });
     return out;
