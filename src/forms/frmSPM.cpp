@@ -72,6 +72,12 @@ void frmSPM::bind()
 {
     bindGrid(m_ui->DataGrid1, m_grid.recordset());
     connect(m_grid.recordset(), &data::RecordSet::currentChanged, this, &frmSPM::followGridRow);
+    // The row on screen saved anew elsewhere: the boxes show it once every record set of the
+    // form has taken the save in.
+    connect(m_grid.recordset(), &data::RecordSet::rowChanged, this, [this](int row) {
+        if (row == m_grid->position())
+            QMetaObject::invokeMethod(this, &frmSPM::followGridRow, Qt::QueuedConnection);
+    });
 }
 
 // ---- data controls opened on first use ---------------------------------------------------

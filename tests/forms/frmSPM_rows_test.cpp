@@ -1,3 +1,4 @@
+#include "data/changefeed.h"
 #include "forms/frmCari.h"
 #include "forms/spm_support.h"
 
@@ -34,6 +35,28 @@ TEST_F(LetterFormTest, EditKeepsTheStoredPeriodOfTheSelectedRow)
     button("cmd")->click();
     EXPECT_EQ(rows("TKegiatan"), QStringList({"003|20/03/2005s/d20/04/2005|U03", Placed2}));
     EXPECT_EQ(jawaban(L3), "Tidak");
+}
+
+// The row on screen saved anew at another desk shows its new values, and the clerk's next
+// edit saves over them without being told of a conflict that is not there.
+TEST_F(LetterFormTest, ARowSavedElsewhereShowsAnewAndEditsCleanly)
+{
+    open();
+    clickGridRow(1);
+    sql("UPDATE TKegiatan SET Tanggal_Pelaksanaan = '15/02/2005s/d15/03/2005' WHERE Np = '005'");
+    sql("INSERT INTO TKegiatan VALUES ('001', '01/04/2005s/d01/05/2005', 'U02')");
+    data::ChangeFeed::instance().check();
+    settle();
+    EXPECT_EQ(w<QTableView>("DataGrid1")->model()->rowCount(), 3);
+    EXPECT_EQ(box("Text8")->text(), "15/02/2005");
+    EXPECT_EQ(box("txtNama")->text(), "Wati");
+
+    button("cmdEdit")->click();
+    pick("cboJawaban", "Dapat");
+    button("cmd")->click();
+    EXPECT_TRUE(inBrowseMode());
+    EXPECT_EQ(jawaban(L4), "Dapat");
+    EXPECT_EQ(rows("TKegiatan")[1], "005|15/02/2005s/d15/03/2005|U01");
 }
 
 TEST_F(LetterFormTest, APlacementWhoseTraineeWasDeletedCanStillBeEditedAndSaved)
