@@ -428,8 +428,10 @@ void RecordSet::cancelUpdate()
         return;
     }
     if (m_dirty) {
-        current().values = m_original;
+        // A row saved anew elsewhere meanwhile goes back to what is stored now.
+        current().values = m_elsewhere == Elsewhere::Changed ? m_storedNow : m_original;
         m_dirty = false;
+        setElsewhere(Elsewhere::None);
         for (int i = 0; i < columnCount(); ++i)
             emit fieldChanged(i);
     }
@@ -612,8 +614,10 @@ void RecordSet::patch(const Plan& plan, std::vector<Row> fresh)
         const int j = becomes[size_t(current)];
         if (j < 0)
             told = Elsewhere::Deleted;
-        else if (typing && fresh[size_t(j)].values.values() != m_original.values())
+        else if (typing && fresh[size_t(j)].values.values() != m_original.values()) {
             told = Elsewhere::Changed;
+            m_storedNow = fresh[size_t(j)].values;
+        }
         if (j < 0 || typing)
             becomes[size_t(current)] = -2;
     }

@@ -207,6 +207,7 @@ private:
     std::function<void()> m_storeOnLeave;
     Elsewhere m_elsewhere = Elsewhere::None;
     PackedRow m_original;    // the current row before its changes
+    PackedRow m_storedNow;   // the row being typed as saved elsewhere meanwhile (Changed)
     QVector<bool> m_changed; // which columns the user changed
 };
 

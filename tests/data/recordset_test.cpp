@@ -172,6 +172,9 @@ TEST_F(RecordSetTest, RowsSavedElsewhereComeInWithoutMovingTheRowOnScreen)
     EXPECT_THROW(units->update(), data::RowConflict);
 
     units->cancelUpdate();
+    EXPECT_EQ(units->field("No_Telp").toString(), "999")
+        << "dropping the entry shows the stored row";
+    EXPECT_EQ(units->elsewhere(), data::RecordSet::Elsewhere::None);
     sql("DELETE FROM TUnit WHERE Kode_Unit = 'U2'");
     data::ChangeFeed::instance().check();
     EXPECT_EQ(units->elsewhere(), data::RecordSet::Elsewhere::Deleted);
