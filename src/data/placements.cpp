@@ -16,8 +16,6 @@
 namespace data {
 
 namespace {
-const QString Granted = QStringLiteral("Dapat");
-
 // The granted placements with their trainees. The unit is not joined: the board names units
 // from its own list.
 const QString grantedPlacements = QStringLiteral(" FROM TKegiatan"
@@ -66,7 +64,7 @@ std::vector<occupancy::UnitName> readUnits(const QSqlDatabase& db)
 std::vector<occupancy::GrantedPlacement>
 readPlacements(const QSqlDatabase& db, const QString& where = {}, const QVariantList& values = {})
 {
-    QVariantList bound{Granted};
+    QVariantList bound{occupancy::GrantedReply};
     bound << values;
     const QString sql = QStringLiteral("SELECT %1, TKegiatan.Kode_Unit,")
                             .arg(Database::engine().snapshotRowid(QStringLiteral("TKegiatan"))) +
@@ -150,7 +148,7 @@ QStringList grantedPeriods(const QSqlDatabase& db, const QString& unitCode, qint
         db,
         QStringLiteral("SELECT TKegiatan.Tanggal_Pelaksanaan") + grantedPlacements +
             QStringLiteral(" AND TKegiatan.Kode_Unit = ? AND %1 <> ?").arg(placement()),
-        {Granted, unitCode, except});
+        {occupancy::GrantedReply, unitCode, except});
     QStringList periods;
     while (q.next())
         periods << q.value(0).toString();

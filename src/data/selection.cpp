@@ -5,6 +5,7 @@
 #include "data/reportcommands.h"
 #include "rules/calendar.h"
 #include "rules/numbering.h"
+#include "rules/occupancy.h"
 
 #include <QRegularExpression>
 #include <QSqlQuery>
@@ -47,6 +48,8 @@ SelectionError unreadableLetters(const QString& range)
 }
 
 const Engine& engine() { return Database::engine(); }
+
+const QString DayFormat = QStringLiteral("dd/MM/yyyy");
 
 // A name, whole but in any case, or a number that is not only digits, as stored.
 QString byName()
@@ -112,6 +115,36 @@ Selection Selection::month(const QString& monthYear)
     return s;
 }
 
+Selection Selection::ending(const QDate& from, const QDate& to)
+{
+    if (!from.isValid() || !to.isValid())
+        throw SelectionError(QStringLiteral("Tanggal akhir penempatan tidak dapat dibaca."));
+    if (from > to)
+        throw SelectionError(QStringLiteral("Tanggal awal %1 lebih akhir dari tanggal akhir %2.")
+                                 .arg(from.toString(DayFormat), to.toString(DayFormat)));
+    Selection s;
+    s.m_kind = Kind::Ending;
+    s.m_endFrom = from;
+    s.m_endTo = to;
+    return s;
+}
+
+Selection Selection::ending(const QString& range)
+{
+    const QStringList ends = range.split(QLatin1Char(':'));
+    const auto day = [](const QString& text) {
+        return QDate::fromString(text.trimmed(), DayFormat);
+    };
+    const QDate from = ends.size() == 2 ? day(ends[0]) : QDate();
+    const QDate to = ends.size() == 2 ? day(ends[1]) : QDate();
+    if (!from.isValid() || !to.isValid())
+        throw SelectionError(
+            QStringLiteral("Tanggal \"%1\" tidak dapat dibaca. Tulis tanggal awal dan akhir "
+                           "sebagai DD/MM/YYYY:DD/MM/YYYY, misalnya 01/03/2005:15/03/2005.")
+                .arg(range.trimmed()));
+    return ending(from, to);
+}
+
 Selection Selection::parse(Kind kind, const QString& text)
 {
     switch (kind) {
@@ -119,6 +152,7 @@ Selection Selection::parse(Kind kind, const QString& text)
     case Kind::Trainee: return trainee(text);
     case Kind::Letters: return letters(text);
     case Kind::Month: return month(text);
+    case Kind::Ending: return ending(text);
     }
     return {};
 }
@@ -134,6 +168,8 @@ QString Selection::text() const
     case Kind::Month:
         return calendar::twoDigits(m_month) + QLatin1Char('/') +
                QStringLiteral("%1").arg(m_year, 4, 10, QLatin1Char('0'));
+    case Kind::Ending:
+        return m_endFrom.toString(DayFormat) + QLatin1Char(':') + m_endTo.toString(DayFormat);
     }
     return {};
 }
@@ -146,6 +182,8 @@ bool Selection::appliesTo(Kind kind, const QString& command)
     case Kind::Trainee:
     case Kind::Letters: return c && c->reads(QStringLiteral("TKursan"));
     case Kind::Month: return c && c->reads(QStringLiteral("TKegiatan"));
+    case Kind::Ending:
+        return c && c->reads(QStringLiteral("TKegiatan")) && c->reads(QStringLiteral("TSurat"));
     }
     return false;
 }
@@ -168,6 +206,17 @@ Selection::Condition Selection::condition(const QSqlDatabase& db) const
         return {QStringLiteral("substr(TKegiatan.Tanggal_Pelaksanaan, 3, 1) = '/' AND "
                                "substr(TKegiatan.Tanggal_Pelaksanaan, 4, 7) = ?"),
                 {text()}};
+    case Kind::Ending: {
+        // The period ends with its last date, dd/mm/yyyy, compared as yyyymmdd.
+        const QString period = QStringLiteral("TKegiatan.Tanggal_Pelaksanaan");
+        const QString at = QStringLiteral("substr(%1, length(%1) - %2, %3)").arg(period);
+        return {QStringLiteral("TSurat.Jawaban = ? AND length(%1) >= 20 AND %2 = '/' AND "
+                               "%3 = '/' AND %4 || %5 || %6 BETWEEN ? AND ?")
+                    .arg(period, at.arg(7).arg(1), at.arg(4).arg(1), at.arg(3).arg(4),
+                         at.arg(6).arg(2), at.arg(9).arg(2)),
+                {occupancy::GrantedReply, m_endFrom.toString(QStringLiteral("yyyyMMdd")),
+                 m_endTo.toString(QStringLiteral("yyyyMMdd"))}};
+    }
     }
 
     // The trainees' own numbers, so that the report finds their rows by its key; a scan of the

@@ -2,6 +2,7 @@
 
 #include "data/error.h"
 
+#include <QDate>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
@@ -16,11 +17,12 @@ public:
 };
 
 // Which rows of a report to print: all of them (the default), one trainee, a range of letter
-// numbers, or the placements that start in one month. Widget-free: the preview's bar and the
+// numbers, the placements that start in one month, or the granted placements that end
+// between two days. Widget-free: the preview's bar and the
 // batch printer build it from what the user typed, and the report command narrows by it.
 class Selection {
 public:
-    enum class Kind { All, Trainee, Letters, Month };
+    enum class Kind { All, Trainee, Letters, Month, Ending };
 
     Selection() = default; // every row
 
@@ -32,6 +34,10 @@ public:
     static Selection letters(const QString& range);
     // "03/2027" or "3/2027": placements whose period starts in that month.
     static Selection month(const QString& monthYear);
+    // "01/03/2005:15/03/2005": granted placements whose period ends on one of those days
+    // (both included), as the worklist's certificates are due.
+    static Selection ending(const QString& range);
+    static Selection ending(const QDate& from, const QDate& to);
     // The kind from what the user typed; throws SelectionError when it does not read.
     static Selection parse(Kind kind, const QString& text);
 
@@ -41,7 +47,8 @@ public:
     QString text() const;
 
     // Whether a report command can be narrowed this way: by trainee and letter where it reads
-    // the trainees, by month where it reads the placements.
+    // the trainees, by month where it reads the placements, by end where it reads the
+    // placements and their letters' replies.
     bool appliesTo(const QString& command) const;
     static bool appliesTo(Kind kind, const QString& command);
 
@@ -63,6 +70,8 @@ private:
     qint64 m_to = 0;
     int m_month = 0;
     int m_year = 0;
+    QDate m_endFrom; // both days included
+    QDate m_endTo;
 };
 
 } // namespace data

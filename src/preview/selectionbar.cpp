@@ -23,6 +23,7 @@ const Choice choices[] = {
     {Selection::Kind::Trainee, "Satu Kursan", "No Kursan atau nama"},
     {Selection::Kind::Letters, "Nomor surat", "mis. 7:20 atau B/007/IV/PKL/2005"},
     {Selection::Kind::Month, "Bulan mulai", "MM/YYYY, mis. 03/2005"},
+    {Selection::Kind::Ending, "Selesai antara", "DD/MM/YYYY:DD/MM/YYYY"},
 };
 
 const Choice& choiceOf(Selection::Kind kind)

@@ -32,6 +32,7 @@ const Option options[] = {
     {"--np", Selection::Kind::Trainee},
     {"--ns", Selection::Kind::Letters},
     {"--bulan", Selection::Kind::Month},
+    {"--selesai", Selection::Kind::Ending},
 };
 
 void printUsage(QTextStream& to)
@@ -46,6 +47,9 @@ void printUsage(QTextStream& to)
        << "                      B/007/IV/PKL/2005); bukan untuk drUnit\n"
        << "  --bulan MM/YYYY     hanya penempatan yang mulai pada bulan itu; bukan untuk\n"
        << "                      drKursan dan drUnit\n"
+       << "  --selesai DD/MM/YYYY:DD/MM/YYYY\n"
+       << "                      hanya penempatan \"Dapat\" yang berakhir pada tanggal itu;\n"
+       << "                      bukan untuk drKursan dan drUnit\n"
        << "  --help              tampilkan petunjuk ini\n"
        << "Kode keluar: 0 tertulis, 1 DataBase atau berkas keluaran tidak dapat dipakai,\n"
        << "  2 argumen atau pilihan salah, 3 DataBase sedang dipakai program lain (coba lagi).\n";

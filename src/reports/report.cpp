@@ -30,6 +30,9 @@ QString selectionTitle(const Selection& selection)
         return QStringLiteral("Bulan mulai %1 %2")
             .arg(calendar::monthName(text.section(QLatin1Char('/'), 0, 0).toInt()),
                  text.section(QLatin1Char('/'), 1));
+    case Selection::Kind::Ending:
+        return QStringLiteral("Selesai %1 s/d %2")
+            .arg(text.section(QLatin1Char(':'), 0, 0), text.section(QLatin1Char(':'), 1));
     }
     return text;
 }

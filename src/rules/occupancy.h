@@ -14,6 +14,9 @@
 // every month a period TOUCHES (Board, firstFullMonth: who is in the unit that month).
 namespace occupancy {
 
+// The reply that grants a letter's placement.
+inline const QString GrantedReply = QStringLiteral("Dapat");
+
 // A placement whose letter was answered "Dapat", with what a list of trainees shows.
 struct GrantedPlacement {
     qint64 id = -1; // the placement's rowid

@@ -276,7 +276,8 @@ TEST_F(Preview, BarPrintsOneTraineesLetterAndBadInputLeavesThePreview)
     boxes.expect("Kursan \"999\" tidak ada dalam DataBase.");
     QTest::keyClick(text, Qt::Key_Return);
     EXPECT_EQ(text->text(), "1");       // the bar shows what is printed, not what was refused
-    QTest::keyClick(kind, Qt::Key_End); // "Bulan mulai"
+    QTest::keyClick(kind, Qt::Key_End); // "Selesai antara"
+    QTest::keyClick(kind, Qt::Key_Up);  // "Bulan mulai"
     QTest::keyClicks(text, "13/2005");
     boxes.expect("Bulan \"13/2005\" tidak dapat dibaca. Tulis bulan dan tahun sebagai MM/YYYY, "
                  "misalnya 03/2005.");

@@ -227,6 +227,8 @@ TEST_F(KursanCetak, OptionsNarrowTheRowsAndWrongOnesEndWithTwo)
     EXPECT_TRUE(r.out.contains("drSPM: 1 baris, 1 halaman")) << r.out.toStdString();
     r = cetak({database(), "drSertifikat", pdf, "--bulan", "05/2005"});
     EXPECT_TRUE(r.out.contains("drSertifikat: 1 baris")) << r.err.toStdString();
+    r = cetak({database(), "drSertifikat", pdf, "--selesai", "02/04/2005:01/06/2005"});
+    EXPECT_TRUE(r.out.contains("drSertifikat: 1 baris")) << r.err.toStdString();
     r = cetak({database(), "drKursan", m_dir.filePath("kursan.xlsx"), "--ns=2:3"});
     EXPECT_TRUE(r.out.contains("drKursan: 1 baris")) << r.err.toStdString();
     r = cetak({"--help"});
@@ -244,6 +246,10 @@ TEST_F(KursanCetak, OptionsNarrowTheRowsAndWrongOnesEndWithTwo)
         {{database(), "drSPM", pdf, "--bulan", "2005-03"}, "Bulan \"2005-03\" tidak dapat dibaca."},
         {{database(), "drKursan", pdf, "--bulan", "03/2005"},
          "Pilihan --bulan tidak berlaku untuk laporan drKursan."},
+        {{database(), "drSK", pdf, "--selesai", "31/02/2005:01/03/2005"},
+         "Tanggal \"31/02/2005:01/03/2005\" tidak dapat dibaca."},
+        {{database(), "drKursan", pdf, "--selesai", "01/03/2005:01/04/2005"},
+         "Pilihan --selesai tidak berlaku untuk laporan drKursan."},
         {{database(), "drUnit", pdf, "--np", "1"},
          "Pilihan --np tidak berlaku untuk laporan drUnit."},
         {{database(), "drSPM", pdf, "--np", "9"}, "Kursan \"9\" tidak ada dalam DataBase."},
