@@ -718,6 +718,18 @@ bool RecordSet::find(const Criterion& criterion)
     return false;
 }
 
+bool RecordSet::seek(const Criterion& criterion)
+{
+    const QVector<Test> tests = resolve(criterion);
+    for (int i = 0; i < recordCount(); ++i)
+        if (matches(rowAt(i), tests)) {
+            leaveRow();
+            setPosition(i);
+            return true;
+        }
+    return false;
+}
+
 void RecordSet::applyFilter()
 {
     const QVector<Test> tests = resolve(m_filter);

@@ -103,6 +103,8 @@ public:
     // From the current row forward, the first match becomes current; none: EOF.
     bool find(const Criterion& criterion);
     bool find(const QString& criterion) { return find(Criterion::parse(criterion)); }
+    // From the first row, the first match becomes current; none: the current row stays.
+    bool seek(const Criterion& criterion);
     // Only matching rows stay visible, the first current, until another filter is set.
     void setFilter(const Criterion& criterion);
     void setFilter(const QString& criterion) { setFilter(Criterion::parse(criterion)); }

@@ -458,3 +458,16 @@ void frmKursan::Command1_Click()
     if (!placed.isEmpty())
         m_ui->List2->addItems(occupancy::startsPerUnit(names, placed));
 }
+
+bool frmKursan::showTrainee(const QString& np)
+{
+    if (m_mode != Mode::Browse) {
+        tell(QStringLiteral("Selesaikan dulu data yang sedang diisi."));
+        return false;
+    }
+    if (!m_trainees->recordset()->seek(data::Criterion::equals(QStringLiteral("Np"), np))) {
+        tell(QStringLiteral("Kursan %1 tidak ada lagi dalam DataBase.").arg(np));
+        return false;
+    }
+    return true;
+}

@@ -37,6 +37,9 @@ public:
     const QString& year() const { return m_year; }
     // The trainee number "&Tambah" worked out last; empty before the first.
     const QString& traineeNumber() const { return m_traineeNumber; }
+    // Moves to the trainee numbered `np`, for the worklist's "mend this"; false, and the clerk
+    // is told why, while an entry is being typed or when the trainee is no longer there.
+    bool showTrainee(const QString& np);
 
 protected:
     bool mayClose() override;

@@ -513,3 +513,37 @@ bool frmSPM::mayClose()
 {
     return m_mode == Mode::Browse || askToSave([this] { return simpan(); });
 }
+
+bool frmSPM::showPlacementOf(const QString& np)
+{
+    if (m_mode != Mode::Browse) {
+        tell(QStringLiteral("Selesaikan dulu data yang sedang diisi."));
+        return false;
+    }
+    if (!m_grid.recordset()->seek(data::Criterion::equals(QStringLiteral("Np"), np))) {
+        tell(QStringLiteral("Penempatan Kursan %1 tidak ada lagi dalam DataBase.").arg(np));
+        return false;
+    }
+    return true;
+}
+
+bool frmSPM::answerLetter(const QString& ns)
+{
+    if (m_mode != Mode::Browse) {
+        tell(QStringLiteral("Selesaikan dulu data yang sedang diisi."));
+        return false;
+    }
+    cmdTambah_Click();
+    if (m_mode != Mode::Adding)
+        return false;
+    const int at = m_ui->cboNoSurat->findText(ns);
+    if (at < 0) {
+        // Only letters stored with "-" wait in the list; one with no reply at all is not.
+        tell(
+            QStringLiteral("No Surat %1 tidak ada di daftar No Surat yang belum dijawab.").arg(ns));
+        return false;
+    }
+    m_ui->cboNoSurat->setCurrentIndex(at);
+    cboNoSurat_Click();
+    return true;
+}

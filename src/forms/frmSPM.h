@@ -33,6 +33,12 @@ public:
     explicit frmSPM(QWidget* owner = nullptr);
     ~frmSPM() override;
 
+    // For the worklist's "mend this", false and the clerk told why while an entry is being
+    // typed or when the row is gone: moves the grid to the placement of trainee `np`, or
+    // begins an entry ("&Tambah") for the reply to letter `ns`.
+    bool showPlacementOf(const QString& np);
+    bool answerLetter(const QString& ns);
+
 protected:
     bool mayClose() override;
 

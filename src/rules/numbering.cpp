@@ -3,6 +3,7 @@
 #include "rules/calendar.h"
 #include "rules/val.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
@@ -91,6 +92,19 @@ std::optional<QString> rewriteBirthDate(const QString& typed, const QDate& today
 bool numberingContinuesFrom(const QString& np)
 {
     return isDigits(np) && nextTraineeNumber(np).size() <= TraineeNumberPlaces;
+}
+
+std::optional<LetterNumber> readLetterNumber(const QString& ns)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^B/([0-9]{1,18})/([IVX]{1,4})/PKL/([0-9]{4})$"));
+    const QRegularExpressionMatch m = form.match(ns.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    for (int month = 1; month <= 12; ++month)
+        if (calendar::romanMonth(month) == m.captured(2))
+            return LetterNumber{m.captured(1).toLongLong(), month, m.captured(3).toInt()};
+    return std::nullopt;
 }
 
 } // namespace numbering

@@ -34,6 +34,15 @@ QString romanMonth(const QString& bulan);
 // B/<sequence>/<Roman month>/PKL/<year>, for example B/007/IV/PKL/2005.
 QString letterNumber(const QString& nomor, const QString& romawi, const QString& tahun);
 
+// What a letter number says: its sequence, the month of its Roman numeral and its year.
+struct LetterNumber {
+    qint64 sequence = 0;
+    int month = 0;
+    int year = 0;
+};
+// Reads "B/007/IV/PKL/2005" as letterNumber writes it; none for any other text.
+std::optional<LetterNumber> readLetterNumber(const QString& ns);
+
 // A typed date of birth as dd/mm/yy: "010290", "01021990", "1/2/90" and "01/02/1990" all give
 // "01/02/90"; an empty box stays empty. No value for any other text, or when it is not a real
 // date (a two-digit year is read against `today` as the reports read it).

@@ -1,6 +1,10 @@
 #include "shell/frmMenu.h"
 
+#include "data/clock.h"
 #include "data/database.h"
+#include "data/error.h"
+#include "data/worklist.h"
+#include "forms/frmDaftarKerja.h"
 #include "forms/frmKursan.h"
 #include "forms/frmPapan.h"
 #include "forms/frmSPM.h"
@@ -43,6 +47,7 @@ frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), m_ui(std::make_unique<Ui:
     handle(m_ui->mnuDataUnit, &QAction::triggered, this, &frmMenu::mnuDataUnit_Click);
     handle(m_ui->mnuDataSPM, &QAction::triggered, this, &frmMenu::mnuDataSPM_Click);
     handle(m_ui->mnuPapan, &QAction::triggered, this, &frmMenu::mnuPapan_Click);
+    handle(m_ui->mnuDaftarKerja, &QAction::triggered, this, &frmMenu::mnuDaftarKerja_Click);
     handle(m_ui->mnuEksporSPM, &QAction::triggered, this, &frmMenu::mnuEksporSPM_Click);
     handle(m_ui->mnuCadangkan, &QAction::triggered, this, &frmMenu::mnuCadangkan_Click);
     handle(m_ui->mnuPulihkan, &QAction::triggered, this, &frmMenu::mnuPulihkan_Click);
@@ -56,6 +61,7 @@ frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), m_ui(std::make_unique<Ui:
     handle(m_ui->mnuAbout, &QAction::triggered, this, &frmMenu::mnuAbout_Click);
     handle(m_ui->mnuKeluar, &QAction::triggered, this, &frmMenu::mnuKeluar_Click);
     showLocation();
+    showDue();
 }
 
 frmMenu::~frmMenu() = default;
@@ -66,6 +72,22 @@ void frmMenu::showLocation()
     auto* where = new QLabel(QStringLiteral("Data: %1").arg(data::Database::location().shown()));
     where->setObjectName(QStringLiteral("lblLokasi"));
     statusBar()->addPermanentWidget(where);
+}
+
+void frmMenu::showDue()
+{
+    data::DueCounts due;
+    try {
+        due = data::readDueCounts(data::today());
+    } catch (const data::Error&) {
+        return; // the data's own windows say what is wrong with it
+    }
+    auto* said = new QLabel(QStringLiteral("Minggu ini %1 sertifikat jatuh tempo; %2 surat "
+                                           "menunggu jawaban (File > Daftar Kerja).")
+                                .arg(due.certificates)
+                                .arg(due.awaitingReply));
+    said->setObjectName(QStringLiteral("lblDaftarKerja"));
+    statusBar()->addWidget(said);
 }
 
 void frmMenu::resizeEvent(QResizeEvent* event)
@@ -103,6 +125,7 @@ void frmMenu::mnuDataKursan_Click() { openForm<frmKursan>(); }
 void frmMenu::mnuDataUnit_Click() { openForm<frmUnit>(); }
 void frmMenu::mnuDataSPM_Click() { openForm<frmSPM>(); }
 void frmMenu::mnuPapan_Click() { openForm<frmPapan>(); }
+void frmMenu::mnuDaftarKerja_Click() { openForm<frmDaftarKerja>(); }
 // The letters, the statement and the certificate print every placed trainee: no filter.
 void frmMenu::mnuSPM_Click() { reports::show(QStringLiteral("drSPM"), this); }
 void frmMenu::mnuCetakSPKP_Click() { reports::show(QStringLiteral("drSPKP"), this); }

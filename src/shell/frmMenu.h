@@ -24,6 +24,7 @@ private:
     void mnuDataUnit_Click();
     void mnuDataSPM_Click();
     void mnuPapan_Click();
+    void mnuDaftarKerja_Click();
     void mnuEksporSPM_Click();
     void mnuCadangkan_Click();
     void mnuPulihkan_Click();
@@ -38,6 +39,8 @@ private:
     void mnuKeluar_Click();
 
     void showLocation();
+    // What the worklist holds for this week, said once at login.
+    void showDue();
     // Shows the form (loaded on first use) and takes the front again when it closes.
     template <class T> void openForm();
     void formClosed();

@@ -62,15 +62,15 @@ TEST_F(MenuTest, CaptionTitlesAndEveryItem)
     EXPECT_EQ(
         items(bar[0]->menu()),
         QStringList({"mnuDataKursan=Data &Kursan", "mnuDataUnit=Data &Unit", "mnuDataSPM=Data &SPM",
-                     "mnuPapan=P&apan Penempatan", "-", "mnuEksporSPM=&Ekspor Data SPM ke Excel…",
-                     "mnuCadangkan=&Cadangkan Data…", "mnuPulihkan=&Pulihkan Data…",
-                     "mnuLokasi=Lokasi &Data…"}));
+                     "mnuPapan=P&apan Penempatan", "mnuDaftarKerja=Daftar Ker&ja", "-",
+                     "mnuEksporSPM=&Ekspor Data SPM ke Excel…", "mnuCadangkan=&Cadangkan Data…",
+                     "mnuPulihkan=&Pulihkan Data…", "mnuLokasi=Lokasi &Data…"}));
     // Each File item has an access key of its own.
     QSet<QChar> keys;
     for (QAction* a : bar[0]->menu()->actions())
         if (!a->isSeparator())
             keys << a->text().at(a->text().indexOf('&') + 1).toLower();
-    EXPECT_EQ(keys.size(), 8);
+    EXPECT_EQ(keys.size(), 9);
     EXPECT_EQ(items(bar[1]->menu()),
               QStringList({"mnuSPM=Cetak Surat P&enjajakan Masalah",
                            "mnuCetakSPKP=Cetak Surat Pengantar &Kartu Pengenal",
