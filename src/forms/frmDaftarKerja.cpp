@@ -132,7 +132,7 @@ void frmDaftarKerja::load()
     m_list = data::readWorklist(m_today, lastDay());
     for (int i = 0; i < ListCount; ++i) {
         const std::vector<data::WorkItem>& items = itemsOf(m_list, i);
-        show(m_ui.get()->*layouts()[i].grid, items);
+        fill(m_ui.get()->*layouts()[i].grid, items);
         m_ui->tabKerja->setTabText(
             i, QStringLiteral("%1 (%2)").arg(layouts()[i].tab).arg(items.size()));
     }
@@ -140,7 +140,7 @@ void frmDaftarKerja::load()
 }
 
 // The row on screen stays where it was, as near as the new list allows.
-void frmDaftarKerja::show(QTableWidget* grid, const std::vector<data::WorkItem>& items)
+void frmDaftarKerja::fill(QTableWidget* grid, const std::vector<data::WorkItem>& items)
 {
     const int at = grid->currentRow();
     int i = 0;

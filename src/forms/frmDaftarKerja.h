@@ -37,7 +37,7 @@ private:
     // Opens the form that mends the row of that list.
     void mend(QTableWidget* grid, int row);
     void load();
-    void show(QTableWidget* grid, const std::vector<data::WorkItem>& items);
+    void fill(QTableWidget* grid, const std::vector<data::WorkItem>& items);
     void follow(const data::Changes& changes);
 
     std::unique_ptr<Ui::frmDaftarKerja> m_ui;
