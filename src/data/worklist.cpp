@@ -59,11 +59,26 @@ std::tuple<int, qint64, QString> letterOrder(const QString& ns)
     return {occupancy::monthKey(n->year, n->month), n->sequence, ns};
 }
 
+// Sorts by a key worked out once per row, not once per comparison.
+template <typename Key> void sortBy(std::vector<WorkItem>& list, Key key)
+{
+    using K = decltype(key(list.front()));
+    std::vector<std::pair<K, size_t>> keyed;
+    keyed.reserve(list.size());
+    for (size_t i = 0; i < list.size(); ++i)
+        keyed.emplace_back(key(list[i]), i);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<WorkItem> sorted;
+    sorted.reserve(list.size());
+    for (const auto& k : keyed)
+        sorted.push_back(std::move(list[k.second]));
+    list = std::move(sorted);
+}
+
 void sortByLetter(std::vector<WorkItem>& list)
 {
-    std::stable_sort(list.begin(), list.end(), [](const WorkItem& a, const WorkItem& b) {
-        return letterOrder(a.letter) < letterOrder(b.letter);
-    });
+    sortBy(list, [](const WorkItem& item) { return letterOrder(item.letter); });
 }
 
 // "dd/mm/yyyy" at the end of a period, as yyyymmdd, which sorts by day.
@@ -85,10 +100,8 @@ std::vector<WorkItem> certificatesDue(const QSqlDatabase& db, const QDate& from,
         due.values);
     for (WorkItem& item : list)
         item.placed = true;
-    std::stable_sort(list.begin(), list.end(), [](const WorkItem& a, const WorkItem& b) {
-        return std::make_tuple(endKey(a.period), a.trainee) <
-               std::make_tuple(endKey(b.period), b.trainee);
-    });
+    sortBy(list,
+           [](const WorkItem& item) { return std::make_pair(endKey(item.period), item.trainee); });
     return list;
 }
 
