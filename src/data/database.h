@@ -43,6 +43,15 @@ public:
     static QSqlDatabase connect(const QString& name, bool readOnly = false);
     // A name no other open connection has, starting with `prefix`.
     static QString uniqueName(const QString& prefix);
+    // Runs `read` on a read-only connection of its own, let go on every way out.
+    template <typename Read> static auto onOwnConnection(const QString& prefix, Read&& read)
+    {
+        struct Release {
+            QString name;
+            ~Release() { QSqlDatabase::removeDatabase(name); }
+        } const connection{uniqueName(prefix)};
+        return read(connect(connection.name, true));
+    }
     // Whether the database refused because another connection holds it for the moment.
     static bool isBusy(const QSqlError& error) { return engine().isBusy(error); }
 

@@ -36,16 +36,6 @@ QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& va
     return readQuery(db, sql, values, QStringLiteral("Data penempatan tidak dapat dibaca"));
 }
 
-// Runs `read` on a read-only connection of its own, let go on every way out.
-template <typename Read> auto onOwnConnection(const QString& prefix, Read&& read)
-{
-    struct Release {
-        QString name;
-        ~Release() { QSqlDatabase::removeDatabase(name); }
-    } const connection{Database::uniqueName(prefix)};
-    return read(Database::connect(connection.name, true));
-}
-
 std::vector<occupancy::UnitName> readUnits(const QSqlDatabase& db)
 {
     QSqlQuery q = run(db,
@@ -100,7 +90,7 @@ QString inList(const QString& column, const QSet<QString>& keys, QVariantList& v
 
 occupancy::BoardData readBoardData()
 {
-    return onOwnConnection(QStringLiteral("papan"), [](const QSqlDatabase& db) {
+    return Database::onOwnConnection(QStringLiteral("papan"), [](const QSqlDatabase& db) {
         return occupancy::BoardData{readUnits(db), readPlacements(db)};
     });
 }
@@ -118,7 +108,7 @@ std::optional<occupancy::BoardChanges> readBoardChanges(const Changes& changes)
         out.data = readBoardData();
         return out;
     }
-    onOwnConnection(QStringLiteral("papan"), [&](const QSqlDatabase& db) {
+    Database::onOwnConnection(QStringLiteral("papan"), [&](const QSqlDatabase& db) {
         if (out.unitsChanged)
             out.data.units = readUnits(db);
         // One read per kind of key, each through its column's index.
@@ -170,7 +160,7 @@ QStringList placedUnits(const QSqlDatabase& db, const QString& month, const QStr
 
 Rows readPlacementList()
 {
-    return onOwnConnection(QStringLiteral("ekspor"), [](const QSqlDatabase& db) {
+    return Database::onOwnConnection(QStringLiteral("ekspor"), [](const QSqlDatabase& db) {
         const QString failure = QStringLiteral("Data SPM tidak dapat dibaca");
         QSqlQuery q = readQuery(db, QStringLiteral("SELECT * FROM QSPM"), {}, failure);
         Rows rows;

@@ -27,16 +27,6 @@ const QString Awaiting = QStringLiteral("(TSurat.Jawaban IS NULL OR trim(TSurat.
 const QString FirstTrainee = QStringLiteral(
     "(SELECT MIN(TKursan.Np) FROM TKursan WHERE TKursan.Ns = TSurat.Ns)");
 
-// Runs `read` on a read-only connection of its own, let go on every way out.
-template <typename Read> auto onOwnConnection(Read&& read)
-{
-    struct Release {
-        QString name;
-        ~Release() { QSqlDatabase::removeDatabase(name); }
-    } const connection{Database::uniqueName(QStringLiteral("daftarkerja"))};
-    return read(Database::connect(connection.name, true));
-}
-
 // Rows of trainee, name, letter, reply, unit and period, in that column order.
 std::vector<WorkItem> items(const QSqlDatabase& db, const QString& sql,
                             const QVariantList& values = {})
@@ -175,7 +165,7 @@ std::vector<WorkItem> withoutLetter(const QSqlDatabase& db)
 
 Worklist readWorklist(const QDate& from, const QDate& to)
 {
-    return onOwnConnection([&](const QSqlDatabase& db) {
+    return Database::onOwnConnection(QStringLiteral("daftarkerja"), [&](const QSqlDatabase& db) {
         Worklist w;
         w.certificatesDue = certificatesDue(db, from, to);
         w.awaitingReply = awaitingReply(db);
@@ -187,7 +177,7 @@ Worklist readWorklist(const QDate& from, const QDate& to)
 
 DueCounts readDueCounts(const QDate& today)
 {
-    return onOwnConnection([&](const QSqlDatabase& db) {
+    return Database::onOwnConnection(QStringLiteral("daftarkerja"), [&](const QSqlDatabase& db) {
         DueCounts counts;
         const ReportCommand* placed = reportCommand(QStringLiteral("cmdSertifikat"));
         const Selection::Condition due = Selection::ending(today, endOfWeek(today)).condition(db);
