@@ -4,6 +4,9 @@
 #include "reports/engine/dateformat.h"
 #include "reports/engine/fitter.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace reports {
 
 using data::HeldRowCursor;
@@ -14,7 +17,7 @@ std::vector<int> detailColumns(const Layout& layout, const QStringList& columns)
 {
     std::vector<int> found;
     for (const Control& c : layout.detail.controls) {
-        if (c.kind != ControlKind::Field)
+        if (c.kind != ControlKind::Field && c.kind != ControlKind::Bar)
             continue;
         const int i = int(columns.indexOf(c.column));
         if (i < 0)
@@ -121,6 +124,14 @@ private:
             switch (c.kind) {
             case ControlKind::Line: item.kind = ItemKind::Line; break;
             case ControlKind::Rect: item.kind = ItemKind::Rect; break;
+            case ControlKind::Bar:
+                item.kind = ItemKind::Bar;
+                width = barLength(c, kind == BandKind::Detail ? m_columns.data() + field : nullptr,
+                                  row);
+                ++field;
+                if (width == 0)
+                    continue;
+                break;
             case ControlKind::Label:
             case ControlKind::Field:
                 item.kind = ItemKind::Text;
@@ -145,6 +156,14 @@ private:
             items.push_back(std::move(item));
         }
         m_fitters[size_t(kind)].fit(items, first);
+    }
+
+    int barLength(const Control& c, const int* column, int row) const
+    {
+        if (!column || row < 0)
+            return 0;
+        const double share = m_rows.value(*column).toDouble();
+        return int(std::lround(std::clamp(share, 0.0, 1.0) * c.width));
     }
 
     QString textOf(const Control& c, const int* column, int row) const
