@@ -34,5 +34,9 @@ Layout drSK();
 Layout drSertifikat();
 Layout drKursan();
 Layout drUnit();
+// The yearly statistics: its rows come from the year's counts (reports/statistik.h), and the
+// label named YearLabel says which year.
+Layout drStatistik();
+inline const QString YearLabel = QStringLiteral("lblTahun");
 
 } // namespace reports::layouts
