@@ -8,9 +8,11 @@
 #include "reports/export.h"
 #include "reports/registry.h"
 #include "reports/report.h"
+#include "rules/calendar.h"
 
 #include <QDir>
 #include <QTextStream>
+#include <optional>
 
 namespace reports {
 
@@ -25,14 +27,25 @@ constexpr int BusyWaitMs = 5000; // as every connection of the program waits
 
 struct Option {
     const char* name;
-    Selection::Kind kind;
+    std::optional<Selection::Kind> kind; // none: the year of a report of one year
 };
 
 const Option options[] = {
     {"--np", Selection::Kind::Trainee},
     {"--ns", Selection::Kind::Letters},
     {"--bulan", Selection::Kind::Month},
+    {"--tahun", std::nullopt},
 };
+
+// The reports that print one year, for --help: ": drRegister", or nothing when there is none.
+QString yearReports()
+{
+    QStringList names;
+    for (const QString& name : reportNames())
+        if (findLayout(name)->takesYear())
+            names << name;
+    return names.isEmpty() ? QString() : QStringLiteral(": ") + names.join(QStringLiteral(", "));
+}
 
 void printUsage(QTextStream& to)
 {
@@ -46,6 +59,8 @@ void printUsage(QTextStream& to)
        << "                      B/007/IV/PKL/2005); bukan untuk drUnit\n"
        << "  --bulan MM/YYYY     hanya penempatan yang mulai pada bulan itu; bukan untuk\n"
        << "                      drKursan dan drUnit\n"
+       << "  --tahun YYYY        laporan tahun itu (tanpa pilihan: tahun ini); hanya untuk\n"
+       << "                      laporan per tahun" << yearReports() << "\n"
        << "  --help              tampilkan petunjuk ini\n"
        << "Kode keluar: 0 tertulis, 1 DataBase atau berkas keluaran tidak dapat dipakai,\n"
        << "  2 argumen atau pilihan salah, 3 DataBase sedang dipakai program lain (coba lagi).\n";
@@ -56,7 +71,8 @@ void printUsage(QTextStream& to)
 struct Arguments {
     QStringList positional;
     Selection selection;
-    QString option; // the selection's option, for messages
+    int year = 0;   // --tahun; 0 when not given
+    QString option; // the option given, for messages
     bool help = false;
     QString problem;
 };
@@ -104,9 +120,17 @@ Arguments readArguments(const QStringList& arguments)
                 QStringLiteral("Hanya satu pilihan dapat dipakai: %1 dan %2.").arg(a.option, name);
             break;
         }
+        a.option = name;
+        if (!option->kind) {
+            a.year = calendar::readYear(value);
+            if (!a.year)
+                a.problem = QStringLiteral("Tahun \"%1\" tidak dapat dibaca. Tulis tahun dengan "
+                                           "empat angka, misalnya 2026.")
+                                .arg(value.trimmed());
+            continue;
+        }
         try {
-            a.selection = Selection::parse(option->kind, value);
-            a.option = name;
+            a.selection = Selection::parse(*option->kind, value);
         } catch (const SelectionError& e) {
             a.problem = QStringLiteral("Pilihan %1: %2").arg(name, e.message());
         }
@@ -152,8 +176,17 @@ int openDatabase(const QString& database, QTextStream& err)
     }
 }
 
+// The rows a report prints: those of its year for a report of one year, else its command's
+// narrowed to the selection.
+std::unique_ptr<RowCursor> openRows(const Layout& layout, const Selection& selection, int year)
+{
+    if (layout.takesYear())
+        return layout.rowsOfYear(year);
+    return deLaporan::instance().cursor(layout.command, layout.filter, selection);
+}
+
 // A list report as an Excel workbook instead of a PDF, written as its rows are read.
-int cetakWorkbook(const Layout& layout, const QString& output, const Selection& selection,
+int cetakWorkbook(const Layout& layout, const QString& output, const Selection& selection, int year,
                   QTextStream& out, QTextStream& err)
 {
     if (!hasWorkbook(layout.name)) {
@@ -164,7 +197,7 @@ int cetakWorkbook(const Layout& layout, const QString& output, const Selection& 
     int written = 0;
     try {
         const QString title = selectionTitle(selection); // before the rows' cursor opens
-        const auto rows = deLaporan::instance().cursor(layout.command, layout.filter, selection);
+        const auto rows = openRows(layout, selection, year);
         writeWorkbook(layout.name, *rows, output, title, [&](int done) {
             written = done;
             return true;
@@ -206,14 +239,15 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err,
             << "\n";
         return WrongArguments;
     }
-    if (!args.selection.appliesTo(layout->command)) {
+    if (!args.selection.appliesTo(layout->command) || (args.year && !layout->takesYear())) {
         err << "Pilihan " << args.option << " tidak berlaku untuk laporan " << name << ".\n";
         return WrongArguments;
     }
+    const int year = args.year ? args.year : data::today().year();
     if (const int code = openDatabase(database, err); code != Written)
         return code;
     if (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
-        return cetakWorkbook(*layout, output, args.selection, out, err);
+        return cetakWorkbook(*layout, output, args.selection, year, out, err);
     // The rows are laid out and drawn as they are read, a page at a time: the memory a report
     // takes does not grow with its length.
     std::unique_ptr<RowCursor> rows;
@@ -221,7 +255,7 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err,
     QString title;
     try {
         title = documentTitle(*layout, selectionTitle(args.selection));
-        rows = deLaporan::instance().cursor(layout->command, layout->filter, args.selection);
+        rows = openRows(*layout, args.selection, year);
         pager = std::make_unique<Pager>(*layout, *rows, data::today());
     } catch (const data::Error& e) {
         return failed(e, err);

@@ -33,6 +33,14 @@ QString romanMonth(int month)
 
 QString twoDigits(qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
+int readYear(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{4})\\s*$"));
+    const QRegularExpressionMatch m = form.match(text);
+    const int year = m.hasMatch() ? m.captured(1).toInt() : 0;
+    return year >= FirstYear && year <= LastYear ? year : 0;
+}
+
 QDate readDate(const QString& text, const QDate& today)
 {
     static const QRegularExpression form(

@@ -231,7 +231,7 @@ TEST_F(KursanCetak, OptionsNarrowTheRowsAndWrongOnesEndWithTwo)
     EXPECT_TRUE(r.out.contains("drKursan: 1 baris")) << r.err.toStdString();
     r = cetak({"--help"});
     EXPECT_EQ(r.code, 0);
-    for (const char* option : {"--np NP", "--ns DARI[:SAMPAI]", "--bulan MM/YYYY"})
+    for (const char* option : {"--np NP", "--ns DARI[:SAMPAI]", "--bulan MM/YYYY", "--tahun YYYY"})
         EXPECT_TRUE(r.out.contains(option)) << r.out.toStdString();
 
     QFile::remove(pdf);
@@ -246,6 +246,9 @@ TEST_F(KursanCetak, OptionsNarrowTheRowsAndWrongOnesEndWithTwo)
          "Pilihan --bulan tidak berlaku untuk laporan drKursan."},
         {{database(), "drUnit", pdf, "--np", "1"},
          "Pilihan --np tidak berlaku untuk laporan drUnit."},
+        {{database(), "drKursan", pdf, "--tahun", "2005"},
+         "Pilihan --tahun tidak berlaku untuk laporan drKursan."},
+        {{database(), "drKursan", pdf, "--tahun=05"}, "Tahun \"05\" tidak dapat dibaca."},
         {{database(), "drSPM", pdf, "--np", "9"}, "Kursan \"9\" tidak ada dalam DataBase."},
         {{database(), "drSPM", pdf, "--np", "1", "--ns", "1"}, "Hanya satu pilihan dapat dipakai"},
     };

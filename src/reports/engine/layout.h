@@ -3,6 +3,7 @@
 #include "data/rows.h"
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace reports {
@@ -136,7 +137,10 @@ struct Layout {
     QString caption; // the preview window's caption
     QString title;   // what the report is ("Sertifikat"), after the caption and in file names
     data::RowFilter filter; // the command's rows it prints; empty: all of them
-    int pageWidth = 11906;  // A4 portrait
+    // A report of one year (the batch printer's --tahun, a year box on screen) reads the rows
+    // of the year it is given here rather than from its command; null for the other reports.
+    std::unique_ptr<data::RowCursor> (*rowsOfYear)(int year) = nullptr;
+    int pageWidth = 11906; // A4 portrait
     int pageHeight = 16838;
     int reportWidth = 0;
     Margins margins;
@@ -147,6 +151,7 @@ struct Layout {
     Band pageFooter;
     Band reportFooter;
 
+    bool takesYear() const { return rowsOfYear != nullptr; }
     const Band& band(BandKind kind) const;
     Band& band(BandKind kind);
     const FontSpec& fontOf(const Control& c) const { return c.hasFont ? c.ownFont : defaultFont; }
