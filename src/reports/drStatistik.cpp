@@ -1,17 +1,19 @@
 #include "reports/layouts.h"
+#include "reports/statistik.h"
 
 namespace reports::layouts {
 
-// One row a line: a table's title, its heads, its lines with a bar each (the chart beside the
-// table), its total, a note. A row fills only the columns of its kind; the rest stay empty and
-// print nothing, so a long table runs on over the pages like any list.
+// One row a line: the year first, then for each table its title, its heads, its lines with a bar
+// each (the chart beside the table), its total, a note. A row fills only the columns of its kind;
+// the rest stay empty and print nothing, so a long table runs on over the pages like any list.
 Layout drStatistik()
 {
     Layout l(QStringLiteral("drStatistik"), QString(), QStringLiteral("drStatistik"));
     l.title = QStringLiteral("Statistik Tahunan");
+    l.rowsOfYear = &statistikRowsOfYear;
     l.reportWidth = 9400;
     l.margins = {1300, 1200, 1440, 1440};
-    l.reportHeader.height = 1080;
+    l.reportHeader.height = 840;
     l.detail.height = 300;
 
     const FontSpec titleFont = arial(9).bold();
@@ -21,13 +23,13 @@ Layout drStatistik()
         .font(titleFont)
         .centred();
     rh.label("Label14", 0, 240, "SENDANGWIRU").size(9400, 240).font(titleFont).centred();
-    rh.label(YearLabel, 0, 480, "TAHUN").size(9400, 240).font(titleFont).centred();
-    rh.line("Line1", 0, 780, 9400, 0);
-    rh.label("Label15", 6400, 840, "Dicetak:").size(700, 200);
-    rh.label("Label16", 7100, 840, "%D").size(2300, 200);
+    rh.line("Line1", 0, 540, 9400, 0);
+    rh.label("Label15", 6400, 600, "Dicetak:").size(700, 200);
+    rh.label("Label16", 7100, 600, "%D").size(2300, 200);
 
     const FontSpec text = arial(9);
     Band& d = l.detail;
+    d.field("txtTahun", 0, 30, "Tahun").size(9400, 240).font(titleFont).centred();
     d.field("txtJudul", 0, 30, "Judul").size(9400, 240).font(arial(10).bold());
     d.field("txtKepala", 0, 30, "Kepala").size(3900, 240).font(text.bold());
     d.field("txtKepalaJumlah", 4000, 30, "KepalaJumlah")

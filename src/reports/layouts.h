@@ -34,9 +34,7 @@ Layout drSK();
 Layout drSertifikat();
 Layout drKursan();
 Layout drUnit();
-// The yearly statistics: its rows come from the year's counts (reports/statistik.h), and the
-// label named YearLabel says which year.
+// The yearly statistics: its rows are a year's counts (reports/statistik.h).
 Layout drStatistik();
-inline const QString YearLabel = QStringLiteral("lblTahun");
 
 } // namespace reports::layouts

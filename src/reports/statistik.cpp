@@ -1,8 +1,8 @@
 #include "reports/statistik.h"
 
 #include "data/clock.h"
+#include "data/statistik.h"
 #include "reports/export.h"
-#include "reports/layouts.h"
 #include "reports/registry.h"
 
 #include <xlsxwriter.h>
@@ -14,9 +14,20 @@ using statistik::Table;
 
 namespace {
 
-const QStringList columns{"Judul",  "Kepala", "KepalaJumlah", "KepalaPersen", "Nama",
-                          "Jumlah", "Persen", "Batang",       "Catatan"};
-enum Column { Judul, Kepala, KepalaJumlah, KepalaPersen, Nama, Jumlah, Persen, Batang, Catatan };
+const QStringList columns{"Tahun", "Judul",  "Kepala", "KepalaJumlah", "KepalaPersen",
+                          "Nama",  "Jumlah", "Persen", "Batang",       "Catatan"};
+enum Column {
+    Tahun,
+    Judul,
+    Kepala,
+    KepalaJumlah,
+    KepalaPersen,
+    Nama,
+    Jumlah,
+    Persen,
+    Batang,
+    Catatan
+};
 
 // "12,5%": the share of the table's total, with the decimal comma the office writes.
 QString percent(int count, int total)
@@ -59,6 +70,21 @@ void addTable(data::Rows& rows, const Table& table, const QString& note)
 
 // Excel's sheet names: at most 31 characters.
 QByteArray sheetName(const Table& table) { return table.heading.left(31).toUtf8(); }
+
+// A cursor over rows of its own.
+class KeptRows : public data::RowCursor {
+public:
+    explicit KeptRows(data::Rows rows) : m_rows(std::move(rows)), m_cursor(m_rows)
+    {
+        m_columns = m_rows.columns;
+    }
+    bool next() override { return m_cursor.next(); }
+    QString value(int column) const override { return m_cursor.value(column); }
+
+private:
+    data::Rows m_rows;
+    data::HeldRowCursor m_cursor;
+};
 
 QString fillWorkbook(const statistik::Year& year, const QString& file)
 {
@@ -105,6 +131,8 @@ data::Rows statistikRows(const statistik::Year& year)
 {
     data::Rows rows;
     rows.columns = columns;
+    addRow(rows, {{Tahun, QStringLiteral("TAHUN %1").arg(year.year)}});
+    addRow(rows, {});
     for (const Table* table : year.tables())
         addTable(rows, *table, table == &year.months ? year.note() : QString());
     return rows;
@@ -112,17 +140,18 @@ data::Rows statistikRows(const statistik::Year& year)
 
 Document statistikReport(const statistik::Year& year)
 {
-    auto layout = std::make_shared<Layout>(*findLayout(QStringLiteral("drStatistik")));
-    for (Control& c : layout->reportHeader.controls)
-        if (c.name == layouts::YearLabel)
-            c.text = QStringLiteral("TAHUN %1").arg(year.year);
     Document doc;
-    doc.layout = layout;
+    doc.layout = std::make_shared<const Layout>(*findLayout(QStringLiteral("drStatistik")));
     doc.rows = std::make_shared<const data::Rows>(statistikRows(year));
     doc.rowCount = doc.rows->count();
     doc.today = data::today();
     doc.selection = statistikSelection(year.year);
     return doc;
+}
+
+std::unique_ptr<data::RowCursor> statistikRowsOfYear(int year)
+{
+    return std::make_unique<KeptRows>(statistikRows(data::readStatistik(year)));
 }
 
 void writeStatistikWorkbook(const statistik::Year& year, const QString& path)

@@ -11,6 +11,8 @@ namespace reports {
 // document, titled "Statistik Tahunan — Tahun 2026", with "%D" as today.
 data::Rows statistikRows(const statistik::Year& year);
 Document statistikReport(const statistik::Year& year);
+// The rows of a year counted afresh, as the batch printer reads them. Throws data::Error.
+std::unique_ptr<data::RowCursor> statistikRowsOfYear(int year);
 
 // "Tahun 2026": what a document or workbook of the year's statistics is of.
 QString statistikSelection(int year);

@@ -1,6 +1,7 @@
 #include "data/statistik.h"
 #include "reports/reportdata.h"
 #include "reports/statistik.h"
+#include "reports/workbook.h"
 
 namespace {
 // A table's lines as "name count".
@@ -69,4 +70,32 @@ TEST_F(Statistik, PrintsEachLineWithABarAsLongAsItsShareOfTheTablesLargest)
     EXPECT_TRUE(texts.contains("TAHUN 2005"));
     EXPECT_TRUE(texts.contains(data::readStatistik(2005).note()));
     EXPECT_TRUE(texts.contains("40,0%")) << "Keuangan's share of the units";
+}
+
+TEST_F(Statistik, TheBatchPrinterWritesAYearAsPdfAndAsAWorkbookOfItsTables)
+{
+    addStatistikSample();
+    const QString pdf = m_dir.filePath("statistik.pdf"), book = m_dir.filePath("statistik.xlsx");
+    int code = -1;
+    QString errors;
+    runTool(KURSAN_CETAK, {database(), "drStatistik", pdf, "--tahun", "2005"}, &code, &errors);
+    ASSERT_EQ(code, 0) << errors.toStdString();
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains("TAHUN 2005")) << text.toStdString();
+    EXPECT_TRUE(QRegularExpression("Maret +2 +50,0%").match(text).hasMatch()) << text.toStdString();
+    EXPECT_TRUE(runTool("pdfinfo", {pdf}).contains("Statistik Tahunan — Tahun 2005"));
+
+    runTool(KURSAN_CETAK, {database(), "drStatistik", book, "--tahun=2005"}, &code, &errors);
+    ASSERT_EQ(code, 0) << errors.toStdString();
+    const QString sheets = workbookPart(book, "xl/workbook.xml");
+    for (const char* sheet : {"Bulan", "Unit", "Instansi", "Tujuan", "Jawaban"})
+        EXPECT_TRUE(sheets.contains(QStringLiteral("name=\"%1\"").arg(sheet))) << sheet;
+    const std::vector<QStringList> months = workbookRows(book);
+    ASSERT_EQ(months.size(), 15u) << "heads, twelve months, total and the note";
+    EXPECT_TRUE(months.back().value(0).startsWith("1 penempatan"));
+    EXPECT_EQ(months[0], (QStringList{"Bulan", "Kursan"}));
+    EXPECT_EQ(months[3], (QStringList{"Maret", "#number:2"}));
+    EXPECT_EQ(months[13], (QStringList{"Jumlah", "#number:4"}));
+    EXPECT_TRUE(workbookPart(book, "docProps/core.xml")
+                    .contains("<dc:title>Statistik Tahunan — Tahun 2005</dc:title>"));
 }
