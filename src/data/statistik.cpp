@@ -52,11 +52,10 @@ statistik::Year readStatistik(int year)
         QStringLiteral("Data penempatan"), columns, [&counter](qint64, PackedRow&& row) {
             counter.addPlacement({row.text(0), row.text(1), row.text(2), row.text(3), row.text(4)});
         });
-    QSqlQuery letters = readQuery(db,
-                                  QStringLiteral("SELECT Ns, Jawaban FROM TSurat WHERE Ns LIKE ?"),
-                                  {containing(fourDigits)}, Failure);
-    while (letters.next())
-        counter.addLetter(letters.value(0).toString(), letters.value(1).toString());
+    readPackedRows(
+        db, QStringLiteral("SELECT Ns, Jawaban FROM TSurat WHERE Ns LIKE ?"),
+        {containing(fourDigits)}, false, QStringLiteral("Data surat"), columns,
+        [&counter](qint64, PackedRow&& row) { counter.addLetter(row.text(0), row.text(1)); });
     return counter.result();
 }
 

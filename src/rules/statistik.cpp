@@ -1,7 +1,6 @@
 #include "rules/statistik.h"
 
 #include "rules/calendar.h"
-#include "rules/numbering.h"
 #include "rules/occupancy.h"
 
 #include <QStringList>
@@ -9,13 +8,29 @@
 
 namespace statistik {
 
+namespace {
+bool allDigits(QStringView text)
+{
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+} // namespace
+
+// Read without building a text: every letter of a year is read when it is counted.
 std::optional<int> letterYear(const QString& ns)
 {
-    const QStringList parts = ns.trimmed().split(u'/');
-    if (parts.size() != 5 || parts[0] != QLatin1String("B") || !numbering::isDigits(parts[1]) ||
-        parts[4].size() != 4 || !numbering::isDigits(parts[4]))
+    const QStringView text = QStringView(ns).trimmed();
+    qsizetype slashes[4];
+    int found = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'/' && found++ < 4)
+            slashes[found - 1] = i;
+    if (found != 4 || slashes[0] != 1 || text[0] != u'B' || !allDigits(text.mid(2, slashes[1] - 2)))
         return std::nullopt;
-    return parts[4].toInt();
+    const QStringView year = text.mid(slashes[3] + 1);
+    if (year.size() != 4 || !allDigits(year))
+        return std::nullopt;
+    return year.toInt();
 }
 
 namespace {
@@ -156,6 +171,17 @@ QString Year::note() const
         .arg(unreadable);
 }
 
+// FNV-1a over the UTF-16 text.
+size_t Counter::TextHash::operator()(const QString& text) const noexcept
+{
+    size_t hash = 14695981039346656037ull;
+    for (const QChar c : text) {
+        hash ^= c.unicode();
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
 Counter::Counter(int year, QHash<QString, QString> unitNames)
     : m_year(year), m_unitNames(std::move(unitNames))
 {
@@ -172,17 +198,32 @@ void Counter::addPlacement(const Placement& placement)
             return;
         ++m_unreadable;
     }
-    tally(m_units, placement.unitCode);
-    const QString institution = placement.institution.trimmed();
-    const QString key = institution.toLower();
-    tally(m_institutions, key);
-    QString& shown = m_institutionShown[key];
-    if (shown.isNull() || institution < shown) // one spelling, whatever the order read
-        shown = institution;
-    auto purpose = m_purposeOf.constFind(placement.purpose);
-    if (purpose == m_purposeOf.constEnd())
-        purpose = m_purposeOf.insert(placement.purpose, purposeOf(placement.purpose));
-    ++m_purposes[size_t(*purpose)];
+    ++m_units[placement.unitCode];
+    ++institutionOf(placement.institution).count;
+    auto purpose = m_purposeOf.find(placement.purpose);
+    if (purpose == m_purposeOf.end())
+        purpose = m_purposeOf.emplace(placement.purpose, purposeOf(placement.purpose)).first;
+    ++m_purposes[size_t(purpose->second)];
+}
+
+Line& Counter::institutionOf(const QString& text)
+{
+    auto known = m_institutionOfText.find(text);
+    if (known == m_institutionOfText.end()) {
+        // Spellings that differ in case or blanks are one institution, shown by one of them
+        // whatever the order read.
+        const QString trimmed = text.trimmed();
+        const QString key = trimmed.toLower();
+        auto same = m_institutionOfKey.constFind(key);
+        if (same == m_institutionOfKey.constEnd()) {
+            same = m_institutionOfKey.insert(key, int(m_institutions.size()));
+            m_institutions.push_back({trimmed, 0});
+        } else if (trimmed < m_institutions[size_t(*same)].name) {
+            m_institutions[size_t(*same)].name = trimmed;
+        }
+        known = m_institutionOfText.emplace(text, *same).first;
+    }
+    return m_institutions[size_t(known->second)];
 }
 
 void Counter::addLetter(const QString& ns, const QString& jawaban)
@@ -202,17 +243,15 @@ Year Counter::result() const
         y.months.lines.push_back({calendar::monthName(m), m_months[size_t(m - 1)]});
 
     y.units = {QStringLiteral("Kursan per Unit"), QStringLiteral("Unit"), Kursan, {}};
-    for (auto it = m_units.constBegin(); it != m_units.constEnd(); ++it)
-        y.units.lines.push_back({unitTitle(m_unitNames, it.key()), it.value()});
+    for (const auto& [code, count] : m_units)
+        y.units.lines.push_back({unitTitle(m_unitNames, code), count});
     sortLongestFirst(y.units.lines);
 
     y.institutions = {
         QStringLiteral("Kursan per Instansi"), QStringLiteral("Instansi"), Kursan, {}};
-    for (auto it = m_institutions.constBegin(); it != m_institutions.constEnd(); ++it) {
-        const QString& name = m_institutionShown.value(it.key());
+    for (const Line& line : m_institutions)
         y.institutions.lines.push_back(
-            {name.isEmpty() ? QStringLiteral("(tanpa instansi)") : name, it.value()});
-    }
+            {line.name.isEmpty() ? QStringLiteral("(tanpa instansi)") : line.name, line.count});
     sortLongestFirst(y.institutions.lines);
     if (y.institutions.lines.size() > size_t(LargestInstitutions)) {
         int rest = 0;

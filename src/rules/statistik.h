@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 // The yearly statistics: how many granted placements started in a year, by month, unit,
@@ -84,17 +85,25 @@ public:
     Year result() const;
 
 private:
-    void tally(QHash<QString, int>& counts, const QString& key) { ++counts[key]; }
+    // The line of an institution as typed.
+    Line& institutionOf(const QString& text);
 
     int m_year;
     QHash<QString, QString> m_unitNames;
     std::array<int, 12> m_months{};
-    QHash<QString, int> m_units;                // by code
-    QHash<QString, int> m_institutions;         // by their text in lower case, trimmed
-    QHash<QString, QString> m_institutionShown; // that text as first seen
+    // Every placement looks up three texts: hashed cheaply, as they are short and few.
+    struct TextHash {
+        size_t operator()(const QString& text) const noexcept;
+    };
+    template <class T> using ByText = std::unordered_map<QString, T, TextHash>;
+
+    ByText<int> m_units; // by code
+    std::vector<Line> m_institutions;
+    QHash<QString, int> m_institutionOfKey; // in lower case, trimmed: its line
+    ByText<int> m_institutionOfText;        // as typed: its line
     std::array<int, 3> m_purposes{};
     std::array<int, 4> m_replies{};
-    QHash<QString, Purpose> m_purposeOf; // purposes repeat; each text is read once
+    ByText<Purpose> m_purposeOf; // purposes repeat; each text is read once
     int m_unreadable = 0;
 };
 
