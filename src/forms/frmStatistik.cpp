@@ -28,6 +28,8 @@ using statistik::Table;
 namespace {
 // A long unit name is shortened on the chart's axis; the table beside it shows it whole.
 constexpr int AxisNameLength = 28;
+// Pixels of the unit chart per unit.
+constexpr int UnitBarHeight = 30;
 
 QString axisName(const QString& name)
 {
@@ -45,6 +47,15 @@ QTableWidgetItem* cell(const QString& text, bool number, bool bold = false)
         item->setFont(font);
     }
     return item;
+}
+
+// Whole numbers on the count axis: a step of 1, 2 or 5 times a power of ten, ten steps at most.
+int axisStep(int largest)
+{
+    for (int power = 1;; power *= 10)
+        for (int factor : {1, 2, 5})
+            if (largest <= 10 * factor * power)
+                return factor * power;
 }
 
 QString percent(int count, int total)
@@ -85,11 +96,12 @@ void frmStatistik::count()
     showTable(m_year.replies, m_ui->grdJawaban);
     showChart(m_year.months, m_ui->chtBulan, false, false);
     showChart(m_year.units, m_ui->chtUnit, false, true);
+    // Every unit keeps a readable bar: a long list scrolls.
+    m_ui->chtUnit->setMinimumHeight(int(m_year.units.lines.size()) * UnitBarHeight + 120);
     showChart(m_year.institutions, m_ui->chtInstansi, false, true);
     showChart(m_year.purposes, m_ui->chtTujuan, true, false);
     showChart(m_year.replies, m_ui->chtJawaban, true, false);
-    m_ui->lblRingkasan->setText(QStringLiteral("%1 Kursan mulai tahun %2; %3 surat bernomor tahun "
-                                               "itu.")
+    m_ui->lblRingkasan->setText(QStringLiteral("%1 Kursan tahun %2; %3 surat bernomor tahun itu.")
                                     .arg(m_year.units.total())
                                     .arg(m_year.year)
                                     .arg(m_year.replies.total()));
@@ -122,7 +134,7 @@ void frmStatistik::showTable(const Table& table, QTableWidget* grid)
 void frmStatistik::showChart(const Table& table, QChartView* view, bool pie, bool horizontal) const
 {
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("%1 %2").arg(table.title).arg(m_year.year));
+    chart->setTitle(QStringLiteral("%1 (%2)").arg(table.title).arg(m_year.year));
     chart->setAnimationOptions(QChart::NoAnimation);
     if (pie) {
         auto* series = new QPieSeries;
@@ -154,9 +166,12 @@ void frmStatistik::showChart(const Table& table, QChartView* view, bool pie, boo
         auto* categories = new QBarCategoryAxis;
         categories->append(names);
         auto* values = new QValueAxis;
-        values->setRange(0, std::max(1, table.largest()));
+        const int step = axisStep(table.largest());
+        values->setRange(0, std::max(1, (table.largest() + step - 1) / step) * step);
+        values->setTickType(QValueAxis::TicksDynamic);
+        values->setTickAnchor(0);
+        values->setTickInterval(step);
         values->setLabelFormat(QStringLiteral("%d"));
-        values->applyNiceNumbers();
         chart->addAxis(categories, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
         chart->addAxis(values, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
         series->attachAxis(categories);
