@@ -94,13 +94,13 @@ void frmStatistik::count()
     showTable(m_year.institutions, m_ui->grdInstansi);
     showTable(m_year.purposes, m_ui->grdTujuan);
     showTable(m_year.replies, m_ui->grdJawaban);
-    showChart(m_year.months, m_ui->chtBulan, false, false);
-    showChart(m_year.units, m_ui->chtUnit, false, true);
+    showChart(m_year.months, m_ui->chtBulan, Chart::Columns);
+    showChart(m_year.units, m_ui->chtUnit, Chart::Bars);
     // Every unit keeps a readable bar: a long list scrolls.
     m_ui->chtUnit->setMinimumHeight(int(m_year.units.lines.size()) * UnitBarHeight + 120);
-    showChart(m_year.institutions, m_ui->chtInstansi, false, true);
-    showChart(m_year.purposes, m_ui->chtTujuan, true, false);
-    showChart(m_year.replies, m_ui->chtJawaban, true, false);
+    showChart(m_year.institutions, m_ui->chtInstansi, Chart::Bars);
+    showChart(m_year.purposes, m_ui->chtTujuan, Chart::Pie);
+    showChart(m_year.replies, m_ui->chtJawaban, Chart::Pie);
     m_ui->lblRingkasan->setText(QStringLiteral("%1 Kursan tahun %2; %3 surat bernomor tahun itu.")
                                     .arg(m_year.units.total())
                                     .arg(m_year.year)
@@ -131,12 +131,13 @@ void frmStatistik::showTable(const Table& table, QTableWidget* grid)
     grid->resizeColumnToContents(2);
 }
 
-void frmStatistik::showChart(const Table& table, QChartView* view, bool pie, bool horizontal) const
+void frmStatistik::showChart(const Table& table, QChartView* view, Chart kind) const
 {
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("%1 (%2)").arg(table.title).arg(m_year.year));
     chart->setAnimationOptions(QChart::NoAnimation);
-    if (pie) {
+    const bool horizontal = kind == Chart::Bars;
+    if (kind == Chart::Pie) {
         auto* series = new QPieSeries;
         for (const statistik::Line& line : table.lines)
             if (line.count > 0)
@@ -153,9 +154,9 @@ void frmStatistik::showChart(const Table& table, QChartView* view, bool pie, boo
             std::reverse(lines.begin(), lines.end());
         for (const statistik::Line& line : lines) {
             *set << line.count;
-            names << (table.lines.size() == 12 && !horizontal
-                          ? calendar::shortMonthNames().value(int(names.size()))
-                          : axisName(line.name));
+            // Twelve columns take the months' short names.
+            names << (kind == Chart::Columns ? calendar::shortMonthNames().value(int(names.size()))
+                                             : axisName(line.name));
         }
         QAbstractBarSeries* series = horizontal ? static_cast<QAbstractBarSeries*>(
                                                       new QHorizontalBarSeries)

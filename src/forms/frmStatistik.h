@@ -32,9 +32,10 @@ private:
     void cmdKeluar_Click();
     void count();
     void showTable(const statistik::Table& table, QTableWidget* grid);
-    // Months, units and institutions as bars, purposes and replies as a pie.
-    void showChart(const statistik::Table& table, QChartView* view, bool pie,
-                   bool horizontal) const;
+    // The months stand as columns, units and institutions lie as bars, purposes and replies
+    // share a pie.
+    enum class Chart { Columns, Bars, Pie };
+    void showChart(const statistik::Table& table, QChartView* view, Chart kind) const;
     // The file the clerk chooses for the year's statistics; empty when cancelled.
     QString askFile(const QString& title, const QString& filter, const QString& suffix);
 
