@@ -14,8 +14,8 @@ using statistik::Table;
 
 namespace {
 
-const QStringList columns{"Tahun", "Judul",  "Kepala", "KepalaJumlah", "KepalaPersen",
-                          "Nama",  "Jumlah", "Persen", "Batang",       "Catatan"};
+const QStringList columns{"Tahun",  "Judul",  "Kepala", "KepalaJumlah", "KepalaPersen", "Nama",
+                          "Jumlah", "Persen", "Batang", "Catatan",      "Bersama"};
 enum Column {
     Tahun,
     Judul,
@@ -26,8 +26,14 @@ enum Column {
     Jumlah,
     Persen,
     Batang,
-    Catatan
+    Catatan,
+    Bersama
 };
+
+// A table of this many printed rows stays on one page; a longer one starts with its title, its
+// heads and three lines at least.
+constexpr int KeptWhole = 16;
+constexpr int KeptAtStart = 5;
 
 // "12,5%": the share of the table's total, with the decimal comma the office writes.
 QString percent(int count, int total)
@@ -50,7 +56,9 @@ void addRow(data::Rows& rows, std::initializer_list<std::pair<Column, QString>> 
 void addTable(data::Rows& rows, const Table& table, const QString& note)
 {
     const int total = table.total(), largest = table.largest();
-    addRow(rows, {{Judul, table.title}});
+    const int printed = 3 + int(std::max<size_t>(table.lines.size(), 1)) + (note.isEmpty() ? 0 : 1);
+    addRow(rows, {{Judul, table.title},
+                  {Bersama, QString::number(printed <= KeptWhole ? printed : KeptAtStart)}});
     addRow(rows, {{Kepala, table.heading}, {KepalaJumlah, table.counted}, {KepalaPersen, "%"}});
     for (const Line& line : table.lines)
         addRow(rows,

@@ -54,12 +54,14 @@ TEST_F(Statistik, PrintsEachLineWithABarAsLongAsItsShareOfTheTablesLargest)
     reports::layOut(doc);
     std::vector<int> bars;
     QStringList texts;
-    for (const reports::Page& page : doc.pages)
-        for (const reports::PageItem& item : page.items) {
+    std::map<QString, int> pageOf;
+    for (size_t page = 0; page < doc.pages.size(); ++page)
+        for (const reports::PageItem& item : doc.pages[page].items) {
             if (item.kind == reports::ItemKind::Bar)
                 bars.push_back(item.box.width());
             else if (item.kind == reports::ItemKind::Text)
                 texts << item.text;
+            pageOf.emplace(item.text, int(page));
         }
     const int full = 3500; // a month without trainees has no bar
     EXPECT_EQ(bars, (std::vector<int>{full / 2, full, full / 2,                  // months
@@ -70,6 +72,10 @@ TEST_F(Statistik, PrintsEachLineWithABarAsLongAsItsShareOfTheTablesLargest)
     EXPECT_TRUE(texts.contains("TAHUN 2005"));
     EXPECT_TRUE(texts.contains(data::readStatistik(2005).note()));
     EXPECT_TRUE(texts.contains("40,0%")) << "Keuangan's share of the units";
+    // The last table does not fit under the others: it starts the next page whole.
+    ASSERT_EQ(doc.pages.size(), 2u);
+    EXPECT_EQ(pageOf.at("Jawaban Surat"), 1);
+    EXPECT_EQ(pageOf.at("Belum dijawab"), 1);
 }
 
 TEST_F(Statistik, TheBatchPrinterWritesAYearAsPdfAndAsAWorkbookOfItsTables)

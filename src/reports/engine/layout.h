@@ -137,6 +137,9 @@ struct Layout {
     QString caption; // the preview window's caption
     QString title;   // what the report is ("Sertifikat"), after the caption and in file names
     data::RowFilter filter; // the command's rows it prints; empty: all of them
+    // A column of the rows that holds how many rows, from this one on, print on one page (a
+    // table's title with its lines); empty: every row goes where there is room.
+    QString keepColumn;
     // A report of one year (the batch printer's --tahun, a year box on screen) reads the rows
     // of the year it is given here rather than from its command; null for the other reports.
     std::unique_ptr<data::RowCursor> (*rowsOfYear)(int year) = nullptr;

@@ -35,7 +35,8 @@ public:
           m_footerTop(layout.pageHeight - layout.margins.bottom - layout.pageFooter.height),
           m_cut(layout.pageHeight - layout.margins.bottom),
           m_right(layout.pageWidth - layout.margins.right), m_longDate(longDate(today)),
-          m_today(today), m_faces(layout), m_columns(detailColumns(layout, rows.columns()))
+          m_today(today), m_faces(layout), m_columns(detailColumns(layout, rows.columns())),
+          m_keep(layout.keepColumn.isEmpty() ? -1 : rows.columnIndex(layout.keepColumn))
     {
         for (BandKind kind : {BandKind::ReportHeader, BandKind::PageHeader, BandKind::Detail,
                               BandKind::PageFooter, BandKind::ReportFooter})
@@ -62,7 +63,7 @@ public:
                 m_rowsEnded = true;
                 break;
             }
-            if (!fits(m_layout.detail)) {
+            if (!fits(m_layout.detail) || !keptTogether()) {
                 m_waiting = Waiting::Row; // the cursor stays on it
                 return true;
             }
@@ -100,6 +101,15 @@ private:
 
     // A band goes where the last one ended, unless it needs a new page (a fresh page takes any).
     bool fits(const Band& band) const { return m_fresh || m_y + band.height <= m_footerTop; }
+
+    // Whether the rows the current one keeps with it fit in what is left of the page.
+    bool keptTogether() const
+    {
+        if (m_keep < 0 || m_fresh)
+            return true;
+        const int rows = m_rows.value(m_keep).toInt();
+        return rows <= 1 || m_y + rows * m_layout.detail.height <= m_footerTop;
+    }
 
     void putDetail() { place(m_layout.detail, BandKind::Detail, m_rowsDone++); }
 
@@ -186,6 +196,7 @@ private:
     const QDate m_today;
     Faces m_faces;
     const std::vector<int> m_columns;  // column index of each detail field, in control order
+    const int m_keep;                  // the keep column's index; -1: none
     std::vector<BandFitter> m_fitters; // one per band, in BandKind order
     Page* m_page = nullptr;
     int m_y = 0;
