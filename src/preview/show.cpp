@@ -76,6 +76,32 @@ void addSelectionBar(ReportPreview* preview, const Layout& layout, const Selecti
 
 } // namespace
 
+namespace {
+// A new preview, dressed by `dress` (its bar, its actions), shown a step from the last one.
+ReportPreview* openPreview(Document doc, QWidget* owner,
+                           const std::function<void(ReportPreview*)>& dress = {})
+{
+    const QString name = doc.layout->name;
+    auto* preview = new ReportPreview(std::move(doc), owner);
+    if (dress)
+        dress(preview);
+    platform::Windows::remember(name, preview);
+    cascade(preview);
+    platform::showWindow(preview);
+    return preview;
+}
+} // namespace
+
+QWidget* showDocument(Document doc, QWidget* owner)
+{
+    if (auto* open = qobject_cast<ReportPreview*>(platform::Windows::find(doc.layout->name))) {
+        open->setDocument(std::move(doc));
+        platform::showWindow(open);
+        return open;
+    }
+    return openPreview(std::move(doc), owner);
+}
+
 QWidget* show(const QString& name, QWidget* owner, const Selection& selection)
 {
     auto* open = qobject_cast<ReportPreview*>(platform::Windows::find(name));
@@ -94,13 +120,10 @@ QWidget* show(const QString& name, QWidget* owner, const Selection& selection)
         platform::showWindow(open);
         return open;
     }
-    auto* preview = new ReportPreview(std::move(*doc), owner);
-    addExcelExport(preview);
-    addSelectionBar(preview, *layout, selection);
-    platform::Windows::remember(name, preview);
-    cascade(preview);
-    platform::showWindow(preview);
-    return preview;
+    return openPreview(std::move(*doc), owner, [&](ReportPreview* preview) {
+        addExcelExport(preview);
+        addSelectionBar(preview, *layout, selection);
+    });
 }
 
 } // namespace reports

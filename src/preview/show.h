@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/selection.h"
+#include "reports/engine/pager.h"
 
 #include <QString>
 
@@ -15,5 +16,9 @@ namespace reports {
 // last one opened. A failing command shows its error and leaves any open preview as it was.
 // Returns the preview, or nullptr.
 QWidget* show(const QString& name, QWidget* owner, const data::Selection& selection = {});
+
+// Shows a document already read in the preview of its report, as show() does: an open preview
+// takes its pages and comes to the front, else a new one opens. Returns the preview.
+QWidget* showDocument(Document doc, QWidget* owner);
 
 } // namespace reports

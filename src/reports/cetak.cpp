@@ -4,10 +4,12 @@
 #include "data/database.h"
 #include "data/deLaporan.h"
 #include "data/error.h"
+#include "data/statistik.h"
 #include "reports/engine/pdffile.h"
 #include "reports/export.h"
 #include "reports/registry.h"
 #include "reports/report.h"
+#include "reports/statistik.h"
 #include "rules/calendar.h"
 
 #include <QDir>
@@ -49,7 +51,7 @@ QString yearReports()
 void printUsage(QTextStream& to)
 {
     to << "Pemakaian: kursan-cetak DATABASE LAPORAN KELUARAN.pdf [PILIHAN]\n"
-       << "           kursan-cetak DATABASE drKursan|drUnit KELUARAN.xlsx [PILIHAN]\n"
+       << "           kursan-cetak DATABASE drKursan|drUnit|drStatistik KELUARAN.xlsx [PILIHAN]\n"
        << "DATABASE: berkas DataBase, atau server postgresql://PENGGUNA@HOST[:PORT]/NAMA\n"
        << "Laporan: " << reportNames().join(QStringLiteral(", ")) << "\n"
        << "Pilihan (satu saja, sebelum atau sesudah argumen lain; tanpa pilihan: semua baris):\n"
@@ -187,13 +189,27 @@ std::unique_ptr<RowCursor> openRows(const Layout& layout, const Selection& selec
     return deLaporan::instance().cursor(layout.command, layout.filter, selection);
 }
 
+// The statistics are several tables, not a list: a workbook with a sheet for each.
+int cetakStatistikWorkbook(int year, const QString& output, QTextStream& out, QTextStream& err)
+{
+    try {
+        writeStatistikWorkbook(data::readStatistik(year), output);
+    } catch (const data::Error& e) {
+        return failed(e, err);
+    }
+    out << "drStatistik: tahun " << year << " -> " << QDir::toNativeSeparators(output) << "\n";
+    return Written;
+}
+
 // A list report as an Excel workbook instead of a PDF, written as its rows are read.
 int cetakWorkbook(const Layout& layout, const QString& output, const Selection& selection, int year,
                   QTextStream& out, QTextStream& err)
 {
+    if (layout.name == QLatin1String("drStatistik"))
+        return cetakStatistikWorkbook(year, output, out, err);
     if (!hasWorkbook(layout.name)) {
         err << "Laporan \"" << layout.name << "\" tidak dapat ditulis sebagai .xlsx; hanya "
-            << "drKursan dan drUnit.\n";
+            << "drKursan, drUnit dan drStatistik.\n";
         return WrongArguments;
     }
     int written = 0;
@@ -256,7 +272,9 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err,
     std::unique_ptr<Pager> pager;
     QString title;
     try {
-        title = documentTitle(*layout, selectionTitle(args.selection));
+        // A report of one year is titled by it ("Statistik Tahunan — Tahun 2026").
+        title = documentTitle(*layout, layout->takesYear() ? QStringLiteral("Tahun %1").arg(year)
+                                                           : selectionTitle(args.selection));
         rows = openRows(*layout, args.selection, year);
         pager = std::make_unique<Pager>(*layout, *rows, data::today());
     } catch (const data::Error& e) {

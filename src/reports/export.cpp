@@ -175,19 +175,8 @@ bool writeWorkbook(const QString& list, RowCursor& rows, const QString& path,
                           (selection.isEmpty() ? QString() : QStringLiteral(" — ") + selection);
     bool stopped = false;
     try {
-        data::writeWhole(path, QStringLiteral("Berkas Excel"), [&](const QString& part) {
-            // libxlsxwriter names itself the maker; the finished package is copied with the
-            // program's own properties in their place.
-            QTemporaryFile written(part + QStringLiteral("-XXXXXX"));
-            if (!written.open())
-                return written.errorString();
-            written.close();
-            const QString why = writeSheet(sheet, rows, title, written.fileName(), progress,
-                                           stopped);
-            if (!why.isEmpty())
-                return why;
-            return copyZipReplacing(written.fileName(), part, QStringLiteral("docProps/app.xml"),
-                                    appProperties());
+        writeWholeWorkbook(path, [&](const QString& file) {
+            return writeSheet(sheet, rows, title, file, progress, stopped);
         });
     } catch (const data::Error&) {
         if (stopped)
@@ -195,6 +184,23 @@ bool writeWorkbook(const QString& list, RowCursor& rows, const QString& path,
         throw;
     }
     return true;
+}
+
+void writeWholeWorkbook(const QString& path,
+                        const std::function<QString(const QString& file)>& fill)
+{
+    data::writeWhole(path, QStringLiteral("Berkas Excel"), [&](const QString& part) {
+        // libxlsxwriter names itself the maker; the finished package is copied with the
+        // program's own properties in their place.
+        QTemporaryFile written(part + QStringLiteral("-XXXXXX"));
+        if (!written.open())
+            return written.errorString();
+        written.close();
+        if (const QString why = fill(written.fileName()); !why.isEmpty())
+            return why;
+        return copyZipReplacing(written.fileName(), part, QStringLiteral("docProps/app.xml"),
+                                appProperties());
+    });
 }
 
 void writeWorkbook(const QString& list, const Rows& rows, const QString& path)

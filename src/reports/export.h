@@ -31,6 +31,12 @@ using RowProgress = std::function<bool(int rowsDone)>;
 bool writeWorkbook(const QString& list, data::RowCursor& rows, const QString& path,
                    const QString& selection = {}, const RowProgress& progress = {});
 
+// Puts a workbook at `path` whole or not at all: `fill` writes it (with libxlsxwriter) to the
+// file it is given and returns what went wrong, empty when nothing did; the workbook then goes
+// in place with the program's own properties in libxlsxwriter's. Throws data::Error.
+void writeWholeWorkbook(const QString& path,
+                        const std::function<QString(const QString& file)>& fill);
+
 // The same for rows already held.
 void writeWorkbook(const QString& list, const data::Rows& rows, const QString& path);
 

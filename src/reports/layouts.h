@@ -34,5 +34,7 @@ Layout drSK();
 Layout drSertifikat();
 Layout drKursan();
 Layout drUnit();
+// The yearly statistics: its rows are a year's counts (reports/statistik.h).
+Layout drStatistik();
 
 } // namespace reports::layouts

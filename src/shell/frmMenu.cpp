@@ -8,6 +8,7 @@
 #include "forms/frmKursan.h"
 #include "forms/frmPapan.h"
 #include "forms/frmSPM.h"
+#include "forms/frmStatistik.h"
 #include "forms/frmUnit.h"
 #include "platform/guard.h"
 #include "platform/handlers.h"
@@ -58,6 +59,7 @@ frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), m_ui(std::make_unique<Ui:
     handle(m_ui->mnuCetakSK, &QAction::triggered, this, &frmMenu::mnuCetakSK_Click);
     handle(m_ui->mnuCetakSertifikat, &QAction::triggered, this, &frmMenu::mnuCetakSertifikat_Click);
     handle(m_ui->mnuLaporan, &QAction::triggered, this, &frmMenu::mnuLaporan_Click);
+    handle(m_ui->mnuStatistik, &QAction::triggered, this, &frmMenu::mnuStatistik_Click);
     handle(m_ui->mnuAbout, &QAction::triggered, this, &frmMenu::mnuAbout_Click);
     handle(m_ui->mnuKeluar, &QAction::triggered, this, &frmMenu::mnuKeluar_Click);
     showLocation();
@@ -133,6 +135,7 @@ void frmMenu::mnuSPP_Click() { reports::show(QStringLiteral("drSPP"), this); }
 void frmMenu::mnuCetakSK_Click() { reports::show(QStringLiteral("drSK"), this); }
 void frmMenu::mnuCetakSertifikat_Click() { reports::show(QStringLiteral("drSertifikat"), this); }
 void frmMenu::mnuLaporan_Click() { openForm<frmCetak>(); }
+void frmMenu::mnuStatistik_Click() { openForm<frmStatistik>(); }
 
 void frmMenu::mnuAbout_Click() { openForm<frmAbout>(); }
 

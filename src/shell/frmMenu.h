@@ -35,6 +35,7 @@ private:
     void mnuCetakSK_Click();
     void mnuCetakSertifikat_Click();
     void mnuLaporan_Click();
+    void mnuStatistik_Click();
     void mnuAbout_Click();
     void mnuKeluar_Click();
 

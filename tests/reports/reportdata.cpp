@@ -56,3 +56,34 @@ void ReportTest::addSample()
     addPlacement("002", "01/03/2005s/d01/04/2005", "U01");
     addPlacement("002", "01/05/2005s/d01/06/2005", "U02");
 }
+
+void ReportTest::addStatistikSample()
+{
+    addUnit("U1", "Keuangan");
+    addUnit("U2", "Gudang");
+    struct Row {
+        const char *np, *ns, *institution, *purpose, *reply, *period, *unit;
+    };
+    const Row rows[] = {
+        {"001", "B/001/I/PKL/2005", "UGM", "PKL", "Dapat", "01/01/2005s/d01/02/2005", "U1"},
+        {"002", "B/002/I/PKL/2005", "ugm ", "Penelitian skripsi", "Dapat",
+         "15/03/2005s/d15/04/2005", "U1"},
+        {"003", "B/003/II/PKL/2005", "UNY", "praktek kerja", "Dapat", "1/3/05s/d1/4/05", "U2"},
+        {"004", "B/004/II/PKL/2005", "UNY", "Riset dan PKL", "Dapat", "31/13/2005s/d31/14/2005",
+         "U2"},
+        {"005", "B/005/XII/PKL/2004", "UII", "Kunjungan", "Dapat", "01/12/2005s/d01/01/2006", "U9"},
+        {"006", "B/006/III/PKL/2005", "UGM", "PKL", "Tidak", "01/03/2005s/d01/04/2005", "U1"},
+        {"007", "B/007/III/PKL/2005", "UGM", "PKL", "-", nullptr, nullptr},
+        {"008", "B/008/III/PKL/2005", "UGM", "PKL", "Tunda", nullptr, nullptr},
+        {"009", "B/009/XII/PKL/2005", "UGM", "PKL", "Dapat", "01/01/2006s/d01/02/2006", "U1"},
+        {"010", "B/1000/XII/PKL/2005", "UGM", "PKL", "", nullptr, nullptr},
+        {"011", "B/011/V/PKL/2015", "UGM", "PKL", "Dapat", "01/05/2015s/d01/06/2015", "U1"},
+    };
+    for (const Row& r : rows) {
+        sql("INSERT INTO TKursan (Ns, Np, Nama_Kursan, Instansi, Tujuan) VALUES (?, ?, ?, ?, ?)",
+            {r.ns, r.np, QStringLiteral("Kursan %1").arg(r.np), r.institution, r.purpose});
+        sql("INSERT INTO TSurat VALUES (?, ?, 1)", {r.ns, r.reply});
+        if (r.period)
+            addPlacement(r.np, r.period, r.unit);
+    }
+}

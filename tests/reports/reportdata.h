@@ -16,6 +16,9 @@ protected:
     // One placed trainee whose every value is as long as its box on the forms takes, in
     // capitals and the widest letters (W, M): where the printed documents are tightest.
     void addAtLimits();
+    // The year 2005 as the yearly statistics count it by hand (statistik_test.cpp says what
+    // each row is for), with a placement of 2006 and one of 2015 beside it.
+    void addStatistikSample();
     static const QStringList atLimits; // the trainee's values, in TKursan's column order
     static const QString unitAtLimit, periodAtLimit;
 };

@@ -39,6 +39,13 @@ Control& Band::rect(const QString& name, int left, int top, int w, int h)
     return add(controls, ControlKind::Rect, name, left, top).size(w, h);
 }
 
+Control& Band::bar(const QString& name, int left, int top, int w, int h, const QString& column)
+{
+    Control& c = add(controls, ControlKind::Bar, name, left, top).size(w, h);
+    c.column = column;
+    return c;
+}
+
 const Band& Layout::band(BandKind kind) const
 {
     switch (kind) {

@@ -42,10 +42,11 @@ struct FontSpec {
 inline FontSpec arial(double pointSize) { return {QStringLiteral("Arial"), pointSize}; }
 inline FontSpec garamond(double pointSize) { return {QStringLiteral("Garamond"), pointSize}; }
 
-enum class ControlKind { Label, Field, Line, Rect };
+enum class ControlKind { Label, Field, Line, Rect, Bar };
 enum class Align { Left, Centre, Right };
 
-// One control of a band. Positions are twips from the band's top-left corner.
+// One control of a band. Positions are twips from the band's top-left corner. A bar is a filled
+// rectangle as long as the share of its width that its column gives (0 to 1; none when empty).
 // A label or field with width 0 takes the room its line leaves it (see BandFitter); height 0 is
 // one line of its font. A line runs from (left, top) to (left + width, top + height).
 struct Control {
@@ -56,7 +57,7 @@ struct Control {
     int width = 0;
     int height = 0;
     QString text;       // a label's fixed text; "%D" prints today's long date
-    QString column;     // a field's column of the command
+    QString column;     // a field's or a bar's column of the command
     QString dateFormat; // a field's date pattern ("dd-MMMM-yyyy"), empty: the value as stored
     bool hasFont = false;
     FontSpec ownFont; // used when hasFont; otherwise the report's default font
@@ -111,6 +112,8 @@ struct Band {
     Control& field(const QString& name, int left, int top, const QString& column);
     Control& line(const QString& name, int left, int top, int dx, int dy);
     Control& rect(const QString& name, int left, int top, int width, int height);
+    Control& bar(const QString& name, int left, int top, int width, int height,
+                 const QString& column);
 };
 
 enum class BandKind { ReportHeader, PageHeader, Detail, PageFooter, ReportFooter };
@@ -134,6 +137,9 @@ struct Layout {
     QString caption; // the preview window's caption
     QString title;   // what the report is ("Sertifikat"), after the caption and in file names
     data::RowFilter filter; // the command's rows it prints; empty: all of them
+    // A column of the rows that holds how many rows, from this one on, print on one page (a
+    // table's title with its lines); empty: every row goes where there is room.
+    QString keepColumn;
     // A report of one year (the batch printer's --tahun, a year box on screen) reads the rows
     // of the year it is given here rather than from its command; null for the other reports.
     std::unique_ptr<data::RowCursor> (*rowsOfYear)(int year) = nullptr;

@@ -4,6 +4,9 @@
 #include "reports/engine/dateformat.h"
 #include "reports/engine/fitter.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace reports {
 
 using data::HeldRowCursor;
@@ -14,7 +17,7 @@ std::vector<int> detailColumns(const Layout& layout, const QStringList& columns)
 {
     std::vector<int> found;
     for (const Control& c : layout.detail.controls) {
-        if (c.kind != ControlKind::Field)
+        if (c.kind != ControlKind::Field && c.kind != ControlKind::Bar)
             continue;
         const int i = int(columns.indexOf(c.column));
         if (i < 0)
@@ -32,7 +35,8 @@ public:
           m_footerTop(layout.pageHeight - layout.margins.bottom - layout.pageFooter.height),
           m_cut(layout.pageHeight - layout.margins.bottom),
           m_right(layout.pageWidth - layout.margins.right), m_longDate(longDate(today)),
-          m_today(today), m_faces(layout), m_columns(detailColumns(layout, rows.columns()))
+          m_today(today), m_faces(layout), m_columns(detailColumns(layout, rows.columns())),
+          m_keep(layout.keepColumn.isEmpty() ? -1 : rows.columnIndex(layout.keepColumn))
     {
         for (BandKind kind : {BandKind::ReportHeader, BandKind::PageHeader, BandKind::Detail,
                               BandKind::PageFooter, BandKind::ReportFooter})
@@ -59,7 +63,7 @@ public:
                 m_rowsEnded = true;
                 break;
             }
-            if (!fits(m_layout.detail)) {
+            if (!fits(m_layout.detail) || !keptTogether()) {
                 m_waiting = Waiting::Row; // the cursor stays on it
                 return true;
             }
@@ -98,6 +102,15 @@ private:
     // A band goes where the last one ended, unless it needs a new page (a fresh page takes any).
     bool fits(const Band& band) const { return m_fresh || m_y + band.height <= m_footerTop; }
 
+    // Whether the rows the current one keeps with it fit in what is left of the page.
+    bool keptTogether() const
+    {
+        if (m_keep < 0 || m_fresh)
+            return true;
+        const int rows = m_rows.value(m_keep).toInt();
+        return rows <= 1 || m_y + rows * m_layout.detail.height <= m_footerTop;
+    }
+
     void putDetail() { place(m_layout.detail, BandKind::Detail, m_rowsDone++); }
 
     void place(const Band& band, BandKind kind, int row)
@@ -121,6 +134,14 @@ private:
             switch (c.kind) {
             case ControlKind::Line: item.kind = ItemKind::Line; break;
             case ControlKind::Rect: item.kind = ItemKind::Rect; break;
+            case ControlKind::Bar:
+                item.kind = ItemKind::Bar;
+                width = barLength(c, kind == BandKind::Detail ? m_columns.data() + field : nullptr,
+                                  row);
+                ++field;
+                if (width == 0)
+                    continue;
+                break;
             case ControlKind::Label:
             case ControlKind::Field:
                 item.kind = ItemKind::Text;
@@ -147,6 +168,14 @@ private:
         m_fitters[size_t(kind)].fit(items, first);
     }
 
+    int barLength(const Control& c, const int* column, int row) const
+    {
+        if (!column || row < 0)
+            return 0;
+        const double share = m_rows.value(*column).toDouble();
+        return int(std::lround(std::clamp(share, 0.0, 1.0) * c.width));
+    }
+
     QString textOf(const Control& c, const int* column, int row) const
     {
         if (c.kind == ControlKind::Label)
@@ -167,6 +196,7 @@ private:
     const QDate m_today;
     Faces m_faces;
     const std::vector<int> m_columns;  // column index of each detail field, in control order
+    const int m_keep;                  // the keep column's index; -1: none
     std::vector<BandFitter> m_fitters; // one per band, in BandKind order
     Page* m_page = nullptr;
     int m_y = 0;

@@ -10,7 +10,7 @@
 
 namespace reports {
 
-enum class ItemKind { Text, Line, Rect };
+enum class ItemKind { Text, Line, Rect, Bar };
 
 // One thing to draw, placed on its page in twips from the paper's top-left corner.
 struct PageItem {
@@ -78,7 +78,8 @@ private:
     std::unique_ptr<Paginator> d;
 };
 
-// The column of each field of the detail band among the rows' `columns`, in control order.
+// The column of each field and bar of the detail band among the rows' `columns`, in control
+// order.
 // Throws data::Error naming the first field whose column the rows lack.
 std::vector<int> detailColumns(const Layout& layout, const QStringList& columns);
 

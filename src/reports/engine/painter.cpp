@@ -23,22 +23,28 @@ class PageDrawer {
 public:
     PageDrawer(QPainter& painter, const Layout& layout) : m_painter(painter), m_faces(layout) {}
 
-    // The texts first, then the lines and rectangles. Shapes are never filled and all ink is
-    // black, so the order changes nothing on paper, but a PDF writer switching between text
-    // and strokes at every cell of a list restates its brush each time.
+    // The texts first, then the lines and rectangles, then the bars. Only bars are filled and
+    // nothing overlaps them, so the order changes nothing on paper, but a PDF writer switching
+    // between text and strokes at every cell of a list restates its brush each time.
     void draw(const Page& page)
     {
         for (const PageItem& item : page.items)
             if (item.kind == ItemKind::Text)
                 drawText(item);
-        for (const PageItem& item : page.items)
-            if (item.kind != ItemKind::Text)
+        bool bars = false;
+        for (const PageItem& item : page.items) {
+            if (item.kind == ItemKind::Line || item.kind == ItemKind::Rect)
                 drawShape(item);
+            bars = bars || item.kind == ItemKind::Bar;
+        }
+        if (bars)
+            drawBars(page);
     }
 
 private:
     void drawText(const PageItem& item);
     void drawShape(const PageItem& item);
+    void drawBars(const Page& page);
 
     QPainter& m_painter;
     Faces m_faces;
@@ -88,6 +94,18 @@ void PageDrawer::drawShape(const PageItem& item)
         m_painter.drawRect(b.left(), b.top(), b.width(), b.height());
     if (item.cutAt)
         m_painter.restore();
+}
+
+// Grey, so that a chart prints alike on any printer and the numbers beside it stand out.
+void PageDrawer::drawBars(const Page& page)
+{
+    m_painter.save();
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(QColor(0x70, 0x70, 0x70));
+    for (const PageItem& item : page.items)
+        if (item.kind == ItemKind::Bar && !item.cutAt)
+            m_painter.drawRect(item.box);
+    m_painter.restore();
 }
 
 } // namespace
