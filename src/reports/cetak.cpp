@@ -37,6 +37,24 @@ const Option options[] = {
     {"--tahun", std::nullopt},
 };
 
+// The reports that can be written as an Excel workbook.
+QStringList workbookReports()
+{
+    QStringList names;
+    for (const QString& name : reportNames())
+        if (hasWorkbook(name))
+            names << name;
+    return names;
+}
+
+// "drKursan, drUnit dan drRegister".
+QString inWords(QStringList names)
+{
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last
+                           : names.join(QStringLiteral(", ")) + QStringLiteral(" dan ") + last;
+}
+
 // The reports that print one year, for --help: ": drRegister", or nothing when there is none.
 QString yearReports()
 {
@@ -50,7 +68,8 @@ QString yearReports()
 void printUsage(QTextStream& to)
 {
     to << "Pemakaian: kursan-cetak DATABASE LAPORAN KELUARAN.pdf [PILIHAN]\n"
-       << "           kursan-cetak DATABASE drKursan|drUnit KELUARAN.xlsx [PILIHAN]\n"
+       << "           kursan-cetak DATABASE " << workbookReports().join(QLatin1Char('|'))
+       << " KELUARAN.xlsx [PILIHAN]\n"
        << "DATABASE: berkas DataBase, atau server postgresql://PENGGUNA@HOST[:PORT]/NAMA\n"
        << "Laporan: " << reportNames().join(QStringLiteral(", ")) << "\n"
        << "Pilihan (satu saja, sebelum atau sesudah argumen lain; tanpa pilihan: semua baris):\n"
@@ -176,27 +195,18 @@ int openDatabase(const QString& database, QTextStream& err)
     }
 }
 
-// The rows a report prints: those of its year for a report of one year, else its command's
-// narrowed to the selection.
-std::unique_ptr<RowCursor> openRows(const Layout& layout, const Selection& selection, int year)
-{
-    if (layout.takesYear())
-        return layout.rowsOfYear(year);
-    return deLaporan::instance().cursor(layout.command, layout.filter, selection);
-}
-
 // A list report as an Excel workbook instead of a PDF, written as its rows are read.
 int cetakWorkbook(const Layout& layout, const QString& output, const Selection& selection, int year,
                   QTextStream& out, QTextStream& err)
 {
     if (!hasWorkbook(layout.name)) {
         err << "Laporan \"" << layout.name << "\" tidak dapat ditulis sebagai .xlsx; hanya "
-            << "drKursan dan drUnit.\n";
+            << inWords(workbookReports()) << ".\n";
         return WrongArguments;
     }
     int written = 0;
     try {
-        const QString title = selectionTitle(selection); // before the rows' cursor opens
+        const QString title = rowsTitle(layout, selection, year); // before the rows' cursor opens
         const auto rows = openRows(layout, selection, year);
         writeWorkbook(layout.name, *rows, output, title, [&](int done) {
             written = done;
@@ -243,20 +253,21 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err,
         err << "Pilihan " << args.option << " tidak berlaku untuk laporan " << name << ".\n";
         return WrongArguments;
     }
-    const int year = args.year ? args.year : data::today().year();
+    const int year = args.year; // 0: this year, for a report of one year
     if (const int code = openDatabase(database, err); code != Written)
         return code;
     if (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
         return cetakWorkbook(*layout, output, args.selection, year, out, err);
     // The rows are laid out and drawn as they are read, a page at a time: the memory a report
     // takes does not grow with its length.
+    const Layout printed = layoutOfRun(*layout, year);
     std::unique_ptr<RowCursor> rows;
     std::unique_ptr<Pager> pager;
     QString title;
     try {
-        title = documentTitle(*layout, selectionTitle(args.selection));
-        rows = openRows(*layout, args.selection, year);
-        pager = std::make_unique<Pager>(*layout, *rows, data::today());
+        title = documentTitle(printed, rowsTitle(printed, args.selection, year));
+        rows = openRows(printed, args.selection, year);
+        pager = std::make_unique<Pager>(printed, *rows, data::today());
     } catch (const data::Error& e) {
         return failed(e, err);
     }

@@ -34,5 +34,6 @@ Layout drSK();
 Layout drSertifikat();
 Layout drKursan();
 Layout drUnit();
+Layout drRegister();
 
 } // namespace reports::layouts

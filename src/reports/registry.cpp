@@ -23,6 +23,7 @@ const Entry entries[] = {
     {"drSertifikat", &layouts::drSertifikat},
     {"drKursan", &layouts::drKursan},
     {"drUnit", &layouts::drUnit},
+    {"drRegister", &layouts::drRegister},
 };
 
 } // namespace
