@@ -53,6 +53,7 @@ frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), m_ui(std::make_unique<Ui:
     handle(m_ui->mnuCetakSK, &QAction::triggered, this, &frmMenu::mnuCetakSK_Click);
     handle(m_ui->mnuCetakSertifikat, &QAction::triggered, this, &frmMenu::mnuCetakSertifikat_Click);
     handle(m_ui->mnuLaporan, &QAction::triggered, this, &frmMenu::mnuLaporan_Click);
+    handle(m_ui->mnuRegister, &QAction::triggered, this, &frmMenu::mnuRegister_Click);
     handle(m_ui->mnuAbout, &QAction::triggered, this, &frmMenu::mnuAbout_Click);
     handle(m_ui->mnuKeluar, &QAction::triggered, this, &frmMenu::mnuKeluar_Click);
     showLocation();
@@ -110,6 +111,7 @@ void frmMenu::mnuSPP_Click() { reports::show(QStringLiteral("drSPP"), this); }
 void frmMenu::mnuCetakSK_Click() { reports::show(QStringLiteral("drSK"), this); }
 void frmMenu::mnuCetakSertifikat_Click() { reports::show(QStringLiteral("drSertifikat"), this); }
 void frmMenu::mnuLaporan_Click() { openForm<frmCetak>(); }
+void frmMenu::mnuRegister_Click() { reports::show(QStringLiteral("drRegister"), this); }
 
 void frmMenu::mnuAbout_Click() { openForm<frmAbout>(); }
 

@@ -34,6 +34,7 @@ private:
     void mnuCetakSK_Click();
     void mnuCetakSertifikat_Click();
     void mnuLaporan_Click();
+    void mnuRegister_Click();
     void mnuAbout_Click();
     void mnuKeluar_Click();
 

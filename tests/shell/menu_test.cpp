@@ -71,12 +71,13 @@ TEST_F(MenuTest, CaptionTitlesAndEveryItem)
         if (!a->isSeparator())
             keys << a->text().at(a->text().indexOf('&') + 1).toLower();
     EXPECT_EQ(keys.size(), 8);
-    EXPECT_EQ(items(bar[1]->menu()),
-              QStringList({"mnuSPM=Cetak Surat P&enjajakan Masalah",
-                           "mnuCetakSPKP=Cetak Surat Pengantar &Kartu Pengenal",
-                           "mnuSPP=Cetak Surat Pengantar Pe&laksana",
-                           "mnuCetakSK=Cetak Surat Ketera&ngan",
-                           "mnuCetakSertifikat=Cetak Sertifikat", "mnuLaporan=Cetak &Laporan"}));
+    EXPECT_EQ(
+        items(bar[1]->menu()),
+        QStringList({"mnuSPM=Cetak Surat P&enjajakan Masalah",
+                     "mnuCetakSPKP=Cetak Surat Pengantar &Kartu Pengenal",
+                     "mnuSPP=Cetak Surat Pengantar Pe&laksana",
+                     "mnuCetakSK=Cetak Surat Ketera&ngan", "mnuCetakSertifikat=Cetak Sertifikat",
+                     "mnuLaporan=Cetak &Laporan", "mnuRegister=&Register Surat"}));
 }
 
 TEST_F(MenuTest, AboutBoxIsOneFramelessWindowClosedByOk)
@@ -108,10 +109,10 @@ TEST_F(MenuTest, AboutBoxIsOneFramelessWindowClosedByOk)
 TEST_F(MenuTest, EveryWindowItOpensStaysAboveIt)
 {
     for (const char* name : {"mnuDataKursan", "mnuDataUnit", "mnuDataSPM", "mnuPapan", "mnuSPM",
-                             "mnuLaporan", "mnuAbout"})
+                             "mnuLaporan", "mnuRegister", "mnuAbout"})
         item(name)->trigger();
     const QList<QWidget*> open = platform::Windows::all();
-    EXPECT_EQ(open.size(), 8);
+    EXPECT_EQ(open.size(), 9);
     for (QWidget* w : open) {
         if (w == menu)
             continue;
