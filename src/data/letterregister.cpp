@@ -76,9 +76,11 @@ private:
         if (!m_letters->next())
             return;
         Letter l;
-        const QString sequence = m_letters->value(0);
-        if (!sequence.isEmpty())
-            l.sequence = sequence.toLongLong();
+        // A sequence too long for a number is listed where the database sorted it, unread.
+        bool read = false;
+        const qint64 sequence = m_letters->value(0).toLongLong(&read);
+        if (read)
+            l.sequence = sequence;
         for (int c = Ns; c < Keterangan; ++c)
             l.values << m_letters->value(c + 1); // after the sequence, in the register's order
         l.values << QString();
@@ -105,7 +107,7 @@ private:
             return;
         }
         const qint64 sequence = *m_ahead->sequence;
-        if (m_last && sequence > *m_last + 1)
+        if (m_last && sequence - *m_last > 1)
             missing(*m_last + 1, sequence - 1);
         m_last = sequence;
         // Rows of one letter follow each other: a new number among them is another letter.
