@@ -16,7 +16,9 @@ namespace bench {
 
 void generateDatabase(const QString& path, int units, int trainees)
 {
-    QFile::remove(path);
+    // A log left beside an earlier file would be played back into the new one.
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        QFile::remove(path + QLatin1String(suffix));
     data::Database::prepare(path);
     const QString name = data::Database::uniqueName(QStringLiteral("generate"));
     {

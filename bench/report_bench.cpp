@@ -154,17 +154,25 @@ BENCHMARK(BM_BarePdfWriterLoop)->Unit(benchmark::kMillisecond);
 void BM_BarePdfWriterLoopDefaultPen(benchmark::State& state) { barePdfWriterLoop(state, false); }
 BENCHMARK(BM_BarePdfWriterLoopDefaultPen)->Unit(benchmark::kMillisecond);
 
-// The batch printer writing the trainee list of `trainees` rows, measured from outside; to an
-// Excel workbook with the suffix ".xlsx".
-bench::MeasuredRun cetakTraineeList(int trainees, const QString& suffix = QStringLiteral(".pdf"))
+// The batch printer writing a list of the database of `trainees` trainees, measured from
+// outside; to an Excel workbook with the suffix ".xlsx". A report of one year prints the year of
+// the generated letters.
+bench::MeasuredRun cetakList(const QString& report, int trainees,
+                             const QString& suffix = QStringLiteral(".pdf"))
 {
     const QString output = QDir::temp().filePath(
-        QStringLiteral("kursan-bench-drKursan-%1%2").arg(trainees).arg(suffix));
-    const bench::MeasuredRun run = bench::runMeasured(
-        QStringLiteral(KURSAN_CETAK),
-        {bench::useDatabase(trainees), QStringLiteral("drKursan"), output});
+        QStringLiteral("kursan-bench-%1-%2%3").arg(report).arg(trainees).arg(suffix));
+    QStringList arguments{bench::useDatabase(trainees), report, output};
+    if (reports::findLayout(report)->takesYear())
+        arguments << QStringLiteral("--tahun") << QStringLiteral("2005");
+    const bench::MeasuredRun run = bench::runMeasured(QStringLiteral(KURSAN_CETAK), arguments);
     QFile::remove(output);
     return run;
+}
+
+bench::MeasuredRun cetakTraineeList(int trainees, const QString& suffix = QStringLiteral(".pdf"))
+{
+    return cetakList(QStringLiteral("drKursan"), trainees, suffix);
 }
 
 // 100,000 trainees by the batch printer: its peak memory against that of a 1,000-trainee list
@@ -249,5 +257,52 @@ BENCHMARK(BM_KursanCetakMillionTraineeWorkbook)
     ->Unit(benchmark::kSecond)
     ->Iterations(1)
     ->UseRealTime();
+
+// The letter register of the database of `letters` letters (one trainee each, none missing)
+// against the trainee list of as many trainees, both by the batch printer: the register's CPU
+// time per row against the list's (row_cost_ratio; its count line is one row more), and its peak
+// against that of a 1,000-letter register (floor_MiB) and the list's (list_peak_MiB).
+void registerAgainstList(benchmark::State& state, int letters, const QString& suffix)
+{
+    const QString reg = QStringLiteral("drRegister"), list = QStringLiteral("drKursan");
+    bench::useDatabase(SmallList);
+    bench::MeasuredRun run, listRun, small;
+    for (auto _ : state) {
+        run = cetakList(reg, letters, suffix);
+        listRun = cetakList(list, letters, suffix);
+        small = cetakList(reg, SmallList, suffix);
+        if (run.exitCode != 0 || listRun.exitCode != 0 || small.exitCode != 0)
+            state.SkipWithError("kursan-cetak failed");
+    }
+    state.counters["peak_MiB"] = double(run.peakBytes) / bench::MiB;
+    state.counters["floor_MiB"] = double(small.peakBytes) / bench::MiB;
+    state.counters["list_peak_MiB"] = double(listRun.peakBytes) / bench::MiB;
+    state.counters["cpu_s"] = run.cpuSeconds;
+    state.counters["list_cpu_s"] = listRun.cpuSeconds;
+    state.counters["row_cost_ratio"] = (run.cpuSeconds / (letters + 1)) /
+                                       (listRun.cpuSeconds / letters);
+}
+
+void BM_KursanCetakLargeRegister(benchmark::State& state)
+{
+    registerAgainstList(state, LargeList, QStringLiteral(".pdf"));
+}
+BENCHMARK(BM_KursanCetakLargeRegister)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+
+void BM_KursanCetakLargeRegisterWorkbook(benchmark::State& state)
+{
+    registerAgainstList(state, LargeList, QStringLiteral(".xlsx"));
+}
+BENCHMARK(BM_KursanCetakLargeRegisterWorkbook)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->UseRealTime();
+
+// A million letters; minutes long, run only when asked for (--benchmark_filter=Million).
+void BM_KursanCetakMillionRegister(benchmark::State& state)
+{
+    registerAgainstList(state, HugeList, QStringLiteral(".pdf"));
+}
+BENCHMARK(BM_KursanCetakMillionRegister)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 } // namespace

@@ -293,6 +293,13 @@ std::unique_ptr<RowCursor> deLaporan::cursor(const QString& command, const RowFi
     }
     const QString text = known->statement(conditions.join(QStringLiteral(" AND ")),
                                           Database::engine().commandOrder(known->tables));
+    return query(command, text, values);
+}
+
+std::unique_ptr<RowCursor> deLaporan::query(const QString& command, const QString& text,
+                                            const QVariantList& values)
+{
+    QSqlDatabase& db = connection();
     auto refused = [&](const QString& why) {
         return Error(QStringLiteral("Perintah %1 tidak dapat dijalankan pada DataBase %2: %3")
                          .arg(command, m_openedPath, why));

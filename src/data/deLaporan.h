@@ -29,6 +29,11 @@ public:
     std::unique_ptr<RowCursor> cursor(const QString& command, const RowFilter& filter = {},
                                       const Selection& selection = {});
 
+    // Walks the rows of a query of the program's own (its values bound in order) as cursor
+    // does; `name` names it in a failure.
+    std::unique_ptr<RowCursor> query(const QString& name, const QString& sql,
+                                     const QVariantList& values = {});
+
     // Every row of a command, read into memory (see cursor).
     Rows run(const QString& command, const RowFilter& filter = {}, const Selection& selection = {});
 

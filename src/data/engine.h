@@ -44,11 +44,12 @@ public:
 
     // SQL spelled differently: the leading whole number of a text (0 for none), whether a
     // text starts with a digit, two texts equal in any case, a comparison under which NULL
-    // equals NULL.
+    // equals NULL, a text to order by its bytes.
     virtual QString integerOf(const QString& text) const = 0;
     virtual QString startsWithDigit(const QString& text) const = 0;
     virtual QString equalIgnoringCase(const QString& a, const QString& b) const = 0;
     virtual QString isSame() const = 0;
+    virtual QString bytewise(const QString& text) const = 0;
     // A row's place in its table as a number (the file's rowid), the condition that finds the
     // row by it (one value, given by rowidValue), and what an UPDATE or INSERT adds to return
     // the place it wrote (empty where lastInsertId gives it and an update keeps it).

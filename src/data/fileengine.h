@@ -47,6 +47,7 @@ public:
     QString startsWithDigit(const QString& text) const override;
     QString equalIgnoringCase(const QString& a, const QString& b) const override;
     QString isSame() const override { return QStringLiteral("IS"); }
+    QString bytewise(const QString& text) const override { return text; } // BINARY already
     QString rowid(const QString& table) const override;
     QString rowidIs() const override { return QStringLiteral("rowid = ?"); }
     QVariant rowidValue(qint64 rowid) const override { return rowid; }

@@ -29,6 +29,10 @@ public:
     QString startsWithDigit(const QString& text) const override;
     QString equalIgnoringCase(const QString& a, const QString& b) const override;
     QString isSame() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
+    QString bytewise(const QString& text) const override
+    {
+        return text + QStringLiteral(" COLLATE \"C\"");
+    }
     QString rowid(const QString& table) const override;
     QString rowidIs() const override { return QStringLiteral("ctid = CAST(? AS tid)"); }
     QVariant rowidValue(qint64 rowid) const override;

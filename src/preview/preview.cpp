@@ -40,8 +40,10 @@ ReportPreview::ReportPreview(Document doc, QWidget* owner)
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setObjectName(m_doc.layout->name);
     const Layout& layout = *m_doc.layout;
-    setWindowTitle(layout.title.isEmpty() ? layout.caption
-                                          : layout.caption + QStringLiteral(" — ") + layout.title);
+    // A caption that is the report's title already is not said twice.
+    const bool captionOnly = layout.title.isEmpty() || layout.title == layout.caption;
+    setWindowTitle(captionOnly ? layout.caption
+                               : layout.caption + QStringLiteral(" — ") + layout.title);
     setUpPage(printer(), *m_doc.layout);
     printer()->setFullPage(true);
     printer()->setCreator(QStringLiteral("Kursan"));

@@ -1,10 +1,12 @@
 #include "preview/show.h"
 
+#include "data/clock.h"
 #include "platform/guard.h"
 #include "platform/windows.h"
 #include "preview/preview.h"
 #include "preview/saveexcel.h"
 #include "preview/selectionbar.h"
+#include "preview/yearbar.h"
 #include "reports/registry.h"
 #include "reports/report.h"
 
@@ -63,6 +65,24 @@ void select(ReportPreview* preview, const Layout& layout, const Selection& selec
         bar->restore();
 }
 
+// The report of another year; a run that fails is reported and leaves the preview, and its
+// year, as they were.
+void addYearBar(ReportPreview* preview, const Layout& layout, int year)
+{
+    auto* bar = new YearBar(preview);
+    bar->setYear(year);
+    preview->hostBar(bar);
+    QObject::connect(bar, &YearBar::chosen, preview, [preview, bar, kept = &layout](int chosen) {
+        std::optional<Document> doc;
+        if (platform::guarded(preview, [&] { doc = readReport(*kept, {}, chosen); })) {
+            preview->setDocument(std::move(*doc));
+            bar->setYear(chosen);
+        } else {
+            bar->restore();
+        }
+    });
+}
+
 void addSelectionBar(ReportPreview* preview, const Layout& layout, const Selection& selection)
 {
     if (!SelectionBar::offersChoice(layout.command))
@@ -106,11 +126,14 @@ QWidget* show(const QString& name, QWidget* owner, const Selection& selection)
 {
     auto* open = qobject_cast<ReportPreview*>(platform::Windows::find(name));
     const Layout* layout = findLayout(name);
+    // A report of one year shows this year, or the year its open preview shows.
+    const YearBar* openYear = open ? open->findChild<YearBar*>() : nullptr;
+    const int year = openYear ? openYear->year() : data::today().year();
     std::optional<Document> doc;
     const bool ready = platform::guarded(owner, [&] {
         if (!layout)
             throw data::Error(QStringLiteral("Laporan %1 tidak dikenal.").arg(name));
-        doc = readReport(*layout, selection);
+        doc = readReport(*layout, selection, year);
     });
     if (!ready)
         return nullptr;
@@ -122,7 +145,10 @@ QWidget* show(const QString& name, QWidget* owner, const Selection& selection)
     }
     return openPreview(std::move(*doc), owner, [&](ReportPreview* preview) {
         addExcelExport(preview);
-        addSelectionBar(preview, *layout, selection);
+        if (layout->takesYear())
+            addYearBar(preview, *layout, year);
+        else
+            addSelectionBar(preview, *layout, selection);
     });
 }
 

@@ -38,6 +38,27 @@ const Option options[] = {
     {"--tahun", std::nullopt},
 };
 
+// The statistics are several tables, not a list: a workbook with a sheet for each.
+bool isStatistik(const QString& name) { return name == QLatin1String("drStatistik"); }
+
+// The reports that can be written as an Excel workbook.
+QStringList workbookReports()
+{
+    QStringList names;
+    for (const QString& name : reportNames())
+        if (hasWorkbook(name) || isStatistik(name))
+            names << name;
+    return names;
+}
+
+// "drKursan, drUnit dan drRegister".
+QString inWords(QStringList names)
+{
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last
+                           : names.join(QStringLiteral(", ")) + QStringLiteral(" dan ") + last;
+}
+
 // The reports that print one year, for --help: ": drRegister", or nothing when there is none.
 QString yearReports()
 {
@@ -51,7 +72,8 @@ QString yearReports()
 void printUsage(QTextStream& to)
 {
     to << "Pemakaian: kursan-cetak DATABASE LAPORAN KELUARAN.pdf [PILIHAN]\n"
-       << "           kursan-cetak DATABASE drKursan|drUnit|drStatistik KELUARAN.xlsx [PILIHAN]\n"
+       << "           kursan-cetak DATABASE " << workbookReports().join(QLatin1Char('|'))
+       << " KELUARAN.xlsx [PILIHAN]\n"
        << "DATABASE: berkas DataBase, atau server postgresql://PENGGUNA@HOST[:PORT]/NAMA\n"
        << "Laporan: " << reportNames().join(QStringLiteral(", ")) << "\n"
        << "Pilihan (satu saja, sebelum atau sesudah argumen lain; tanpa pilihan: semua baris):\n"
@@ -180,16 +202,6 @@ int openDatabase(const QString& database, QTextStream& err)
     }
 }
 
-// The rows a report prints: those of its year for a report of one year, else its command's
-// narrowed to the selection.
-std::unique_ptr<RowCursor> openRows(const Layout& layout, const Selection& selection, int year)
-{
-    if (layout.takesYear())
-        return layout.rowsOfYear(year);
-    return deLaporan::instance().cursor(layout.command, layout.filter, selection);
-}
-
-// The statistics are several tables, not a list: a workbook with a sheet for each.
 int cetakStatistikWorkbook(int year, const QString& output, QTextStream& out, QTextStream& err)
 {
     try {
@@ -205,16 +217,16 @@ int cetakStatistikWorkbook(int year, const QString& output, QTextStream& out, QT
 int cetakWorkbook(const Layout& layout, const QString& output, const Selection& selection, int year,
                   QTextStream& out, QTextStream& err)
 {
-    if (layout.name == QLatin1String("drStatistik"))
+    if (isStatistik(layout.name))
         return cetakStatistikWorkbook(year, output, out, err);
     if (!hasWorkbook(layout.name)) {
         err << "Laporan \"" << layout.name << "\" tidak dapat ditulis sebagai .xlsx; hanya "
-            << "drKursan, drUnit dan drStatistik.\n";
+            << inWords(workbookReports()) << ".\n";
         return WrongArguments;
     }
     int written = 0;
     try {
-        const QString title = selectionTitle(selection); // before the rows' cursor opens
+        const QString title = rowsTitle(layout, selection, year); // before the rows' cursor opens
         const auto rows = openRows(layout, selection, year);
         writeWorkbook(layout.name, *rows, output, title, [&](int done) {
             written = done;
@@ -261,22 +273,21 @@ int cetakMain(const QStringList& arguments, QTextStream& out, QTextStream& err,
         err << "Pilihan " << args.option << " tidak berlaku untuk laporan " << name << ".\n";
         return WrongArguments;
     }
-    const int year = args.year ? args.year : data::today().year();
+    const int year = args.year; // 0: this year, for a report of one year
     if (const int code = openDatabase(database, err); code != Written)
         return code;
     if (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
         return cetakWorkbook(*layout, output, args.selection, year, out, err);
     // The rows are laid out and drawn as they are read, a page at a time: the memory a report
     // takes does not grow with its length.
+    const Layout printed = layoutOfRun(*layout, year);
     std::unique_ptr<RowCursor> rows;
     std::unique_ptr<Pager> pager;
     QString title;
     try {
-        // A report of one year is titled by it ("Statistik Tahunan — Tahun 2026").
-        title = documentTitle(*layout, layout->takesYear() ? QStringLiteral("Tahun %1").arg(year)
-                                                           : selectionTitle(args.selection));
-        rows = openRows(*layout, args.selection, year);
-        pager = std::make_unique<Pager>(*layout, *rows, data::today());
+        title = documentTitle(printed, rowsTitle(printed, args.selection, year));
+        rows = openRows(printed, args.selection, year);
+        pager = std::make_unique<Pager>(printed, *rows, data::today());
     } catch (const data::Error& e) {
         return failed(e, err);
     }

@@ -1,10 +1,10 @@
 #include "reports/export.h"
 
-#include "data/deLaporan.h"
 #include "data/error.h"
 #include "data/placements.h"
 #include "data/wholefile.h"
 #include "reports/registry.h"
+#include "reports/report.h"
 #include "reports/zipmember.h"
 
 #include <QTemporaryFile>
@@ -14,7 +14,6 @@
 
 namespace reports {
 
-using data::deLaporan;
 using data::HeldRowCursor;
 using data::RowCursor;
 using data::Rows;
@@ -53,6 +52,15 @@ const std::vector<Sheet>& sheets()
         {"drUnit",
          "Data Unit",
          {{"Kode_Unit", "Kode Unit"}, {"Unit", "Nama Unit"}, {"No_Telp", "No Telp"}}},
+        {"drRegister",
+         "Register Surat",
+         {{"Ns", "No Surat"},
+          {"Np", "No Kursan"},
+          {"Nama_Kursan", "Nama Kursan"},
+          {"Jawaban", "Jawaban"},
+          {"Unit", "Unit"},
+          {"Tanggal_Pelaksanaan", "Tanggal Pelaksanaan"},
+          {"Keterangan", "Keterangan"}}},
         {"QSPM",
          "Data SPM",
          {{"Ns", "No Surat"},
@@ -161,9 +169,9 @@ QString workbookTitle(const QString& list) { return QString::fromUtf8(sheetOf(li
 Rows readList(const QString& list, const Selection& selection)
 {
     sheetOf(list); // refuses a list without a workbook
-    // A list that is a report reads what the report prints.
+    // A list that is a report reads what the report prints (a report of one year: this year).
     if (const Layout* report = findLayout(list))
-        return deLaporan::instance().run(report->command, report->filter, selection);
+        return data::readAll(*openRows(*report, selection));
     return data::readPlacementList();
 }
 

@@ -9,7 +9,7 @@
 namespace reports {
 
 // Lists that can be handed over as an Excel workbook: the trainee list "drKursan", the unit
-// list "drUnit" and the placements "QSPM".
+// list "drUnit", the letter register "drRegister" and the placements "QSPM".
 bool hasWorkbook(const QString& list);
 // "Data Kursan", "Data Unit", "Data SPM": the sheet's name and the file name offered.
 QString workbookTitle(const QString& list);

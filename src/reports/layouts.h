@@ -36,5 +36,6 @@ Layout drKursan();
 Layout drUnit();
 // The yearly statistics: its rows are a year's counts (reports/statistik.h).
 Layout drStatistik();
+Layout drRegister();
 
 } // namespace reports::layouts

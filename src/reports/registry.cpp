@@ -24,6 +24,7 @@ const Entry entries[] = {
     {"drKursan", &layouts::drKursan},
     {"drUnit", &layouts::drUnit},
     {"drStatistik", &layouts::drStatistik},
+    {"drRegister", &layouts::drRegister},
 };
 
 } // namespace

@@ -37,24 +37,58 @@ QString selectionTitle(const Selection& selection)
     return text;
 }
 
-Document readReport(const Layout& layout, const Selection& selection)
+namespace {
+
+int yearOfRun(int year) { return year ? year : data::today().year(); }
+
+} // namespace
+
+Layout layoutOfRun(const Layout& layout, int year)
+{
+    Layout run = layout;
+    if (!layout.takesYear())
+        return run;
+    const QString shown = QString::number(yearOfRun(year));
+    for (const BandKind kind : {BandKind::ReportHeader, BandKind::PageHeader, BandKind::Detail,
+                                BandKind::PageFooter, BandKind::ReportFooter})
+        for (Control& c : run.band(kind).controls)
+            if (c.kind == ControlKind::Label)
+                c.text.replace(QLatin1String("%Y"), shown);
+    return run;
+}
+
+std::unique_ptr<data::RowCursor> openRows(const Layout& layout, const Selection& selection,
+                                          int year)
+{
+    if (layout.takesYear())
+        return layout.rowsOfYear(yearOfRun(year));
+    return deLaporan::instance().cursor(layout.command, layout.filter, selection);
+}
+
+QString rowsTitle(const Layout& layout, const Selection& selection, int year)
+{
+    if (layout.takesYear())
+        return QStringLiteral("Tahun %1").arg(yearOfRun(year));
+    return selectionTitle(selection);
+}
+
+Document readReport(const Layout& layout, const Selection& selection, int year)
 {
     Document doc;
     // A document keeps its own copy of the layout: it may outlive the one it was read for.
-    doc.layout = std::make_shared<const Layout>(layout);
-    doc.rows = std::make_shared<const Rows>(
-        deLaporan::instance().run(layout.command, layout.filter, selection));
+    doc.layout = std::make_shared<const Layout>(layoutOfRun(layout, year));
+    doc.selection = rowsTitle(layout, selection, year); // before the rows' cursor opens
+    doc.rows = std::make_shared<const Rows>(data::readAll(*openRows(layout, selection, year)));
     doc.rowCount = doc.rows->count();
     doc.today = data::today();
-    doc.selection = selectionTitle(selection);
     // A layout naming a column the command lacks is refused now, before anything is shown.
     detailColumns(*doc.layout, doc.rows->columns);
     return doc;
 }
 
-Document prepareReport(const Layout& layout, const Selection& selection)
+Document prepareReport(const Layout& layout, const Selection& selection, int year)
 {
-    Document doc = readReport(layout, selection);
+    Document doc = readReport(layout, selection, year);
     layOut(doc);
     return doc;
 }

@@ -60,6 +60,7 @@ frmMenu::frmMenu(QWidget* owner) : QMainWindow(owner), m_ui(std::make_unique<Ui:
     handle(m_ui->mnuCetakSertifikat, &QAction::triggered, this, &frmMenu::mnuCetakSertifikat_Click);
     handle(m_ui->mnuLaporan, &QAction::triggered, this, &frmMenu::mnuLaporan_Click);
     handle(m_ui->mnuStatistik, &QAction::triggered, this, &frmMenu::mnuStatistik_Click);
+    handle(m_ui->mnuRegister, &QAction::triggered, this, &frmMenu::mnuRegister_Click);
     handle(m_ui->mnuAbout, &QAction::triggered, this, &frmMenu::mnuAbout_Click);
     handle(m_ui->mnuKeluar, &QAction::triggered, this, &frmMenu::mnuKeluar_Click);
     showLocation();
@@ -136,6 +137,7 @@ void frmMenu::mnuCetakSK_Click() { reports::show(QStringLiteral("drSK"), this); 
 void frmMenu::mnuCetakSertifikat_Click() { reports::show(QStringLiteral("drSertifikat"), this); }
 void frmMenu::mnuLaporan_Click() { openForm<frmCetak>(); }
 void frmMenu::mnuStatistik_Click() { openForm<frmStatistik>(); }
+void frmMenu::mnuRegister_Click() { reports::show(QStringLiteral("drRegister"), this); }
 
 void frmMenu::mnuAbout_Click() { openForm<frmAbout>(); }
 

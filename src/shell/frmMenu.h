@@ -36,6 +36,7 @@ private:
     void mnuCetakSertifikat_Click();
     void mnuLaporan_Click();
     void mnuStatistik_Click();
+    void mnuRegister_Click();
     void mnuAbout_Click();
     void mnuKeluar_Click();
 

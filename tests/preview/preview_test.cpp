@@ -4,6 +4,7 @@
 #include "preview/show.h"
 #include "reports/reportdata.h"
 #include "reports/tools.h"
+#include "reports/workbook.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QPrintPreviewWidget>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -297,4 +299,33 @@ TEST_F(Preview, BarPrintsOneTraineesLetterAndBadInputLeavesThePreview)
     EXPECT_EQ(listKinds->count(), 3);
     EXPECT_EQ(listKinds->findText("Bulan mulai"), -1);
     EXPECT_EQ(reports::show("drUnit", nullptr)->findChild<QComboBox*>("cboPilihan"), nullptr);
+}
+
+TEST_F(Preview, RegisterShowsTheYearOfItsBoxAndExportsIt)
+{
+    addRegisterSample();
+    auto* preview = qobject_cast<ReportPreview*>(reports::show("drRegister", nullptr));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->windowTitle(), "Register Surat");
+    EXPECT_EQ(preview->findChild<QComboBox*>("cboPilihan"), nullptr);
+    auto* year = preview->findChild<QSpinBox*>("txtTahun");
+    ASSERT_NE(year, nullptr);
+    EXPECT_EQ(year->value(), 2005); // this year
+    EXPECT_EQ(preview->document().rowCount, registerOf2005.size());
+
+    QTest::keyClick(year, Qt::Key_Down);
+    EXPECT_EQ(preview->document().rowCount, 2); // Hadi's letter and the count
+    EXPECT_EQ(preview->document().title(), "Register Surat — Tahun 2004");
+    EXPECT_EQ(reports::show("drRegister", nullptr), preview);
+    EXPECT_EQ(year->value(), 2004); // shown again, it keeps its year
+
+    const QString path = m_dir.filePath("register.xlsx");
+    reports::setSaveFileChooser([&](QWidget*, const QString&) { return path; });
+    boxes.expect(QString("Register Surat disimpan ke %1.").arg(path));
+    auto* excel = preview->findChild<QAction*>("EksporExcel");
+    ASSERT_NE(excel, nullptr);
+    excel->trigger();
+    const std::vector<QStringList> rows = workbookRows(path);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1].value(0), "B/996/XII/PKL/2004");
 }

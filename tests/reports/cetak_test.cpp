@@ -4,6 +4,7 @@
 #include "reports/report.h"
 #include "reports/reportdata.h"
 #include "reports/tools.h"
+#include "reports/workbook.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,8 +115,9 @@ TEST_F(KursanCetak, RefusesWhatItCannotPrint)
     const QString out = m_dir.filePath("out.pdf");
     Outcome r = cetak({database(), "drLain", out});
     EXPECT_EQ(r.code, 2);
-    EXPECT_TRUE(r.err.contains("Laporan \"drLain\" tidak dikenal. Laporan yang ada: drSPM, drSPKP, "
-                               "drSPP, drSK, drSertifikat, drKursan, drUnit"))
+    EXPECT_TRUE(
+        r.err.contains("Laporan \"drLain\" tidak dikenal. Laporan yang ada: drSPM, drSPKP, "
+                       "drSPP, drSK, drSertifikat, drKursan, drUnit, drStatistik, drRegister"))
         << r.err.toStdString();
 
     const QString missing = m_dir.filePath("tidak-ada.mdb");
@@ -264,4 +266,35 @@ TEST_F(KursanCetak, OptionsNarrowTheRowsAndWrongOnesEndWithTwo)
         EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(KursanCetak, WritesTheRegisterOfTheYearAskedOrOfThisYearToPdfOrExcel)
+{
+    addRegisterSample();
+    const QString pdf = m_dir.filePath("register.pdf");
+    Outcome r = cetak({database(), "drRegister", pdf, "--tahun", "2004"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("drRegister: 2 baris, 1 halaman")) << r.out.toStdString();
+    const QString text = pdfText(pdf).simplified();
+    for (const char* shown :
+         {"REGISTER SURAT TAHUN 2004", "No Surat No Kursan Nama Kursan Jawaban",
+          "B/996/XII/PKL/2004 008 Hadi Dapat", "Jumlah: 1 surat, 0 nomor tidak ada, 0 nomor ganda"})
+        EXPECT_TRUE(text.contains(shown)) << shown << "\n" << text.toStdString();
+    EXPECT_TRUE(runTool("pdfinfo", {pdf}).contains("Register Surat — Tahun 2004"));
+    // Without --tahun, the batch printer's own year (the program's clock is not the test's).
+    ASSERT_EQ(cetak({database(), "drRegister", pdf}).code, 0);
+    EXPECT_TRUE(
+        pdfText(pdf).contains(QString("REGISTER SURAT TAHUN %1").arg(QDate::currentDate().year())));
+
+    const QString xlsx = m_dir.filePath("register.xlsx");
+    r = cetak({database(), "drRegister", xlsx, "--tahun", "2005"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const std::vector<QStringList> sheet = workbookRows(xlsx);
+    QStringList rows;
+    for (const QStringList& row : sheet)
+        rows << (row + QStringList(7 - row.size(), QString())).join('|');
+    EXPECT_EQ(rows.join('\n').toStdString(),
+              ("No Surat|No Kursan|Nama Kursan|Jawaban|Unit|Tanggal Pelaksanaan|Keterangan\n" +
+               registerOf2005.join('\n'))
+                  .toStdString());
 }

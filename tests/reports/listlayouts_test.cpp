@@ -1,3 +1,4 @@
+#include "data/letterregister.h"
 #include "reports/engine/fitter.h"
 #include "reports/engine/fonts.h"
 #include "reports/registry.h"
@@ -214,4 +215,18 @@ TEST_F(ListReports, LongUnitNameTakesTheRoomToTheRightOfItsColumn)
     EXPECT_LE(unit->x + face.width(unit->text) * unit->stretch * unit->size,
               11906 - BandFitter::paperEdge);
     EXPECT_GE(unit->size, BandFitter::smallest);
+}
+
+TEST_F(ListReports, RegisterListsTheYearsNumbersInOrderWithTheMissingAndTheDoubled)
+{
+    addRegisterSample();
+    const Rows got = data::readAll(*data::letterRegister(2005));
+    QStringList rows;
+    for (int r = 0; r < got.count(); ++r) {
+        QStringList values;
+        for (int c = 0; c < got.columns.size(); ++c)
+            values << got.value(r, c);
+        rows << values.join('|');
+    }
+    EXPECT_EQ(rows.join('\n').toStdString(), registerOf2005.join('\n').toStdString());
 }

@@ -87,3 +87,35 @@ void ReportTest::addStatistikSample()
             addPlacement(r.np, r.period, r.unit);
     }
 }
+
+void ReportTest::addRegisterSample()
+{
+    addUnit("U01", "Keuangan");
+    addTrainee("001", "B/995/I/PKL/2005", "Budi");
+    addPlacement("001", "01/03/2005s/d01/04/2005", "U01");
+    addTrainee("002", "B/997/I/PKL/2005", "Ani");
+    addTrainee("003", "B/997/II/PKL/2005", "Citra");
+    sql("UPDATE TSurat SET Jawaban = 'Tidak' WHERE Ns = 'B/997/II/PKL/2005'");
+    addTrainee("004", "B/999/III/PKL/2005", "Dedi");
+    sql("INSERT INTO TKursan (Ns, Np, Nama_Kursan) VALUES ('B/999/III/PKL/2005', '005', 'Eka')");
+    sql("INSERT INTO TSurat VALUES ('B/1000/IV/PKL/2005', '-', 0)"); // no trainee yet
+    addTrainee("006", "B/1012/IV/PKL/2005", "Fajar");
+    addTrainee("007", "B/-/V/PKL/2005", "Gita");
+    addTrainee("008", "B/996/XII/PKL/2004", "Hadi");
+    addTrainee("009", "B/998/I/PKL/12005", "Indah");
+}
+
+const QStringList ReportTest::registerOf2005{
+    "B/-/V/PKL/2005|007|Gita|Dapat|||tanpa nomor urut",
+    "B/995/I/PKL/2005|001|Budi|Dapat|Keuangan|01/03/2005s/d01/04/2005|",
+    "B/996/…/2005||||||tidak ada",
+    "B/997/I/PKL/2005|002|Ani|Dapat|||nomor ganda",
+    "B/997/II/PKL/2005|003|Citra|Tidak|||nomor ganda",
+    "B/998/…/2005||||||tidak ada",
+    "B/999/III/PKL/2005|004|Dedi|Dapat|||", // one letter of two trainees
+    "B/999/III/PKL/2005|005|Eka|Dapat|||",
+    "B/1000/IV/PKL/2005|||-|||",
+    "B/1001/…/2005 s/d B/1011/…/2005||||||tidak ada (11 nomor)",
+    "B/1012/IV/PKL/2005|006|Fajar|Dapat|||",
+    "Jumlah: 7 surat, 13 nomor tidak ada, 1 nomor ganda, 1 tanpa nomor urut||||||",
+};

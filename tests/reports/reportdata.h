@@ -13,6 +13,10 @@ protected:
     // Two units, three trainees: 001 placed once, 002 placed twice, 003 without letter or
     // placement.
     void addSample();
+    // The letters of 2005 whose register is known by hand (registerOf2005), and two of other
+    // years that a loose year filter would take.
+    void addRegisterSample();
+    static const QStringList registerOf2005; // "Ns|Np|Nama|Jawaban|Unit|Periode|Keterangan"
     // One placed trainee whose every value is as long as its box on the forms takes, in
     // capitals and the widest letters (W, M): where the printed documents are tightest.
     void addAtLimits();

@@ -71,13 +71,13 @@ TEST_F(MenuTest, CaptionTitlesAndEveryItem)
         if (!a->isSeparator())
             keys << a->text().at(a->text().indexOf('&') + 1).toLower();
     EXPECT_EQ(keys.size(), 9);
-    EXPECT_EQ(
-        items(bar[1]->menu()),
-        QStringList({"mnuSPM=Cetak Surat P&enjajakan Masalah",
-                     "mnuCetakSPKP=Cetak Surat Pengantar &Kartu Pengenal",
-                     "mnuSPP=Cetak Surat Pengantar Pe&laksana",
-                     "mnuCetakSK=Cetak Surat Ketera&ngan", "mnuCetakSertifikat=Cetak Sertifikat",
-                     "mnuLaporan=Cetak &Laporan", "mnuStatistik=&Statistik Tahunan"}));
+    EXPECT_EQ(items(bar[1]->menu()),
+              QStringList({"mnuSPM=Cetak Surat P&enjajakan Masalah",
+                           "mnuCetakSPKP=Cetak Surat Pengantar &Kartu Pengenal",
+                           "mnuSPP=Cetak Surat Pengantar Pe&laksana",
+                           "mnuCetakSK=Cetak Surat Ketera&ngan",
+                           "mnuCetakSertifikat=Cetak Sertifikat", "mnuLaporan=Cetak &Laporan",
+                           "mnuStatistik=&Statistik Tahunan", "mnuRegister=&Register Surat"}));
 }
 
 TEST_F(MenuTest, AboutBoxIsOneFramelessWindowClosedByOk)
@@ -108,11 +108,12 @@ TEST_F(MenuTest, AboutBoxIsOneFramelessWindowClosedByOk)
 // dialog or a tool window that belongs to it stays above it.
 TEST_F(MenuTest, EveryWindowItOpensStaysAboveIt)
 {
-    for (const char* name : {"mnuDataKursan", "mnuDataUnit", "mnuDataSPM", "mnuPapan", "mnuSPM",
-                             "mnuLaporan", "mnuStatistik", "mnuAbout"})
+    for (const char* name :
+         {"mnuDataKursan", "mnuDataUnit", "mnuDataSPM", "mnuPapan", "mnuDaftarKerja", "mnuSPM",
+          "mnuLaporan", "mnuStatistik", "mnuRegister", "mnuAbout"})
         item(name)->trigger();
     const QList<QWidget*> open = platform::Windows::all();
-    EXPECT_EQ(open.size(), 9);
+    EXPECT_EQ(open.size(), 11);
     for (QWidget* w : open) {
         if (w == menu)
             continue;
