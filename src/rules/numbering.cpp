@@ -3,13 +3,18 @@
 #include "rules/calendar.h"
 #include "rules/val.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
 namespace numbering {
 
 namespace {
+bool allDigits(QStringView text)
+{
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 QString atLeastThreeDigits(qint64 value) { return QString::number(value).rightJustified(3, u'0'); }
 
 // The number the text starts with; a text that starts with anything but digits counts as 0.
@@ -94,17 +99,35 @@ bool numberingContinuesFrom(const QString& np)
     return isDigits(np) && nextTraineeNumber(np).size() <= TraineeNumberPlaces;
 }
 
+// Read without building a text: every letter of a year is read when a year is counted.
 std::optional<LetterNumber> readLetterNumber(const QString& ns)
 {
-    static const QRegularExpression form(
-        QStringLiteral("^B/([0-9]{1,18})/([IVX]{1,4})/PKL/([0-9]{4})$"));
-    const QRegularExpressionMatch m = form.match(ns.trimmed());
-    if (!m.hasMatch())
+    const QStringView text = QStringView(ns).trimmed();
+    qsizetype slashes[4];
+    int found = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'/' && found++ < 4)
+            slashes[found - 1] = i;
+    if (found != 4 || slashes[0] != 1 || text[0] != u'B')
         return std::nullopt;
-    for (int month = 1; month <= 12; ++month)
-        if (calendar::romanMonth(month) == m.captured(2))
-            return LetterNumber{m.captured(1).toLongLong(), month, m.captured(3).toInt()};
-    return std::nullopt;
+    const QStringView sequence = text.mid(2, slashes[1] - 2);
+    const QStringView year = text.mid(slashes[3] + 1);
+    if (!allDigits(sequence) || year.size() != 4 || !allDigits(year))
+        return std::nullopt;
+    LetterNumber n;
+    bool fits = false;
+    n.sequence = sequence.toLongLong(&fits);
+    if (!fits)
+        n.sequence = -1;
+    static const QStringList romans = [] {
+        QStringList all;
+        for (int month = 1; month <= 12; ++month)
+            all << calendar::romanMonth(month);
+        return all;
+    }();
+    n.month = int(romans.indexOf(text.mid(slashes[1] + 1, slashes[2] - slashes[1] - 1))) + 1;
+    n.year = year.toInt();
+    return n;
 }
 
 } // namespace numbering

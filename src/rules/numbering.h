@@ -34,13 +34,15 @@ QString romanMonth(const QString& bulan);
 // B/<sequence>/<Roman month>/PKL/<year>, for example B/007/IV/PKL/2005.
 QString letterNumber(const QString& nomor, const QString& romawi, const QString& tahun);
 
-// What a letter number says: its sequence, the month of its Roman numeral and its year.
+// What a letter number says: its sequence (-1 when too long for a number), the month of its
+// Roman numeral (0 when that is not one of I … XII) and its year.
 struct LetterNumber {
     qint64 sequence = 0;
     int month = 0;
     int year = 0;
 };
-// Reads "B/007/IV/PKL/2005" as letterNumber writes it; none for any other text.
+// Reads "B/007/IV/PKL/2005": "B/", digits, two more parts and a four-digit year after the last
+// of four slashes; none for any other text.
 std::optional<LetterNumber> readLetterNumber(const QString& ns);
 
 // A typed date of birth as dd/mm/yy: "010290", "01021990", "1/2/90" and "01/02/1990" all give

@@ -1,6 +1,7 @@
 #include "rules/statistik.h"
 
 #include "rules/calendar.h"
+#include "rules/numbering.h"
 #include "rules/occupancy.h"
 
 #include <QStringList>
@@ -8,29 +9,10 @@
 
 namespace statistik {
 
-namespace {
-bool allDigits(QStringView text)
-{
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-} // namespace
-
-// Read without building a text: every letter of a year is read when it is counted.
 std::optional<int> letterYear(const QString& ns)
 {
-    const QStringView text = QStringView(ns).trimmed();
-    qsizetype slashes[4];
-    int found = 0;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (text[i] == u'/' && found++ < 4)
-            slashes[found - 1] = i;
-    if (found != 4 || slashes[0] != 1 || text[0] != u'B' || !allDigits(text.mid(2, slashes[1] - 2)))
-        return std::nullopt;
-    const QStringView year = text.mid(slashes[3] + 1);
-    if (year.size() != 4 || !allDigits(year))
-        return std::nullopt;
-    return year.toInt();
+    const std::optional<numbering::LetterNumber> n = numbering::readLetterNumber(ns);
+    return n ? std::optional<int>(n->year) : std::nullopt;
 }
 
 namespace {
