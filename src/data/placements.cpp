@@ -58,17 +58,15 @@ readPlacements(const QSqlDatabase& db, const QString& where = {}, const QVariant
     bound << values;
     const QString sql = QStringLiteral("SELECT %1, TKegiatan.Kode_Unit,")
                             .arg(Database::engine().snapshotRowid(QStringLiteral("TKegiatan"))) +
-                        QStringLiteral(
-                            " TKegiatan.Tanggal_Pelaksanaan, TKursan.Nama_Kursan, TKursan.Instansi,"
-                            " TKursan.Ns, TKegiatan.Np") +
+                        QStringLiteral(" TKegiatan.Tanggal_Pelaksanaan, TKursan.Ns, TKegiatan.Np") +
                         grantedPlacements + where;
     std::vector<occupancy::GrantedPlacement> placements;
     QStringList columns;
-    readPackedRows(db, sql, bound, true, QStringLiteral("Data penempatan"), columns,
-                   [&placements](qint64 id, PackedRow&& row) {
-                       placements.push_back({id, row.text(0), row.text(1), row.text(2), row.text(3),
-                                             row.text(4), row.text(5)});
-                   });
+    readPackedRows(
+        db, sql, bound, true, QStringLiteral("Data penempatan"), columns,
+        [&placements](qint64 id, PackedRow&& row) {
+            placements.push_back({id, row.text(0), row.text(1), {}, {}, row.text(2), row.text(3)});
+        });
     if (!std::is_sorted(placements.begin(), placements.end(), byId))
         std::sort(placements.begin(), placements.end(), byId);
     return placements;
@@ -87,6 +85,35 @@ QString inList(const QString& column, const QSet<QString>& keys, QVariantList& v
     return QStringLiteral("%1 IN (%2)").arg(column, marks.join(QStringLiteral(", ")));
 }
 } // namespace
+
+void readTraineeNames(std::vector<occupancy::GrantedPlacement>& placements)
+{
+    // A few hundred trainees a statement, however long the list.
+    std::vector<QSet<QString>> batches;
+    for (const occupancy::GrantedPlacement& p : placements) {
+        if (batches.empty() || batches.back().size() >= KeysOneByOne)
+            batches.emplace_back();
+        batches.back().insert(p.trainee);
+    }
+    QHash<QString, std::pair<QString, QString>> names;
+    Database::onOwnConnection(QStringLiteral("papan"), [&](const QSqlDatabase& db) {
+        for (const QSet<QString>& trainees : batches) {
+            QVariantList values;
+            const QString among = inList(QStringLiteral("Np"), trainees, values);
+            QSqlQuery q = run(
+                db,
+                QStringLiteral("SELECT Np, Nama_Kursan, Instansi FROM TKursan WHERE %1").arg(among),
+                values);
+            while (q.next())
+                names.insert(q.value(0).toString(), {q.value(1).toString(), q.value(2).toString()});
+        }
+    });
+    for (occupancy::GrantedPlacement& p : placements) {
+        const auto found = names.constFind(p.trainee);
+        if (found != names.constEnd())
+            std::tie(p.name, p.institution) = *found;
+    }
+}
 
 occupancy::BoardData readBoardData()
 {

@@ -21,6 +21,10 @@ occupancy::BoardData readBoardData();
 // data::Error.
 std::optional<occupancy::BoardChanges> readBoardChanges(const Changes& changes);
 
+// Gives the placements their trainees' names and institutions, which the board reads only for
+// the few placements a list shows. Throws data::Error.
+void readTraineeNames(std::vector<occupancy::GrantedPlacement>& placements);
+
 // The stored periods of the granted placements in unit `unitCode`, leaving out placement
 // `except` (a rowid; -1 leaves out none). Throws data::Error.
 QStringList grantedPeriods(const QSqlDatabase& db, const QString& unitCode, qint64 except);

@@ -223,8 +223,15 @@ void frmPapan::cmdTakTerbaca_Click()
 void frmPapan::showList(const QString& title,
                         const std::vector<const occupancy::GrantedPlacement*>& placements)
 {
+    std::vector<occupancy::GrantedPlacement> shown;
+    for (const occupancy::GrantedPlacement* p : placements)
+        shown.push_back(*p);
+    data::readTraineeNames(shown);
+    std::vector<const occupancy::GrantedPlacement*> listed;
+    for (const occupancy::GrantedPlacement& p : shown)
+        listed.push_back(&p);
     auto* list = platform::window<frmDaftarPenempatan>(this);
-    list->showPlacements(title, placements);
+    list->showPlacements(title, listed);
     if (!list->isVisible())
         list->centreOver(this);
     showWindow(list);

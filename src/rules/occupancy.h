@@ -22,7 +22,7 @@ struct GrantedPlacement {
     qint64 id = -1; // the placement's rowid
     QString unitCode;
     QString period; // Tanggal_Pelaksanaan as stored
-    QString name;   // the trainee's
+    QString name;   // the trainee's, and the institution: read only for a list that shows them
     QString institution;
     QString letter;  // Ns
     QString trainee; // Np: whose placement, as the log of changes names it
