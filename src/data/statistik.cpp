@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/query.h"
 #include "data/rowreader.h"
+#include "rules/occupancy.h"
 
 #include <QSqlQuery>
 
@@ -24,17 +25,9 @@ QHash<QString, QString> unitNames(const QSqlDatabase& db)
         names.insert(q.value(0).toString(), q.value(1).toString());
     return names;
 }
-} // namespace
 
-statistik::Year readStatistik(int year)
+statistik::Year readYear(const QSqlDatabase& db, int year)
 {
-    const QString name = Database::uniqueName(QStringLiteral("statistik"));
-    struct Release {
-        QString name;
-        ~Release() { QSqlDatabase::removeDatabase(name); }
-    } const release{name};
-    const QSqlDatabase db = Database::connect(name, true);
-
     statistik::Counter counter(year, unitNames(db));
     const QString fourDigits = QString::number(year);
     const QString twoDigits = fourDigits.right(2);
@@ -48,7 +41,7 @@ statistik::Year readStatistik(int year)
                        " JOIN TSurat ON TSurat.Ns = TKursan.Ns"
                        " WHERE TSurat.Jawaban = ?"
                        " AND (TKegiatan.Tanggal_Pelaksanaan LIKE ? OR TKursan.Ns LIKE ?)"),
-        {QStringLiteral("Dapat"), containing(twoDigits), containing(fourDigits)}, false,
+        {occupancy::GrantedReply, containing(twoDigits), containing(fourDigits)}, false,
         QStringLiteral("Data penempatan"), columns, [&counter](qint64, PackedRow&& row) {
             counter.addPlacement({row.text(0), row.text(1), row.text(2), row.text(3), row.text(4)});
         });
@@ -57,6 +50,14 @@ statistik::Year readStatistik(int year)
         {containing(fourDigits)}, false, QStringLiteral("Data surat"), columns,
         [&counter](qint64, PackedRow&& row) { counter.addLetter(row.text(0), row.text(1)); });
     return counter.result();
+}
+
+} // namespace
+
+statistik::Year readStatistik(int year)
+{
+    return Database::onOwnConnection(QStringLiteral("statistik"),
+                                     [year](const QSqlDatabase& db) { return readYear(db, year); });
 }
 
 } // namespace data
