@@ -4,12 +4,10 @@
 #include "data/database.h"
 #include "data/deLaporan.h"
 #include "data/error.h"
-#include "data/statistik.h"
 #include "reports/engine/pdffile.h"
 #include "reports/export.h"
 #include "reports/registry.h"
 #include "reports/report.h"
-#include "reports/statistik.h"
 #include "rules/calendar.h"
 
 #include <QDir>
@@ -38,15 +36,12 @@ const Option options[] = {
     {"--tahun", std::nullopt},
 };
 
-// The statistics are several tables, not a list: a workbook with a sheet for each.
-bool isStatistik(const QString& name) { return name == QLatin1String("drStatistik"); }
-
 // The reports that can be written as an Excel workbook.
 QStringList workbookReports()
 {
     QStringList names;
     for (const QString& name : reportNames())
-        if (hasWorkbook(name) || isStatistik(name))
+        if (hasWorkbook(name) || findLayout(name)->workbookOfYear)
             names << name;
     return names;
 }
@@ -202,14 +197,17 @@ int openDatabase(const QString& database, QTextStream& err)
     }
 }
 
-int cetakStatistikWorkbook(int year, const QString& output, QTextStream& out, QTextStream& err)
+// A report of one year whose workbook is its own, not a list of its rows.
+int cetakWorkbookOfYear(const Layout& layout, int year, const QString& output, QTextStream& out,
+                        QTextStream& err)
 {
+    const int shown = yearOfRun(year);
     try {
-        writeStatistikWorkbook(data::readStatistik(year), output);
+        layout.workbookOfYear(shown, output);
     } catch (const data::Error& e) {
         return failed(e, err);
     }
-    out << "drStatistik: tahun " << year << " -> " << QDir::toNativeSeparators(output) << "\n";
+    out << layout.name << ": tahun " << shown << " -> " << QDir::toNativeSeparators(output) << "\n";
     return Written;
 }
 
@@ -217,8 +215,8 @@ int cetakStatistikWorkbook(int year, const QString& output, QTextStream& out, QT
 int cetakWorkbook(const Layout& layout, const QString& output, const Selection& selection, int year,
                   QTextStream& out, QTextStream& err)
 {
-    if (isStatistik(layout.name))
-        return cetakStatistikWorkbook(year, output, out, err);
+    if (layout.workbookOfYear)
+        return cetakWorkbookOfYear(layout, year, output, out, err);
     if (!hasWorkbook(layout.name)) {
         err << "Laporan \"" << layout.name << "\" tidak dapat ditulis sebagai .xlsx; hanya "
             << inWords(workbookReports()) << ".\n";

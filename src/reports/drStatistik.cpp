@@ -11,6 +11,7 @@ Layout drStatistik()
     Layout l(QStringLiteral("drStatistik"), QString(), QStringLiteral("drStatistik"));
     l.title = QStringLiteral("Statistik Tahunan");
     l.rowsOfYear = &statistikRowsOfYear;
+    l.workbookOfYear = &statistikWorkbookOfYear;
     l.keepColumn = QStringLiteral("Bersama");
     l.reportWidth = 9400;
     l.margins = {1300, 1200, 1440, 1440};

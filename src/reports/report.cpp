@@ -37,11 +37,7 @@ QString selectionTitle(const Selection& selection)
     return text;
 }
 
-namespace {
-
 int yearOfRun(int year) { return year ? year : data::today().year(); }
-
-} // namespace
 
 Layout layoutOfRun(const Layout& layout, int year)
 {
@@ -65,10 +61,12 @@ std::unique_ptr<data::RowCursor> openRows(const Layout& layout, const Selection&
     return deLaporan::instance().cursor(layout.command, layout.filter, selection);
 }
 
+QString yearTitle(int year) { return QStringLiteral("Tahun %1").arg(year); }
+
 QString rowsTitle(const Layout& layout, const Selection& selection, int year)
 {
     if (layout.takesYear())
-        return QStringLiteral("Tahun %1").arg(yearOfRun(year));
+        return yearTitle(yearOfRun(year));
     return selectionTitle(selection);
 }
 

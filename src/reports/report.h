@@ -19,6 +19,10 @@ std::unique_ptr<data::RowCursor> openRows(const Layout& layout, const data::Sele
 // What a run's rows are, as a document's title names them: the selection's (selectionTitle),
 // or "Tahun 2026" for a report of one year.
 QString rowsTitle(const Layout& layout, const data::Selection& selection, int year = 0);
+// The year a run of a report of one year prints: `year`, or this year for 0.
+int yearOfRun(int year);
+// "Tahun 2026": what a document or workbook of one year is of.
+QString yearTitle(int year);
 
 // Reads the rows of a run and keeps them, "%D" as today; the pages are laid out as they are
 // drawn. Throws data::Error when the command fails (SelectionError when the selection names

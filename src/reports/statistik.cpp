@@ -4,6 +4,7 @@
 #include "data/statistik.h"
 #include "reports/export.h"
 #include "reports/registry.h"
+#include "reports/report.h"
 
 #include <xlsxwriter.h>
 
@@ -99,9 +100,8 @@ QString fillWorkbook(const statistik::Year& year, const QString& file)
     lxw_workbook* book = workbook_new(file.toUtf8().constData());
     if (!book)
         return QStringLiteral("tidak cukup memori");
-    const QByteArray title = documentTitle(*findLayout(QStringLiteral("drStatistik")),
-                                           statistikSelection(year.year))
-                                 .toUtf8();
+    const QByteArray title =
+        documentTitle(*findLayout(QStringLiteral("drStatistik")), yearTitle(year.year)).toUtf8();
     lxw_doc_properties properties{};
     properties.title = const_cast<char*>(title.constData());
     properties.author = const_cast<char*>("Kursan");
@@ -133,8 +133,6 @@ QString fillWorkbook(const statistik::Year& year, const QString& file)
 
 } // namespace
 
-QString statistikSelection(int year) { return QStringLiteral("Tahun %1").arg(year); }
-
 data::Rows statistikRows(const statistik::Year& year)
 {
     data::Rows rows;
@@ -153,7 +151,7 @@ Document statistikReport(const statistik::Year& year)
     doc.rows = std::make_shared<const data::Rows>(statistikRows(year));
     doc.rowCount = doc.rows->count();
     doc.today = data::today();
-    doc.selection = statistikSelection(year.year);
+    doc.selection = yearTitle(year.year);
     return doc;
 }
 
@@ -165,6 +163,11 @@ std::unique_ptr<data::RowCursor> statistikRowsOfYear(int year)
 void writeStatistikWorkbook(const statistik::Year& year, const QString& path)
 {
     writeWholeWorkbook(path, [&year](const QString& file) { return fillWorkbook(year, file); });
+}
+
+void statistikWorkbookOfYear(int year, const QString& path)
+{
+    writeStatistikWorkbook(data::readStatistik(year), path);
 }
 
 } // namespace reports

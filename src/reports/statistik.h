@@ -14,13 +14,12 @@ Document statistikReport(const statistik::Year& year);
 // The rows of a year counted afresh, as the batch printer reads them. Throws data::Error.
 std::unique_ptr<data::RowCursor> statistikRowsOfYear(int year);
 
-// "Tahun 2026": what a document or workbook of the year's statistics is of.
-QString statistikSelection(int year);
-
 // Writes the year's tables as a workbook, one sheet a table (a heading row, the lines, the
 // total), titled as the report, author and application "Kursan"; the note on what the months
 // leave out goes under the months. Replaced whole or not at all; throws data::Error when the
 // file cannot be written.
 void writeStatistikWorkbook(const statistik::Year& year, const QString& path);
+// The same of a year counted afresh, as the batch printer writes it.
+void statistikWorkbookOfYear(int year, const QString& path);
 
 } // namespace reports

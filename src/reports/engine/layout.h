@@ -143,6 +143,9 @@ struct Layout {
     // A report of one year (the batch printer's --tahun, a year box on screen) reads the rows
     // of the year it is given here rather than from its command; null for the other reports.
     std::unique_ptr<data::RowCursor> (*rowsOfYear)(int year) = nullptr;
+    // A report of one year whose workbook is not a list of its rows (the statistics: a sheet a
+    // table) writes it here; null where the rows are the workbook, or there is none.
+    void (*workbookOfYear)(int year, const QString& path) = nullptr;
     int pageWidth = 11906; // A4 portrait
     int pageHeight = 16838;
     int reportWidth = 0;
