@@ -124,6 +124,14 @@ frmDaftarKerja::frmDaftarKerja(QWidget* owner)
 
 frmDaftarKerja::~frmDaftarKerja() { data::ChangeFeed::instance().release(); }
 
+int frmDaftarKerja::listOf(const QTableWidget* grid) const
+{
+    int i = 0;
+    while (i + 1 < ListCount && m_ui.get()->*layouts()[i].grid != grid)
+        ++i;
+    return i;
+}
+
 QDate frmDaftarKerja::lastDay() const { return m_today.addDays(m_ui->txtHari->value()); }
 
 void frmDaftarKerja::load()
@@ -143,10 +151,7 @@ void frmDaftarKerja::load()
 void frmDaftarKerja::fill(QTableWidget* grid, const std::vector<data::WorkItem>& items)
 {
     const int at = grid->currentRow();
-    int i = 0;
-    while (i < ListCount && m_ui.get()->*layouts()[i].grid != grid)
-        ++i;
-    const std::vector<Shown>& columns = layouts()[i].columns;
+    const std::vector<Shown>& columns = layouts()[listOf(grid)].columns;
     grid->setRowCount(int(items.size()));
     for (int r = 0; r < int(items.size()); ++r)
         for (int c = 0; c < int(columns.size()); ++c)
@@ -178,10 +183,7 @@ void frmDaftarKerja::cmdCetakSertifikat_Click()
 
 void frmDaftarKerja::mend(QTableWidget* grid, int row)
 {
-    int list = 0;
-    while (list < ListCount && m_ui.get()->*layouts()[list].grid != grid)
-        ++list;
-    const std::vector<data::WorkItem>& items = itemsOf(m_list, list);
+    const std::vector<data::WorkItem>& items = itemsOf(m_list, listOf(grid));
     if (row < 0 || row >= int(items.size()))
         return;
     const data::WorkItem& item = items[size_t(row)];

@@ -37,6 +37,8 @@ private:
     // Opens the form that mends the row of that list.
     void mend(QTableWidget* grid, int row);
     void load();
+    // Which of the four lists the grid shows.
+    int listOf(const QTableWidget* grid) const;
     void fill(QTableWidget* grid, const std::vector<data::WorkItem>& items);
     void follow(const data::Changes& changes);
 

@@ -57,12 +57,6 @@ int axisStep(int largest)
             if (largest <= 10 * factor * power)
                 return factor * power;
 }
-
-QString percent(int count, int total)
-{
-    return total ? QString::number(100.0 * count / total, 'f', 1).replace('.', ',') + '%'
-                 : QString();
-}
 } // namespace
 
 // A large window, which the clerk may want to maximise.
@@ -120,7 +114,7 @@ void frmStatistik::showTable(const Table& table, QTableWidget* grid)
     for (const statistik::Line& line : table.lines) {
         grid->setItem(row, 0, cell(line.name, false));
         grid->setItem(row, 1, cell(QString::number(line.count), true));
-        grid->setItem(row++, 2, cell(percent(line.count, total), true));
+        grid->setItem(row++, 2, cell(table.share(line.count), true));
     }
     grid->setItem(row, 0, cell(QStringLiteral("Jumlah"), false, true));
     grid->setItem(row, 1, cell(QString::number(total), true, true));

@@ -36,16 +36,6 @@ enum Column {
 constexpr int KeptWhole = 16;
 constexpr int KeptAtStart = 5;
 
-// "12,5%": the share of the table's total, with the decimal comma the office writes.
-QString percent(int count, int total)
-{
-    if (total <= 0)
-        return {};
-    return QString::number(100.0 * count / total, 'f', 1)
-               .replace(QLatin1Char('.'), QLatin1Char(',')) +
-           QLatin1Char('%');
-}
-
 void addRow(data::Rows& rows, std::initializer_list<std::pair<Column, QString>> cells)
 {
     QStringList row(columns.size());
@@ -65,7 +55,7 @@ void addTable(data::Rows& rows, const Table& table, const QString& note)
         addRow(rows,
                {{Nama, line.name},
                 {Jumlah, QString::number(line.count)},
-                {Persen, percent(line.count, total)},
+                {Persen, table.share(line.count)},
                 {Batang, largest ? QString::number(double(line.count) / largest, 'g', 6) : ""}});
     if (table.lines.empty())
         addRow(rows, {{Nama, QStringLiteral("(tidak ada)")}});

@@ -9,6 +9,16 @@
 
 namespace statistik {
 
+QString Table::share(int count) const
+{
+    const int all = total();
+    if (all <= 0)
+        return {};
+    return QString::number(100.0 * count / all, 'f', 1)
+               .replace(QLatin1Char('.'), QLatin1Char(',')) +
+           QLatin1Char('%');
+}
+
 std::optional<int> letterYear(const QString& ns)
 {
     const std::optional<numbering::LetterNumber> n = numbering::readLetterNumber(ns);

@@ -50,6 +50,9 @@ struct Table {
     std::vector<Line> lines;
     int total() const;
     int largest() const;
+    // "12,5%": a count's share of the total, with the decimal comma the office writes; empty
+    // when the table is empty.
+    QString share(int count) const;
 };
 
 // The counts of one year.
